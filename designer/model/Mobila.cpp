@@ -1,0 +1,87 @@
+#include "Mobila.h"
+
+#include "platform/Text.h"
+
+namespace zv {
+
+const char* const kEdgeBandTexts[9] = {"deloc",           "1 lungime",        "1 latime",
+                                       "2 lungimi",       "2 latimi",         "1lungime+1latime",
+                                       "1lungime+2latimi", "2lungimi+1latime", "jur-imprejur"};
+
+bool PieceHardware::Add(const std::string& code, std::int32_t quantity) {
+    if (Full()) return false;
+    items_.push_back({CutCode(code), quantity});
+    return true;
+}
+
+void PieceHardware::RemoveAt(int i) {
+    if (i < 0 || i >= Count()) return;
+    items_.erase(items_.begin() + i);
+}
+
+int PieceHardware::Find(const std::string& code) const {
+    for (int i = 0; i < Count(); ++i)
+        if (items_[static_cast<std::size_t>(i)].code == code) return i;
+    return -1;
+}
+
+void PiesaAttributes::RemoveSlot(int piece, int pieceCount) {
+    if (piece < 0 || piece >= kMaxPieces) return;
+    if (pieceCount > kMaxPieces) pieceCount = kMaxPieces;
+    for (int j = piece + 1; j < pieceCount; ++j) {
+        const auto d = static_cast<std::size_t>(j - 1), s = static_cast<std::size_t>(j);
+        edgeBand[d] = edgeBand[s];
+        materialCode[d] = materialCode[s];
+        hardware[d] = hardware[s];
+        modelFile[d] = modelFile[s];
+        modelFace[d] = modelFace[s];
+        modelRotation[d] = modelRotation[s];
+        modelMirror[d] = modelMirror[s];
+        textureFile[d] = textureFile[s];
+        textureRepeated[d] = textureRepeated[s];
+        textureRotated[d] = textureRotated[s];
+        textureIndex[d] = textureIndex[s];
+    }
+}
+
+void Furniture::SetSlotDefaults() {
+    for (int i = 0; i < kMaxPieces; ++i) {
+        attrs.textureRepeated[static_cast<std::size_t>(i)] = 1;
+        attrs.textureIndex[static_cast<std::size_t>(i)] = -1;
+    }
+    for (int k = 0; k < kMaxTextureSlots; ++k) {
+        textures.requestedWidth[static_cast<std::size_t>(k)] = 500;
+        textures.requestedHeight[static_cast<std::size_t>(k)] = 500;
+    }
+}
+
+void Furniture::ClearContourSlots() {
+    for (int i = 0; i < kMaxPieces; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        attrs.modelFile[k].clear();
+        attrs.modelFace[k] = 0;
+        attrs.modelRotation[k] = 0;
+        attrs.modelMirror[k] = 0;
+    }
+}
+
+int SortDimensions(double& a, double& b, double& c) {
+    const double oa = a, ob = b, oc = c;
+    int cls = 1;
+    double r0 = oa, r1 = ob, r2 = oc;
+    if (oa <= ob && oa <= oc) { cls = 2; r0 = oc; r1 = ob; r2 = oa; }
+    if (ob <= oa && ob <= oc) { cls = 0; r0 = oa; r1 = oc; r2 = ob; }
+    if (oc <= oa && oc <= ob) { cls = 1; r0 = oa; r1 = ob; r2 = oc; }
+    a = r0;
+    b = r1;
+    c = r2;
+    return cls;
+}
+
+void RecomputeFurnitureSize(const Scene3D& s, MobilaDimensions& dim) {
+    dim.W = s.MaxX() - s.MinX();
+    dim.H = s.MaxY() - s.MinY();
+    dim.D = s.MaxZ() - s.MinZ();
+}
+
+} // namespace zv

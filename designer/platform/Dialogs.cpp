@@ -1,0 +1,95 @@
+#include "Dialogs.h"
+
+namespace zv {
+
+namespace {
+DialogBackend* g_backend = nullptr;
+ScriptedDialogs g_fallback; // when nothing is installed (library use without a UI)
+} // namespace
+
+void SetDialogBackend(DialogBackend* backend) { g_backend = backend; }
+DialogBackend& Dialogs() { return g_backend ? *g_backend : g_fallback; }
+
+MsgResult ShowMessage(MsgKind kind, const std::string& text, MsgButtons buttons) {
+    return Dialogs().Message(kind, text, buttons);
+}
+
+std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt, const std::string& value) {
+    return Dialogs().Input(caption, prompt, value);
+}
+
+MsgResult ScriptedDialogs::Message(MsgKind kind, const std::string& text, MsgButtons buttons) {
+    Record r;
+    r.what = "message";
+    r.kind = kind;
+    r.buttons = buttons;
+    r.text = text;
+    records.push_back(r);
+    if (!messageAnswers.empty()) {
+        MsgResult a = messageAnswers.front();
+        messageAnswers.pop_front();
+        return a;
+    }
+    return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? MsgResult::Yes : MsgResult::Ok;
+}
+
+std::optional<std::string> ScriptedDialogs::Input(const std::string& caption, const std::string& prompt,
+                                                  const std::string& value) {
+    Record r;
+    r.what = "input";
+    r.caption = caption;
+    r.text = prompt;
+    r.value = value;
+    records.push_back(r);
+    if (inputAnswers.empty()) return std::nullopt;
+    auto a = inputAnswers.front();
+    inputAnswers.pop_front();
+    return a;
+}
+
+std::optional<FileDialogAnswer> ScriptedDialogs::OpenFile(const FileDialogRequest& req) {
+    Record r;
+    r.what = "open";
+    r.text = req.title;
+    r.file = req;
+    records.push_back(r);
+    if (fileAnswers.empty()) return std::nullopt;
+    auto a = fileAnswers.front();
+    fileAnswers.pop_front();
+    return a;
+}
+
+std::optional<FileDialogAnswer> ScriptedDialogs::SaveFile(const FileDialogRequest& req) {
+    Record r;
+    r.what = "save";
+    r.text = req.title;
+    r.file = req;
+    records.push_back(r);
+    if (fileAnswers.empty()) return std::nullopt;
+    auto a = fileAnswers.front();
+    fileAnswers.pop_front();
+    return a;
+}
+
+std::optional<std::uint32_t> ScriptedDialogs::Color(std::uint32_t initial) {
+    Record r;
+    r.what = "color";
+    r.value = std::to_string(initial);
+    records.push_back(r);
+    if (colorAnswers.empty()) return std::nullopt;
+    auto a = colorAnswers.front();
+    colorAnswers.pop_front();
+    return a;
+}
+
+std::vector<std::string> ScriptedDialogs::Messages() const {
+    std::vector<std::string> out;
+    for (const auto& r : records)
+        if (r.what == "message") out.push_back(r.text);
+    return out;
+}
+
+ScopedDialogScript::ScopedDialogScript() : previous_(&Dialogs()) { SetDialogBackend(&script_); }
+ScopedDialogScript::~ScopedDialogScript() { SetDialogBackend(previous_ == &g_fallback ? nullptr : previous_); }
+
+} // namespace zv

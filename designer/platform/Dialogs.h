@@ -1,0 +1,99 @@
+#pragma once
+// The message and dialog service every window calls instead of the toolkit,
+// so that a test can script the answers and drive a whole command.
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zv {
+
+enum class MsgKind { Error, Warning, Information, Confirmation };
+enum class MsgButtons { Ok, YesNo, YesNoCancel, OkCancel };
+enum class MsgResult { Ok, Yes, No, Cancel };
+
+struct FileDialogRequest {
+    std::string title;
+    std::string filter;     // "Mobila (*.mo4)|*.mo4|Mobila veche (*.mo2)|*.mo2" style
+    std::string initialDir;
+    std::string defaultExt; // without the dot
+    std::string fileName;   // initial name
+    int filterIndex = 1;    // 1-based, as chosen
+};
+
+struct FileDialogAnswer {
+    std::string fileName;
+    int filterIndex = 1;
+};
+
+class DialogBackend {
+public:
+    virtual ~DialogBackend() = default;
+    virtual MsgResult Message(MsgKind kind, const std::string& text, MsgButtons buttons) = 0;
+    virtual std::optional<std::string> Input(const std::string& caption, const std::string& prompt,
+                                             const std::string& value) = 0;
+    virtual std::optional<FileDialogAnswer> OpenFile(const FileDialogRequest& r) = 0;
+    virtual std::optional<FileDialogAnswer> SaveFile(const FileDialogRequest& r) = 0;
+    virtual std::optional<std::uint32_t> Color(std::uint32_t initial) = 0;
+};
+
+// The backend in force: the toolkit's dialogs in the program, a script in tests.
+void SetDialogBackend(DialogBackend* backend);
+DialogBackend& Dialogs();
+
+MsgResult ShowMessage(MsgKind kind, const std::string& text, MsgButtons buttons = MsgButtons::Ok);
+inline void ShowError(const std::string& text) { ShowMessage(MsgKind::Error, text); }
+inline void ShowWarning(const std::string& text) { ShowMessage(MsgKind::Warning, text); }
+inline void ShowInfo(const std::string& text) { ShowMessage(MsgKind::Information, text); }
+// Confirmations test for Yes.
+inline bool AskYesNo(const std::string& text) {
+    return ShowMessage(MsgKind::Confirmation, text, MsgButtons::YesNo) == MsgResult::Yes;
+}
+std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt, const std::string& value);
+
+// A scripted backend for tests: answers are taken in order; every question is
+// recorded. With no answer left, a message gets its first button (OK/Yes) and
+// the other dialogs are cancelled.
+class ScriptedDialogs : public DialogBackend {
+public:
+    struct Record {
+        std::string what; // "message", "input", "open", "save", "color"
+        MsgKind kind = MsgKind::Information;
+        MsgButtons buttons = MsgButtons::Ok;
+        std::string text; // message text, input prompt or dialog title
+        std::string caption;
+        std::string value;
+        FileDialogRequest file;
+    };
+    std::deque<MsgResult> messageAnswers;
+    std::deque<std::optional<std::string>> inputAnswers;
+    std::deque<std::optional<FileDialogAnswer>> fileAnswers;
+    std::deque<std::optional<std::uint32_t>> colorAnswers;
+    std::vector<Record> records;
+
+    MsgResult Message(MsgKind kind, const std::string& text, MsgButtons buttons) override;
+    std::optional<std::string> Input(const std::string& caption, const std::string& prompt,
+                                     const std::string& value) override;
+    std::optional<FileDialogAnswer> OpenFile(const FileDialogRequest& r) override;
+    std::optional<FileDialogAnswer> SaveFile(const FileDialogRequest& r) override;
+    std::optional<std::uint32_t> Color(std::uint32_t initial) override;
+
+    // The texts of every message shown so far, in order.
+    std::vector<std::string> Messages() const;
+};
+
+// Installs a script for the lifetime of the object and puts the previous backend back.
+class ScopedDialogScript {
+public:
+    ScopedDialogScript();
+    ~ScopedDialogScript();
+    ScriptedDialogs* operator->() { return &script_; }
+    ScriptedDialogs& get() { return script_; }
+
+private:
+    ScriptedDialogs script_;
+    DialogBackend* previous_;
+};
+
+} // namespace zv

@@ -1,0 +1,62 @@
+#include "Launcher.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStringList>
+#include <cstdlib>
+
+namespace zv {
+
+const char* OuterProgramEnvVar(OuterProgram p) {
+    switch (p) {
+    case OuterProgram::Paint: return "ZARVELO_PAINT";
+    case OuterProgram::Spreadsheet: return "ZARVELO_SPREADSHEET";
+    case OuterProgram::Trasalin: return "ZARVELO_TRASALIN";
+    case OuterProgram::Rezlinor: return "ZARVELO_REZLINOR";
+    case OuterProgram::DemoZarvelo: return "ZARVELO_DEMO";
+    }
+    return "";
+}
+
+std::string OuterProgramPath(OuterProgram p) {
+    if (const char* v = std::getenv(OuterProgramEnvVar(p)); v && *v) return v;
+    switch (p) {
+    case OuterProgram::Paint: return "xdg-open";       // the desktop's picture editor or viewer
+    case OuterProgram::Spreadsheet: return "xdg-open"; // the desktop's spreadsheet for the text file
+    case OuterProgram::Trasalin: return "Trasalin";
+    case OuterProgram::Rezlinor: return "Rezlinor";
+    case OuterProgram::DemoZarvelo: {
+        // The player ships beside the designer.
+        const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+        const QString beside = dir.isEmpty() ? QString() : dir + "/DemoZarvelo";
+        if (!beside.isEmpty() && QFileInfo(beside).isExecutable()) return beside.toStdString();
+        return "DemoZarvelo";
+    }
+    }
+    return {};
+}
+
+int StartProgram(const std::string& program, const std::vector<std::string>& args) {
+    if (program.empty()) return 2;
+    QString prog = QString::fromStdString(program);
+    if (!prog.contains('/')) {
+        const QString found = QStandardPaths::findExecutable(prog);
+        if (found.isEmpty()) return 2;
+        prog = found;
+    } else if (!QFileInfo(prog).isExecutable()) {
+        return 2;
+    }
+    QStringList list;
+    for (const auto& a : args) list << QString::fromStdString(a);
+    const bool ok = QProcess::startDetached(prog, list, QDir::currentPath());
+    return ok ? 33 : 2;
+}
+
+int StartOuterProgram(OuterProgram p, const std::vector<std::string>& args) {
+    return StartProgram(OuterProgramPath(p), args);
+}
+
+} // namespace zv

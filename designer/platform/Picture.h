@@ -1,0 +1,29 @@
+#pragma once
+// Reading and writing the pictures the designer uses: BMP (24-bit written;
+// 1-, 4-, 8-, 24- and 32-bit read) and JPEG through libjpeg with default
+// settings. Every failure is reported to the caller, never by ending the process.
+#include <QImage>
+#include <string>
+
+namespace zv {
+
+struct PictureResult {
+    bool ok = false;
+    std::string error; // user-facing text when !ok
+};
+
+// Reads a BMP or JPEG file (chosen by content) into an RGB32 image.
+PictureResult LoadPicture(const std::string& path, QImage& out);
+PictureResult LoadBmp(const std::string& path, QImage& out);
+PictureResult LoadJpeg(const std::string& path, QImage& out);
+// From memory, for tests and readers that already hold the bytes.
+PictureResult DecodeBmp(const unsigned char* data, std::size_t size, QImage& out);
+PictureResult DecodeJpeg(const unsigned char* data, std::size_t size, QImage& out);
+
+// Writes a 24-bit BMP or a default-quality JPEG.
+PictureResult SaveBmp(const std::string& path, const QImage& img);
+PictureResult SaveJpeg(const std::string& path, const QImage& img);
+// By the name's ending: ".jpg" is JPEG, everything else BMP.
+PictureResult SavePicture(const std::string& path, const QImage& img);
+
+} // namespace zv

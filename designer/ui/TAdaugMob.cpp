@@ -1,0 +1,10 @@
+#include "TAdaugMob.h"
+
+namespace zv {
+
+TAdaugMob::TAdaugMob(QWidget* parent) : FormBase<QDialog>(parent) {
+    setObjectName("AdaugMob");
+    setWindowTitle("Adaugare mobila");
+}
+
+} // namespace zv

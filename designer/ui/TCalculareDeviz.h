@@ -1,0 +1,21 @@
+#pragma once
+#include "platform/widgets/FormBase.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace zv {
+
+class TCalculareDeviz : public FormBase<QDialog> {
+    Q_OBJECT
+public:
+    explicit TCalculareDeviz(QWidget* parent = nullptr);
+    QLineEdit* Edit1; // "Procent pierdere pal/pfl:"
+    QLineEdit* Edit2; // "Procent pierdere cant:"
+    QLineEdit* Edit3; // "Procent adaos comercial:"
+    QPushButton* BitBtn1; // "&Calculare deviz"
+};
+
+} // namespace zv

@@ -1,0 +1,43 @@
+#include "TCarPies.h"
+
+#include "TMain.h"
+#include "Forms.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace zv {
+
+TCarPies::TCarPies(QWidget* parent) : FormBase<QDialog>(parent) {
+    setObjectName("CarPies");
+    setWindowTitle("Caract. piesa curenta");
+    setWindowFlag(Qt::Tool);
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    auto* lay = new QVBoxLayout(this);
+    ComboBox2 = new QComboBox(this);
+    ComboBox2->setObjectName("ComboBox2");
+    lay->addWidget(ComboBox2);
+    CheckBox2 = new QCheckBox("&Hasura", this);
+    CheckBox2->setObjectName("CheckBox2");
+    lay->addWidget(CheckBox2);
+    Label11 = new QLabel("*", this);
+    Label11->setObjectName("Label11");
+    Label11->setStyleSheet("color: red; font-weight: bold;");
+    Label11->setVisible(false);
+    lay->addWidget(Label11);
+}
+
+void TCarPies::MirrorPieceNames() {
+    TMain* m = Forms().Main;
+    if (!m) return;
+    const QSignalBlocker block(ComboBox2);
+    ComboBox2->clear();
+    for (const auto& n : m->model.pieceNames) ComboBox2->addItem(QString::fromStdString(n));
+    const int cur = m->model.scene.current;
+    ComboBox2->setCurrentIndex(cur >= 0 && cur < ComboBox2->count() ? cur : -1);
+}
+
+} // namespace zv

@@ -1,0 +1,10 @@
+#include "TCreareSertar.h"
+
+namespace zv {
+
+TCreareSertar::TCreareSertar(QWidget* parent) : FormBase<QDialog>(parent) {
+    setObjectName("CreareSertar");
+    setWindowTitle("Creare sertar");
+}
+
+} // namespace zv

@@ -1,0 +1,10 @@
+#include "TDespre.h"
+
+namespace zv {
+
+TDespre::TDespre(QWidget* parent) : FormBase<QDialog>(parent) {
+    setObjectName("Despre");
+    setWindowTitle("Despre");
+}
+
+} // namespace zv

@@ -1,0 +1,10 @@
+#include "TIntrodCamera.h"
+
+namespace zv {
+
+TIntrodCamera::TIntrodCamera(QWidget* parent) : FormBase<QDialog>(parent) {
+    setObjectName("IntrodCamera");
+    setWindowTitle("Introducere mobila in camera");
+}
+
+} // namespace zv

@@ -1,0 +1,205 @@
+#pragma once
+// The main window: owns the furniture model for the whole run and
+// coordinates the commands; the work itself lives in the lower layers.
+#include "model/Mobila.h"
+#include "model/UndoSnapshot.h"
+#include "platform/widgets/FormBase.h"
+#include "platform/widgets/PictureBox.h"
+#include "platform/widgets/RadioGroup.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QSlider;
+class QTimer;
+class QFrame;
+
+namespace zv {
+
+class TMain : public FormBase<QMainWindow> {
+    Q_OBJECT
+public:
+    explicit TMain(QWidget* parent = nullptr);
+    ~TMain() override;
+
+    // ---- the model ----
+    Furniture model;
+    UndoSnapshot undo;
+    std::string startupFolder;
+    std::vector<std::string> commandLineArgs; // arguments after the program name
+
+    // ---- view and interaction fields ----
+    int mouse3DMode = 0; // 0 none, 1 rotate, 2 pan, 3 middle
+    int last3DX = 0, last3DY = 0;
+    int pickX = 0, pickY = 0;
+    struct ViewDrag {
+        int button = 0, lastX = 0, lastY = 0;
+    } viewDrag[3];
+    int frameCounter = 0;
+    struct FullWindowSaved {
+        bool hatch = false, pieceWindowVisible = false;
+    } fullWindowSaved;
+    // Contour work state: trace direction and colours.
+    int traceDirection = 0;
+    Color contourBackground = 0xFFFFFF, contourColor = 0;
+
+    // ---- controls ----
+    QMenu *Fisier1, *Unelte1, *Materiale1, *Setari1, *Module1, *Ajutor1;
+    QAction *Nou1, *Deschidefisier1, *Deschidefisiercupreview1, *Salveazamobilacurenta1, *Salveazacunumenou1,
+        *Inchideproiectcurent1, *Listamateriale1, *ExportapieseinExcel1, *Exit1;
+    QAction *SalvareimagineinformatBMPsauJPG1, *ExportareinformatVRML1, *Adaugaremobiladintrunfisier1,
+        *Creareinteriorsertar1, *Introduceremobilaincamera1, *Rotatiemobila1, *Simetriemobila1,
+        *Redimensionaremobila1, *Redimensionarejurimprejur1, *Schimbarecodpalpfl1, *Schimbareculoare1,
+        *Recalcularedimensinimobila1, *Rotunjiredimensiunisipozitii1, *Distantaintredouapiese1,
+        *Afisareproiectiecucote1;
+    QAction *Listapalpfl1, *Listaferonerie1;
+    QAction *Afisareminiferestrecuproiectii2D1, *Redenumiremobila1, *Afisaremodeledecupareconcave1,
+        *Vizualizareinteriorexteriorpiese1, *Fullscreen1;
+    QAction *Desenareconturmodel1, *DesenareconturcuPainBrush1, *Pozitionarepiesepefoidepal1, *Amenajarecamera1;
+    QAction *Ajutor2, *Demonstratie1, *Despre1;
+
+    QWidget* client;    // the client area; the OpenGL view fills it
+    QWidget* GLView;    // the OpenGL drawing surface (behind the panels)
+    QFrame* Panel5;     // left tool panel
+    QFrame *Panel1, *Panel2, *Panel3; // mini views
+    QLabel *Label1, *Label2, *Label3;
+    PictureBox *Image1, *Image2, *Image3, *Image4;
+    QPushButton *BitBtn1, *BitBtn2, *BitBtn3; // "fata/spate", "stanga/dreapta", "sus/jos"
+    QPushButton *BitBtn4, *BitBtn5, *BitBtn6, *BitBtn7, *BitBtn8, *BitBtn9, *BitBtn10, *BitBtn11, *BitBtn12,
+        *BitBtn13, *BitBtn14, *BitBtn15, *BitBtn16, *BitBtn17, *BitBtn18;
+    QLineEdit* Edit7;
+    RadioGroup* RadioGroup1; // "Translat.", "Redim."
+    RadioGroup* RadioGroup2; // "Rend soft", "Rend hard"
+    QSlider *TrackBar1, *TrackBar2;
+    QLabel *LabelTrack1, *LabelTrack2;
+    QComboBox* ComboBox3;
+    QFrame* Panel6; // frame rate
+    QLabel* Label6;
+    QTimer *Timer1, *Timer2, *Timer3;
+
+    // ---- shared operations ----
+    int SortDimensions(double& a, double& b, double& c) { return zv::SortDimensions(a, b, c); }
+    void RecomputeFurnitureSize() { zv::RecomputeFurnitureSize(model.scene, model.dim); }
+    void EnableDesignControls();
+    void DisableDesignControls();
+    bool SoftRenderChosen() const;
+    bool HatchChecked() const;
+    // The modified flag and its "*".
+    void SetModified(bool on = true);
+    // Every editing command: snapshot, change, redraw, refresh of the
+    // current-piece window, modified flag. A command that refuses must do so
+    // before calling this, so the one undo level survives.
+    void ApplyEdit(const std::function<void()>& change);
+    void SaveUndo();
+    void RestoreUndo();
+    void Redraw3D();
+    void DrawProjections(int which);
+    void DrawAxes();
+    void FitViewScale();
+    void RefreshPieceWindow();
+    void UpdateCaption();
+    void BuildTextureAtlas();
+    void UpdatePieceTexture(int piece);
+    bool PickPalPfl(std::string& code, std::string& picture, Color& color, double& thickness);
+    bool FindPalPflCode(const std::string& code, std::string& picture, Color& color, double& thickness);
+    // Opens the file named by model.fileName (command line, "Deschide fisier").
+    void OpenFurniture();
+    bool LoadFurnitureFile(const std::string& fileName);
+    bool SaveFurnitureFile(const std::string& fileName);
+
+    // ---- event handlers ----
+    void FormCreate();
+    void FormShow() override;
+    bool FormCloseQuery();
+    void Exit1Click();
+    void Nou1Click();
+    void Deschidefisier1Click();
+    void Deschidefisiercupreview1Click();
+    void Salveazamobilacurenta1Click();
+    void Salveazacunumenou1Click();
+    void Inchideproiectcurent1Click();
+    void Listamateriale1Click();
+    void ExportapieseinExcel1Click();
+    void SalvareimagineinformatBMPsauJPG1Click();
+    void ExportareinformatVRML1Click();
+    void Adaugaremobiladintrunfisier1Click();
+    void Creareinteriorsertar1Click();
+    void Introduceremobilaincamera1Click();
+    void Rotatiemobila1Click();
+    void Simetriemobila1Click();
+    void Redimensionaremobila1Click();
+    void Redimensionarejurimprejur1Click();
+    void Schimbarecodpalpfl1Click();
+    void Schimbareculoare1Click();
+    void Recalcularedimensinimobila1Click();
+    void Rotunjiredimensiunisipozitii1Click();
+    void Distantaintredouapiese1Click();
+    void Afisareproiectiecucote1Click();
+    void Listapalpfl1Click();
+    void Listaferonerie1Click();
+    void Afisareminiferestrecuproiectii2D1Click();
+    void Redenumiremobila1Click();
+    void Vizualizareinteriorexteriorpiese1Click();
+    void Fullscreen1Click();
+    void Desenareconturmodel1Click();
+    void DesenareconturcuPainBrush1Click();
+    void Pozitionarepiesepefoidepal1Click();
+    void Amenajarecamera1Click();
+    void Ajutor2Click();
+    void Demonstratie1Click();
+    void Despre1Click();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void BitBtn4Click();
+    void BitBtn5Click();
+    void BitBtn6Click();
+    void BitBtn7Click();
+    void BitBtn8Click();
+    void BitBtn9Click();
+    void BitBtn10Click();
+    void BitBtn11Click();
+    void BitBtn12Click();
+    void BitBtn13Click();
+    void BitBtn14Click();
+    void BitBtn15Click();
+    void BitBtn16Click();
+    void BitBtn17Click();
+    void BitBtn18Click();
+    void RadioGroup1Click();
+    void RadioGroup2Click();
+    void ComboBox3Change();
+    void Image4MouseDown(const PictureBox::MouseArgs& a);
+    void Image4MouseMove(const PictureBox::MouseArgs& a);
+    void Image4MouseUp(const PictureBox::MouseArgs& a);
+    void ImageMiniMouseDown(int view, const PictureBox::MouseArgs& a);
+    void ImageMiniMouseMove(int view, const PictureBox::MouseArgs& a);
+    void ImageMiniMouseUp(int view, const PictureBox::MouseArgs& a);
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void FormResize();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void BuildMenus();
+    void BuildControls();
+    void LayoutControls();
+    std::vector<QWidget*> designWidgets_;
+    std::vector<QAction*> designActions_;
+    bool closing_ = false;
+    bool startedUp_ = false; // FormShow runs once for the whole run
+};
+
+} // namespace zv
