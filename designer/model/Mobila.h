@@ -26,6 +26,7 @@ struct MobilaDimensions {
 struct HardwareEntry {
     std::string code; // at most 10 characters
     std::int32_t quantity = 0;
+    bool operator==(const HardwareEntry&) const = default;
 };
 
 // The hardware list of one piece: at most 101 entries.

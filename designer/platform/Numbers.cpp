@@ -27,7 +27,14 @@ int RoundEven(double v) {
 
 int TruncZero(double v) { return ClampToInt(std::trunc(v)); }
 
+namespace {
+char g_sepOverride = 0;
+}
+
+void OverrideDecimalSeparator(char sep) { g_sepOverride = sep; }
+
 char SystemDecimalSeparator() {
+    if (g_sepOverride) return g_sepOverride;
     const lconv* lc = std::localeconv();
     if (lc && lc->decimal_point && lc->decimal_point[0]) return lc->decimal_point[0];
     return '.';
@@ -39,9 +46,25 @@ std::string FormatGeneral(double v) {
     if (v == 0.0) return "0";
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.15G", v);
-    std::string s = buf;
-    // Keep the locale's separator but make sure it is the one in force
-    // (snprintf already uses the C locale's decimal point).
+    std::string s;
+    // Whatever the C library used, show the separator in force; the exponent
+    // without "+" and leading zeros ("1E20", "1E-7").
+    const char sep = SystemDecimalSeparator();
+    for (const char* p = buf; *p; ++p) {
+        if (*p == '.' || *p == ',') s += sep;
+        else s += *p;
+    }
+    const auto e = s.find('E');
+    if (e != std::string::npos) {
+        std::string mant = s.substr(0, e), exp = s.substr(e + 1);
+        std::string sign;
+        if (!exp.empty() && (exp[0] == '+' || exp[0] == '-')) {
+            if (exp[0] == '-') sign = "-";
+            exp.erase(0, 1);
+        }
+        while (exp.size() > 1 && exp[0] == '0') exp.erase(0, 1);
+        s = mant + "E" + sign + exp;
+    }
     return s;
 }
 
@@ -52,10 +75,8 @@ std::string FormatFixedDot(double v, int decimals) {
     char buf[512];
     std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
     std::string s = buf;
-    const char sep = SystemDecimalSeparator();
-    if (sep != '.')
-        for (char& c : s)
-            if (c == sep) c = '.';
+    for (char& c : s)
+        if (c == ',') c = '.'; // whatever the C library's locale, "." here
     return s;
 }
 

@@ -15,6 +15,9 @@ int TruncZero(double v);
 
 // The system's decimal separator ('.' or ',') from the C locale in force.
 char SystemDecimalSeparator();
+// Tests run the helpers under "," without needing a locale installed:
+// 0 restores the system's separator.
+void OverrideDecimalSeparator(char sep);
 
 // General format: up to 15 significant digits, no trailing zeros, the system's
 // decimal separator ("18", "0,5", "1E20" style for very large or small values).
