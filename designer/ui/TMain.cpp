@@ -6,6 +6,7 @@
 #include "TPiesaNoua.h"
 #include "platform/Dialogs.h"
 #include "platform/Text.h"
+#include "export/Vrml.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -161,6 +163,12 @@ void TMain::BuildControls() {
     Panel5->setObjectName("Panel5");
     Panel5->setFrameShape(QFrame::StyledPanel);
     Panel5->setAutoFillBackground(true);
+    {
+        // The tool panel is narrow: a small font keeps every caption readable.
+        QFont small = Panel5->font();
+        small.setPointSize(7);
+        Panel5->setFont(small);
+    }
     auto button = [&](QWidget* parent, const char* name, const char* text, void (TMain::*handler)()) {
         auto* b = new QPushButton(text, parent);
         b->setObjectName(name);
@@ -478,6 +486,22 @@ void TMain::FormResize() {
     Redraw3D();
 }
 
+void TMain::ExportareinformatVRML1Click() {
+    FileDialogRequest r;
+    r.title = "Exportare in format VRML 1.00";
+    r.filter = "Fisiere VRML (*.wrl)|*.wrl";
+    r.defaultExt = "wrl";
+    r.initialDir = startupFolder;
+    const auto answer = Dialogs().SaveFile(r);
+    if (!answer) return;
+    const std::string error = WriteVrmlFile(model, answer->fileName);
+    if (!error.empty()) {
+        ShowError(error);
+        return;
+    }
+    ShowInfo("Mobila a fost exportata in format VRML 1.00.");
+}
+
 // ---- commands built by later work: present, doing nothing yet ----
 bool TMain::FormCloseQuery() { return true; }
 void TMain::OpenFurniture() {}
@@ -500,7 +524,6 @@ void TMain::Inchideproiectcurent1Click() {}
 void TMain::Listamateriale1Click() {}
 void TMain::ExportapieseinExcel1Click() {}
 void TMain::SalvareimagineinformatBMPsauJPG1Click() {}
-void TMain::ExportareinformatVRML1Click() {}
 void TMain::Adaugaremobiladintrunfisier1Click() {}
 void TMain::Creareinteriorsertar1Click() {}
 void TMain::Introduceremobilaincamera1Click() {}
