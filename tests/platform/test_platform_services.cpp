@@ -1,0 +1,97 @@
+#include "platform/Dialogs.h"
+#include "platform/Launcher.h"
+#include "platform/widgets/FormBase.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <stdexcept>
+
+using namespace zv;
+
+TEST(ErrorCatcher, AnErrorInAnEventIsShownAndTheLoopGoesOn) {
+    ScopedDialogScript script;
+    bool after = false;
+    QTimer::singleShot(0, [] { throw std::runtime_error("File access denied"); });
+    QTimer::singleShot(5, [&] {
+        after = true;
+        QApplication::exit(0);
+    });
+    QApplication::exec();
+    EXPECT_TRUE(after);
+    ASSERT_EQ(script->Messages().size(), 1u);
+    EXPECT_EQ(script->records[0].kind, MsgKind::Error);
+    EXPECT_EQ(script->Messages()[0], "File access denied");
+}
+
+TEST(Dialogs, ScriptAnswersInOrderAndRecordsQuestions) {
+    ScopedDialogScript script;
+    script->messageAnswers = {MsgResult::No, MsgResult::Cancel};
+    script->inputAnswers = {std::string("7")};
+    EXPECT_FALSE(AskYesNo("Sterg ?"));
+    EXPECT_EQ(ShowMessage(MsgKind::Confirmation, "Salvez ?", MsgButtons::YesNoCancel), MsgResult::Cancel);
+    EXPECT_EQ(InputBox("COD", "Bucati feronerie:", "1"), std::optional<std::string>("7"));
+    EXPECT_EQ(InputBox("COD", "Bucati feronerie:", "1"), std::nullopt); // nothing left: cancelled
+    EXPECT_EQ(ShowMessage(MsgKind::Information, "Gata"), MsgResult::Ok);
+    ASSERT_EQ(script->records.size(), 5u);
+    EXPECT_EQ(script->records[2].caption, "COD");
+    EXPECT_EQ(script->records[2].value, "1");
+}
+
+namespace {
+class CountingForm : public FormBase<QDialog> {
+public:
+    int shows = 0, hides = 0;
+    void FormShow() override { ++shows; }
+    void FormHide() override { ++hides; }
+};
+} // namespace
+
+TEST(FormBase, ShowAndHideOncePerRealShowing) {
+    CountingForm f;
+    f.show();
+    f.show();
+    QApplication::processEvents();
+    EXPECT_EQ(f.shows, 1);
+    f.hide();
+    f.hide();
+    EXPECT_EQ(f.hides, 1);
+    f.show();
+    EXPECT_EQ(f.shows, 2);
+}
+
+TEST(Launcher, StartsThroughTheTableWithoutAShell) {
+    QTemporaryDir dir;
+    const QString stub = dir.path() + "/stub.sh";
+    const QString out = dir.path() + "/args.txt";
+    {
+        QFile f(stub);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\" >> '" + out + "'; done\n").toUtf8());
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    setenv("ZARVELO_REZLINOR", stub.toLocal8Bit().constData(), 1);
+    EXPECT_EQ(OuterProgramPath(OuterProgram::Rezlinor), stub.toStdString());
+    // A name with blanks and shell characters arrives as one argument.
+    const int r = StartOuterProgram(OuterProgram::Rezlinor, {"Foaie Pal.app", "$(touch x);|"});
+    EXPECT_FALSE(StartFailed(r));
+    for (int i = 0; i < 200 && !QFile::exists(out); ++i) QTest::qWait(10);
+    QTest::qWait(50);
+    QFile f(out);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("Foaie Pal.app\n$(touch x);|\n"));
+    unsetenv("ZARVELO_REZLINOR");
+
+    setenv("ZARVELO_TRASALIN", "/no/such/program", 1);
+    EXPECT_TRUE(StartFailed(StartOuterProgram(OuterProgram::Trasalin, {})));
+    unsetenv("ZARVELO_TRASALIN");
+    EXPECT_TRUE(StartFailed(StartProgram("zarvelo-no-such-program-anywhere", {})));
+}
