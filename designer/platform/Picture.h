@@ -4,6 +4,7 @@
 // settings. Every failure is reported to the caller, never by ending the process.
 #include <QImage>
 #include <string>
+#include <vector>
 
 namespace zv {
 
@@ -23,6 +24,10 @@ PictureResult DecodeJpeg(const unsigned char* data, std::size_t size, QImage& ou
 // Writes a 24-bit BMP or a default-quality JPEG.
 PictureResult SaveBmp(const std::string& path, const QImage& img);
 PictureResult SaveJpeg(const std::string& path, const QImage& img);
+// The same into memory. EncodeBmp expects a non-empty picture whose pixels
+// fit the 32-bit size fields (SaveBmp checks both).
+std::vector<unsigned char> EncodeBmp(const QImage& img);
+PictureResult EncodeJpeg(const QImage& img, std::vector<unsigned char>& bytes);
 // By the name's ending: ".jpg" is JPEG, everything else BMP.
 PictureResult SavePicture(const std::string& path, const QImage& img);
 

@@ -4,6 +4,7 @@
 #include <QDialog>
 
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace zv {
@@ -16,6 +17,11 @@ public:
     QLineEdit* Edit2; // "Procent pierdere cant:"
     QLineEdit* Edit3; // "Procent adaos comercial:"
     QPushButton* BitBtn1; // "&Calculare deviz"
+    QPlainTextEdit* Memo1; // the estimate
+
+    // Reads the three percentages, then writes the estimate of the main
+    // window's furniture on the prices of the two catalogues.
+    void BitBtn1Click();
 };
 
 } // namespace zv

@@ -1,10 +1,247 @@
 #include "TFeroneriePiesa.h"
 
+#include "CatalogueGrid.h"
+#include "Forms.h"
+#include "TFeronerie.h"
+#include "TMain.h"
+#include "catalog/Thumbnails.h"
+#include "platform/Dialogs.h"
+#include "platform/Numbers.h"
+#include "platform/Text.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <optional>
+
 namespace zv {
+
+namespace {
+QPushButton* Button(QWidget* parent, const char* name, const char* text, const char* hint = nullptr) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    if (hint) b->setToolTip(hint);
+    // Enter in the search field must not start a command: only "&Selecteaza" is the OK button.
+    b->setAutoDefault(false);
+    return b;
+}
+constexpr Color kGridBackground = 12713983; // light yellow
+} // namespace
 
 TFeroneriePiesa::TFeroneriePiesa(QWidget* parent) : FormBase<QDialog>(parent) {
     setObjectName("FeroneriePiesa");
     setWindowTitle("Feronerie piesa");
+    resize(800, 580);
+    if (QScreen* s = QGuiApplication::primaryScreen()) move(s->availableGeometry().center() - rect().center());
+    StringGrid1 = new CatalogueGrid({"Ncrt", "Cod", "Descriere", "Pret", "Fisier poza", "Poza", "Buc."},
+                                    {37, 79, 204, 63, 296, 64, 36}, this);
+    StringGrid1->setObjectName("StringGrid1");
+    QPalette pal = StringGrid1->palette();
+    pal.setColor(QPalette::Base, ToQColor(kGridBackground));
+    StringGrid1->setPalette(pal);
+    Button1 = Button(this, "Button1", "&Adaugare", "Adaugare element feronerie nou in lista");
+    Button2 = Button(this, "Button2", "&Modificare nr. bucati");
+    Button3 = Button(this, "Button3", "S&tergere", "Stergere element feronerie curent din lista");
+    Button4 = Button(this, "Button4", "&Vizualizare poza");
+    Label1 = new QLabel("Cauta cod:", this);
+    Label1->setObjectName("Label1");
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName("Edit1");
+    Edit1->setMaxLength(10);
+    BitBtn1 = Button(this, "BitBtn1", "&Inchide fereastra");
+
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
+    connect(Edit1, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+    StringGrid1->onDoubleClick = [this] { StringGrid1DblClick(); };
+    FormResize();
 }
+
+void TFeroneriePiesa::resizeEvent(QResizeEvent* e) {
+    FormBase<QDialog>::resizeEvent(e);
+    FormResize();
+}
+
+void TFeroneriePiesa::FormResize() {
+    LayoutCatalogueWindow(this, StringGrid1, {Button1, Button2, Button3, Button4, BitBtn1}, Label1, Edit1);
+}
+
+PieceHardware* TFeroneriePiesa::CurrentHardware() const {
+    TMain* m = Forms().Main;
+    if (!m) return nullptr;
+    const int p = m->model.scene.current;
+    if (!m->model.scene.ValidPiece(p)) return nullptr;
+    return &m->model.attrs.hardware[static_cast<std::size_t>(p)];
+}
+
+std::string TFeroneriePiesa::RemoveSpaces(const std::string& s) {
+    std::string out;
+    for (char c : s)
+        if (c != ' ') out += c;
+    return out;
+}
+
+void TFeroneriePiesa::FormShow() {
+    std::string name;
+    if (TMain* m = Forms().Main) {
+        const int p = m->model.scene.current;
+        if (p >= 0 && p < static_cast<int>(m->model.pieceNames.size()))
+            name = m->model.pieceNames[static_cast<std::size_t>(p)];
+    }
+    setWindowTitle(QString::fromStdString("Feronerie \"" + name + "\""));
+    StringGrid1->SetEntryCount(0);
+    auto header = ReadCatalogueHeader(CataloguePath(CatalogueFolder(), kFeronerieFile));
+    if (!header) {
+        ShowError(kCatalogueNotFound);
+        return;
+    }
+    thumbWidth = header->thumbWidth;
+    thumbHeight = header->thumbHeight;
+    LoadPieceHardware();
+    StringGrid1->SelectRow(1);
+}
+
+void TFeroneriePiesa::FormHide() { StringGrid1->FreeThumbnails(); }
+
+void TFeroneriePiesa::FindCatalogueItem(const std::string& code, std::string& description, std::string& picture,
+                                        double& price) const {
+    description.clear();
+    picture.clear();
+    price = 0;
+    const int i = FindCode(catalogue_.items, code);
+    if (i < 0) return;
+    const FeronerieItem& it = catalogue_.items[static_cast<std::size_t>(i)];
+    description = it.description;
+    picture = it.picture;
+    price = it.price;
+}
+
+void TFeroneriePiesa::LoadPieceHardware() {
+    std::optional<LoadingNotice> notice(std::in_place);
+    PieceHardware* hw = CurrentHardware();
+    const int k = hw ? hw->Count() : 0;
+    // One reading of the catalogue serves every code of the list.
+    catalogue_ = ReadFeronerieCatalogue(CataloguePath(CatalogueFolder(), kFeronerieFile));
+    if (catalogue_.status != CatalogueStatus::NotFound) {
+        thumbWidth = catalogue_.header.thumbWidth;
+        thumbHeight = catalogue_.header.thumbHeight;
+    }
+
+    std::vector<std::string> codes;
+    for (int i = 0; i < k; ++i) codes.push_back(hw->At(i).code);
+    const std::vector<std::size_t> order = SortOrderByCode(codes);
+    StringGrid1->SetEntryCount(k);
+    std::vector<std::string> pictures;
+    for (int r = 1; r <= k; ++r) {
+        const HardwareEntry& e = hw->At(static_cast<int>(order[static_cast<std::size_t>(r - 1)]));
+        std::string description, picture;
+        double price = 0;
+        FindCatalogueItem(e.code, description, picture, price);
+        StringGrid1->SetCell(r, 0, CellInt(r, 4), true);
+        StringGrid1->SetCell(r, 1, e.code);
+        StringGrid1->SetCell(r, 2, description);
+        StringGrid1->SetCell(r, 3, CellReal(price, 2, 7), true);
+        StringGrid1->SetCell(r, 4, picture);
+        StringGrid1->SetCell(r, 5, "");
+        StringGrid1->SetCell(r, 6, CellInt(e.quantity, 4), true);
+        pictures.push_back(picture);
+    }
+    StringGrid1->SizeRows(thumbWidth, thumbHeight);
+    StringGrid1->SetThumbnails(BuildThumbnailStrip(pictures, thumbWidth, thumbHeight), thumbWidth, thumbHeight);
+    notice.reset();
+    // One message for the whole list, and only when a code was looked up.
+    if (k > 0 && !catalogue_.ok()) ShowError(catalogue_.Message());
+}
+
+bool TFeroneriePiesa::SelectRowByCode(const std::string& code) {
+    for (int r = 1; r <= StringGrid1->EntryCount(); ++r)
+        if (StringGrid1->Cell(r, 1) == code) {
+            StringGrid1->SelectRow(r);
+            return true;
+        }
+    return false;
+}
+
+void TFeroneriePiesa::Changed() {
+    // No undo snapshot for hardware, but the furniture now needs saving.
+    if (TMain* m = Forms().Main) m->SetModified(true);
+}
+
+void TFeroneriePiesa::Button1Click() {
+    PieceHardware* hw = CurrentHardware();
+    if (!hw) return;
+    if (hw->Full()) {
+        ShowWarning("Lista de feronerie a piesei este plina (" + std::to_string(kMaxHardware) + " elemente).");
+        return;
+    }
+    TFeronerie* cat = Forms().Feronerie;
+    cat->BitBtn2->show();
+    if (cat->exec() != QDialog::Accepted || cat->N == 0) return;
+    const std::string c = CutCode(cat->SelectedCode());
+    if (c.empty()) return;
+    if (SelectRowByCode(c)) {
+        ShowWarning("Exista deja acest element de feronerie in lista.");
+        return;
+    }
+    if (!hw->Add(c, 1)) return;
+    Changed();
+    LoadPieceHardware();
+    if (SelectRowByCode(c)) Button2Click();
+}
+
+void TFeroneriePiesa::Button2Click() {
+    PieceHardware* hw = CurrentHardware();
+    const int r = StringGrid1->SelectedRow();
+    if (!hw || hw->Count() == 0 || r == 0) return;
+    const std::string code = StringGrid1->Cell(r, 1);
+    const std::string current = RemoveSpaces(StringGrid1->Cell(r, 6));
+    const auto answer = InputBox(code, "Bucati feronerie:", current);
+    if (!answer) return; // cancelled: the quantity stays
+    const auto v = ParseInt(*answer);
+    if (!v) {
+        ShowError("Numar bucati feronerie invalid.");
+        return;
+    }
+    const int i = hw->Find(code);
+    if (i < 0) return;
+    if (hw->At(i).quantity != *v) Changed();
+    hw->At(i).quantity = *v;
+    StringGrid1->SetCell(r, 6, CellInt(*v, 4), true);
+}
+
+void TFeroneriePiesa::Button3Click() {
+    PieceHardware* hw = CurrentHardware();
+    const int r = StringGrid1->SelectedRow();
+    if (!hw || hw->Count() == 0 || r == 0) return;
+    const std::string code = StringGrid1->Cell(r, 1);
+    if (ShowMessage(MsgKind::Warning, "Sterg \"" + code + "\" din lista ?", MsgButtons::YesNo) == MsgResult::No)
+        return;
+    DeleteCurrentItem();
+}
+
+void TFeroneriePiesa::DeleteCurrentItem() {
+    PieceHardware* hw = CurrentHardware();
+    const int r = StringGrid1->SelectedRow();
+    if (!hw || r == 0) return;
+    const int i = hw->Find(StringGrid1->Cell(r, 1));
+    if (i < 0) return;
+    hw->RemoveAt(i);
+    Changed();
+    LoadPieceHardware();
+    StringGrid1->SelectRow(std::min(r, StringGrid1->EntryCount()));
+}
+
+void TFeroneriePiesa::Button4Click() {
+    const int r = StringGrid1->SelectedRow();
+    if (StringGrid1->EntryCount() == 0 || r == 0) return;
+    ViewCataloguePicture(StringGrid1->Cell(r, 4));
+}
+
+void TFeroneriePiesa::Edit1Change() { SearchCatalogueGrid(StringGrid1, Edit1->text().toStdString()); }
 
 } // namespace zv

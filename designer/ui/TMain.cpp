@@ -1,12 +1,24 @@
 #include "TMain.h"
 
 #include "Forms.h"
+#include "GLView.h"
+#include "THelp.h"
 #include "TCarPies.h"
 #include "TMobiNoua.h"
 #include "TPiesaNoua.h"
+#include "CatalogueGrid.h"
+#include "TFeronerie.h"
+#include "TPalPfl.h"
+#include "catalog/Catalogue.h"
 #include "platform/Dialogs.h"
 #include "platform/Text.h"
+#include "model/MobilaFile.h"
+#include "platform/IoError.h"
 #include "export/Vrml.h"
+#include "render/SoftRender.h"
+#include "export/Deviz.h"
+#include "catalog/Catalogue.h"
+#include "TCalculareDeviz.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,12 +29,15 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
 
@@ -154,10 +169,27 @@ void TMain::BuildControls() {
     client->setObjectName("client");
     setCentralWidget(client);
 
-    GLView = new QWidget(client);
-    GLView->setObjectName("GLView");
-    GLView->setAutoFillBackground(true);
-    GLView->setStyleSheet("background: white;");
+    GLView = new OpenGLView(client);
+    GLView->setCursor(Qt::PointingHandCursor);
+    GLView->onInit = [this] {
+        InitGL();
+        FormPaint();
+    };
+    GLView->onResize = [](int w, int h) { SetupProjection(w, h); };
+    GLView->onPaint = [this] { PaintGLFrame(); };
+    GLView->onMouseDown = [this](const PictureBox::MouseArgs& a) { FormMouseDown(a); };
+    GLView->onMouseMove = [this](const PictureBox::MouseArgs& a) { FormMouseMove(a); };
+    GLView->onMouseUp = [this](const PictureBox::MouseArgs& a) { FormMouseUp(a); };
+    GLView->Renderer().outlineSource = [this](int piece, bool triangles, double x1, double y1, double x2, double y2,
+                                              PieceOutline& out) {
+        ContourPolygon poly;
+        if (!BuildContourModel(model, piece, triangles, x1, y1, x2, y2, GLView->Contours(), poly)) return false;
+        out.u = poly.X;
+        out.v = poly.Y;
+        out.triangles.clear();
+        for (const ContourTriangle& t : poly.triangles) out.triangles.insert(out.triangles.end(), {t.a, t.b, t.c});
+        return true;
+    };
 
     Panel5 = new QFrame(client);
     Panel5->setObjectName("Panel5");
@@ -326,7 +358,7 @@ void TMain::LayoutControls() {
     place(ComboBox3, 22);
     Panel6->setGeometry(std::max(cw - 121, 0), 0, 120, 20);
     // The 3D picture fills what the mini views leave.
-    const int top = Panel1->isVisible() ? kPanelH + 5 : 0;
+    const int top = !Panel1->isHidden() ? kPanelH + 5 : 0;
     Image4->setGeometry(kImage4Left, top, std::max(cw - kImage4Left - 1, 1), std::max(ch - top, 1));
     Image4->canvas().SetSize(std::max(Image4->width() - 1, 1), Image4->height());
     Panel1->raise();
@@ -384,8 +416,10 @@ void TMain::FormShow() {
     if (commandLineArgs.size() == 1) {
         const std::string& arg = commandLineArgs.front();
         if (QFileInfo::exists(QString::fromStdString(arg))) {
+            const std::string previous = model.fileName;
             model.fileName = arg;
-            OpenFurniture();
+            if (OpenFurniture()) AfterFileOpened();
+            else model.fileName = previous;
         } else {
             ShowMessage(MsgKind::Error, "Fisier inexistent");
         }
@@ -502,26 +536,313 @@ void TMain::ExportareinformatVRML1Click() {
     ShowInfo("Mobila a fost exportata in format VRML 1.00.");
 }
 
+void TMain::Listamateriale1Click() {
+    const auto boards = ReadPalPflCatalogue(CataloguePath(startupFolder, kPalPflFile));
+    const auto hardware = ReadFeronerieCatalogue(CataloguePath(startupFolder, kFeronerieFile));
+    ShowInfo(FormatMaterialList(ListMaterials(model, boards.items, hardware.items)));
+}
+
+void TMain::BitBtn15Click() {
+    TCalculareDeviz* d = Forms().CalculareDeviz;
+    d->Memo1->clear();
+    d->exec();
+}
+
 // ---- commands built by later work: present, doing nothing yet ----
-bool TMain::FormCloseQuery() { return true; }
-void TMain::OpenFurniture() {}
-bool TMain::LoadFurnitureFile(const std::string&) { return false; }
-bool TMain::SaveFurnitureFile(const std::string&) { return false; }
-void TMain::Redraw3D() {}
-void TMain::DrawProjections(int) {}
-void TMain::DrawAxes() {}
-void TMain::FitViewScale() {}
+// ---- furniture files ----
+
+namespace {
+const char* const kOpenFilter = "Fisiere proiecte mobila v4.00 (*.mo4)|*.mo4|Fisiere proiecte mobila v2.00 "
+                                "(*.mo2)|*.mo2|Toate fisierele (*.*)|*.*";
+const char* const kSaveFilter = "Fisiere proiecte mobila v4.00 (*.mo4)|*.mo4|Toate fisierele (*.*)|*.*";
+const char* const kSaveQuestion = "Mobila curenta nu este salvata. Salvez ?";
+
+// Filter 1 gives "mo4", 2 "mo2", any other none; only a name without an extension gets it.
+void ApplyDefaultExtension(std::string& fileName, int filterIndex) {
+    const char* ext = filterIndex == 1 ? "mo4" : filterIndex == 2 ? "mo2" : nullptr;
+    if (!ext || fileName.empty()) return;
+    const std::size_t slash = fileName.find_last_of("/\\");
+    const std::size_t dot = fileName.rfind('.');
+    if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) return;
+    fileName += std::string(".") + ext;
+}
+
+// An old-layout name is saved under ".mo4".
+std::string Mo4Name(std::string name) {
+    if (name.size() >= 5 && QString::fromStdString(name.substr(name.size() - 4)).toLower() == ".mo2")
+        name.back() = '4';
+    return name;
+}
+
+bool FileExists(const std::string& name) { return QFileInfo(QString::fromStdString(name)).isFile(); }
+} // namespace
+
+void TMain::OpenDialog1SelectionChange(std::string& fileName, int filterIndex) {
+    ApplyDefaultExtension(fileName, filterIndex);
+}
+
+void TMain::SaveDialog1SelectionChange(std::string& fileName, int filterIndex) {
+    ApplyDefaultExtension(fileName, filterIndex);
+}
+
+bool TMain::SaveFurnitureFile(const std::string& fileName) {
+    try {
+        WriteMobilaFile(fileName, CaptureMobilaFile(model, ComboBox3->currentIndex()));
+        return true;
+    } catch (const IoError& e) {
+        ShowError(e.what());
+        return false;
+    }
+}
+
+bool TMain::LoadFurnitureFile(const std::string& fileName) {
+    // Read and checked whole before anything of the open furniture changes.
+    MobilaFile f;
+    try {
+        f = ReadMobilaFile(fileName);
+    } catch (const InvalidMobilaFile& e) {
+        ShowError(e.what());
+        return false;
+    } catch (const IoError& e) {
+        ShowError(e.what());
+        return false;
+    }
+    ReplaceWithMobilaFile(f, model);
+    const QSignalBlocker block(ComboBox3);
+    ComboBox3->setCurrentIndex(f.displayMode);
+    return true;
+}
+
+bool TMain::OpenFurniture() {
+    if (!LoadFurnitureFile(model.fileName)) return false;
+    BitBtn13->setEnabled(false);
+    model.exteriorView = 1;
+    EnableDesignControls();
+    BuildTextureAtlas();
+    model.scene.currentFillStyle = HatchChecked() ? 7 : 1;
+    setWindowTitle(QString::fromStdString(model.name + " - " + model.fileName));
+    if (TPiesaNoua* p = Forms().PiesaNoua) {
+        p->ComboBox1->setCurrentIndex(1);
+        if (p->ComboBox2->count() > 0) p->ComboBox2->setCurrentIndex(0);
+    }
+    FitViewScale();
+    DrawProjections(0);
+    Redraw3D();
+    RefreshPieceWindow();
+    model.hasFileName = true;
+    SetModified(false);
+    if (Forms().CarPies) Forms().CarPies->show();
+    return true;
+}
+
+void TMain::AfterFileOpened() {
+    const Scene3D& s = model.scene;
+    const MobilaDimensions& d = model.dim;
+    // The shelf lies in front of an applied back and reaches an inset one.
+    const double width = model.backType == BackType::Aplicat ? d.D - d.P : d.D;
+    if (TPiesaNoua* p = Forms().PiesaNoua)
+        p->PresetShelf("Polita", s.MinX() + d.G, s.MinY() + (d.H - d.G) / 2, s.MinZ(), d.W - 2 * d.G, width, d.G);
+    if (SoftRenderChosen()) {
+        Redraw3D();
+        DrawProjections(0);
+    } else {
+        Timer2->start();
+        Timer3->start();
+    }
+    RefreshPieceWindow();
+}
+
+TMain::SaveOutcome TMain::SaveCurrent() {
+    if (model.scene.pieceCount <= 0) return SaveOutcome::NothingToSave;
+    if (!model.hasFileName) return SaveAsNew();
+    const std::string name = Mo4Name(model.fileName);
+    // An opened ".mo2" goes to its ".mo4": never over another file unasked.
+    if (name != model.fileName && FileExists(name) &&
+        ShowMessage(MsgKind::Warning, "Exista fisier cu acest nume. Suprapun ?", MsgButtons::YesNo) != MsgResult::Yes)
+        return SaveOutcome::Cancelled;
+    if (!SaveFurnitureFile(name)) return SaveOutcome::Failed;
+    model.fileName = name;
+    model.hasFileName = true;
+    ++model.saveCount;
+    SetModified(false);
+    ShowInfo("Mobila a fost salvata !");
+    return SaveOutcome::Saved;
+}
+
+TMain::SaveOutcome TMain::SaveAsNew() {
+    if (model.scene.pieceCount <= 0) return SaveOutcome::NothingToSave;
+    FileDialogRequest req;
+    req.title = "Salveaza mobila";
+    req.filter = kSaveFilter;
+    req.fileName = model.fileName;
+    req.filterIndex = 1;
+    // The extension comes from the filter (below), not from the dialog.
+    const auto answer = Dialogs().SaveFile(req);
+    if (!answer || answer->fileName.empty()) return SaveOutcome::Cancelled;
+    std::string name = answer->fileName;
+    SaveDialog1SelectionChange(name, answer->filterIndex);
+    name = Mo4Name(name);
+    if (FileExists(name) &&
+        ShowMessage(MsgKind::Warning, "Exista fisier cu acest nume. Suprapun ?", MsgButtons::YesNo) != MsgResult::Yes)
+        return SaveOutcome::Cancelled;
+    // Written straight to its place: no empty file first, and the file state
+    // changes only once the furniture is in it.
+    if (!SaveFurnitureFile(name)) return SaveOutcome::Failed;
+    model.fileName = name;
+    model.hasFileName = true;
+    ++model.saveCount;
+    SetModified(false);
+    ShowInfo("Mobila a fost salvata !");
+    return SaveOutcome::Saved;
+}
+
+bool TMain::FormCloseQuery() {
+    if (!model.NeedsSaveQuestion()) return true;
+    switch (ShowMessage(MsgKind::Warning, "Mobila curenta nu este salvata. Salvez inainte de parasirea programului ?",
+                        MsgButtons::YesNoCancel)) {
+    case MsgResult::Cancel: return false;
+    // A failed save keeps the window; a cancelled save dialog lets it close.
+    case MsgResult::Yes: return SaveCurrent() != SaveOutcome::Failed;
+    default: return true;
+    }
+}
+void TMain::Redraw3D() {
+    if (!SoftRenderChosen()) return;
+    Redraw3DImage(model.scene, Image4->canvas(), Image4->width(), Image4->height(), ComboBox3->currentIndex(),
+                  model.exteriorView);
+    Image4->update();
+}
+
+int TMain::MiniViewShown(int k) const {
+    // The label names the view: "Fata:" 1, "Spate:" 2, "Stanga:" 3, "Dreapta:" 4, "Sus:" 5, "Jos:" 6.
+    switch (k) {
+    case 0: return Label1->text() == "Spate:" ? 2 : 1;
+    case 1: return Label2->text() == "Dreapta:" ? 4 : 3;
+    default: return Label3->text() == "Sus:" ? 5 : 6;
+    }
+}
+
+void TMain::DrawProjections(int which) {
+    PictureBox* images[3] = {Image1, Image2, Image3};
+    for (int k = 0; k < 3; ++k) {
+        if (which != 0 && which != k + 1) continue;
+        PictureBox* img = images[k];
+        RedrawProjectionImage(model.scene, img->canvas(), img->width(), img->height(), MiniViewShown(k),
+                              model.projParams.x[k], model.projParams.y[k], ComboBox3->currentIndex());
+        img->update();
+    }
+}
+
+void TMain::DrawAxes() {
+    zv::DrawAxes(Image4->canvas(), Image4->height());
+    Image4->update();
+}
+
+void TMain::FitViewScale() {
+    zv::FitViewScale(model.scene, Image4->width(), Image4->height(), model.dim.H, model.dim.W);
+}
 void TMain::BuildTextureAtlas() {}
 void TMain::UpdatePieceTexture(int) {}
-bool TMain::PickPalPfl(std::string&, std::string&, Color&, double&) { return false; }
-bool TMain::FindPalPflCode(const std::string&, std::string&, Color&, double&) { return false; }
+bool TMain::PickPalPfl(std::string& code, std::string& picture, Color& color, double& thickness) {
+    TPalPfl* w = Forms().PalPfl;
+    w->BitBtn2->show();
+    w->PreselectCode = code;
+    const bool chosen = w->exec() == QDialog::Accepted;
+    w->setWindowTitle("Pal/Pfl");
+    if (!chosen) return false;
+    CatalogueGrid* g = w->StringGrid1;
+    const int row = g->SelectedRow();
+    if (g->EntryCount() == 0 || row == 0) return true;
+    code = g->Cell(row, 1);
+    picture = g->Cell(row, 4);
+    color = CellToColor(g->Cell(row, 6), 0);
+    thickness = CellToReal(g->Cell(row, 7), 18.0);
+    return true;
+}
+
+bool TMain::FindPalPflCode(const std::string& code, std::string& picture, Color& color, double& thickness) {
+    // The grid holds what the last showing of the catalogue loaded.
+    CatalogueGrid* g = Forms().PalPfl->StringGrid1;
+    if (code.empty()) return false;
+    for (int row = 1; row <= g->EntryCount(); ++row) {
+        if (g->Cell(row, 1) != code) continue;
+        picture = g->Cell(row, 4);
+        color = CellToColor(g->Cell(row, 6), 0);
+        thickness = CellToReal(g->Cell(row, 7), 18.0);
+        return true;
+    }
+    return false;
+}
 void TMain::Nou1Click() {}
-void TMain::Deschidefisier1Click() {}
+void TMain::Deschidefisier1Click() {
+    FileDialogRequest req;
+    req.title = "Deschide proiect";
+    req.filter = kOpenFilter;
+    req.defaultExt = "mo4";
+    req.filterIndex = 1;
+    const auto answer = Dialogs().OpenFile(req);
+    if (!answer) return;
+    std::string name = answer->fileName;
+    OpenDialog1SelectionChange(name, answer->filterIndex);
+    if (!FileExists(name)) return;
+    if (Forms().CarPies) Forms().CarPies->CheckBox2->setChecked(true);
+    if (model.NeedsSaveQuestion() &&
+        ShowMessage(MsgKind::Warning, kSaveQuestion, MsgButtons::YesNo) == MsgResult::Yes &&
+        SaveCurrent() == SaveOutcome::Failed)
+        return; // the user's furniture stays
+    const std::string previous = model.fileName;
+    model.fileName = name;
+    if (!OpenFurniture()) {
+        model.fileName = previous;
+        return;
+    }
+    AfterFileOpened();
+}
 void TMain::Deschidefisiercupreview1Click() {}
-void TMain::Salveazamobilacurenta1Click() {}
-void TMain::Salveazacunumenou1Click() {}
-void TMain::Inchideproiectcurent1Click() {}
-void TMain::Listamateriale1Click() {}
+void TMain::Salveazamobilacurenta1Click() { SaveCurrent(); }
+void TMain::Salveazacunumenou1Click() { SaveAsNew(); }
+void TMain::Inchideproiectcurent1Click() {
+    if (model.NeedsSaveQuestion() &&
+        ShowMessage(MsgKind::Warning, kSaveQuestion, MsgButtons::YesNo) == MsgResult::Yes &&
+        SaveCurrent() == SaveOutcome::Failed)
+        return; // the user's furniture stays
+    model.scene.Init();
+    undo.scene.Init();
+    model.scene.miniScale = 0.05;
+    model.hasFileName = true;
+    SetModified(false);
+    model.name.clear();
+    model.fileName.clear();
+    last3DX = last3DY = 0;
+    for (auto& d : viewDrag) d.lastX = d.lastY = 0;
+    model.projParams.Reset();
+    for (PictureBox* img : {Image1, Image2, Image3}) {
+        Canvas& c = img->canvas();
+        c.penColor = 0xFFFFFF;
+        c.SetBrushColor(0xFFFFFF);
+        c.Rectangle(0, 0, c.Width(), c.Height());
+        img->update();
+    }
+    {
+        Canvas& c = Image4->canvas();
+        c.penColor = 0;
+        c.SetBrushColor(0xFFFFFF);
+        c.Rectangle(0, 0, c.Width(), c.Height());
+        c.fontColor = 0xFF0000;
+        c.fontBold = true;
+        c.TextOut(4, 4, "3D");
+        c.fontBold = false;
+        DrawAxes();
+        Image4->update();
+    }
+    {
+        const QSignalBlocker block(ComboBox3);
+        ComboBox3->setCurrentIndex(0);
+    }
+    DisableDesignControls();
+    model.ClearContourSlots();
+    if (Forms().CarPies) Forms().CarPies->hide();
+}
 void TMain::ExportapieseinExcel1Click() {}
 void TMain::SalvareimagineinformatBMPsauJPG1Click() {}
 void TMain::Adaugaremobiladintrunfisier1Click() {}
@@ -537,22 +858,96 @@ void TMain::Recalcularedimensinimobila1Click() {}
 void TMain::Rotunjiredimensiunisipozitii1Click() {}
 void TMain::Distantaintredouapiese1Click() {}
 void TMain::Afisareproiectiecucote1Click() {}
-void TMain::Listapalpfl1Click() {}
-void TMain::Listaferonerie1Click() {}
-void TMain::Afisareminiferestrecuproiectii2D1Click() {}
+void TMain::Listapalpfl1Click() {
+    Forms().PalPfl->BitBtn2->hide();
+    Forms().PalPfl->exec();
+}
+void TMain::Listaferonerie1Click() {
+    Forms().Feronerie->BitBtn2->hide();
+    Forms().Feronerie->exec();
+}
+void TMain::Afisareminiferestrecuproiectii2D1Click() {
+    // Geometry comes from LayoutControls, set absolutely from the panels' state.
+    const bool show = Panel1->isHidden();
+    for (QFrame* p : {Panel1, Panel2, Panel3}) p->setVisible(show);
+    LayoutControls();
+    FitViewScale();
+    Redraw3D();
+}
 void TMain::Redenumiremobila1Click() {}
-void TMain::Vizualizareinteriorexteriorpiese1Click() {}
-void TMain::Fullscreen1Click() {}
-void TMain::Desenareconturmodel1Click() {}
-void TMain::DesenareconturcuPainBrush1Click() {}
+void TMain::Vizualizareinteriorexteriorpiese1Click() {
+    model.exteriorView = 1 - model.exteriorView;
+    Redraw3D();
+}
+void TMain::Fullscreen1Click() {
+    TCarPies* carPies = Forms().CarPies;
+    QWidget* help = Forms().Help;
+    if (Fullscreen1->isChecked()) {
+        fullWindowSaved.hatch = HatchChecked();
+        fullWindowSaved.pieceWindowVisible = carPies && carPies->isVisible();
+        if (carPies) carPies->CheckBox2->setChecked(false);
+        Panel5->hide();
+        Panel6->hide();
+        if (carPies) carPies->hide();
+        if (help) help->hide();
+    } else {
+        Panel5->show();
+        if (carPies) {
+            carPies->setVisible(fullWindowSaved.pieceWindowVisible);
+            carPies->CheckBox2->setChecked(fullWindowSaved.hatch);
+        }
+        if (Timer2->isActive()) Panel6->show();
+        if (!Panel1->isHidden()) {
+            // The mini views go; the 3D picture takes the height they leave,
+            // its bitmap sized to the control.
+            for (QFrame* p : {Panel1, Panel2, Panel3}) p->hide();
+            Afisareminiferestrecuproiectii2D1->setChecked(false);
+            LayoutControls();
+        }
+    }
+}
+namespace {
+// Both drawing programs run the same procedure; the OpenGL timers rest while
+// the user draws and start again only with "Rend hard".
+void RunContourEditorFrom(TMain& w, ContourEditor editor) {
+    ContourEditorHooks hooks;
+    hooks.stopTimers = [&w] {
+        w.Timer2->stop();
+        w.Timer3->stop();
+    };
+    hooks.restartTimers = [&w] {
+        if (!w.SoftRenderChosen()) {
+            w.Timer2->start();
+            w.Timer3->start();
+        }
+    };
+    hooks.modelAssigned = [&w] {
+        w.SetModified(true);
+        w.RefreshPieceWindow();
+    };
+    RunContourEditor(editor, w.model, w.Unelte1->menuAction()->isEnabled(), w.startupFolder, hooks);
+}
+} // namespace
+
+void TMain::Desenareconturmodel1Click() { RunContourEditorFrom(*this, ContourEditor::Trasalin); }
+void TMain::DesenareconturcuPainBrush1Click() { RunContourEditorFrom(*this, ContourEditor::Paint); }
 void TMain::Pozitionarepiesepefoidepal1Click() {}
 void TMain::Amenajarecamera1Click() {}
 void TMain::Ajutor2Click() {}
 void TMain::Demonstratie1Click() {}
 void TMain::Despre1Click() {}
-void TMain::BitBtn1Click() {}
-void TMain::BitBtn2Click() {}
-void TMain::BitBtn3Click() {}
+void TMain::BitBtn1Click() {
+    Label1->setText(Label1->text() == "Fata:" ? "Spate:" : "Fata:");
+    DrawProjections(0);
+}
+void TMain::BitBtn2Click() {
+    Label2->setText(Label2->text() == "Stanga:" ? "Dreapta:" : "Stanga:");
+    DrawProjections(0);
+}
+void TMain::BitBtn3Click() {
+    Label3->setText(Label3->text() == "Sus:" ? "Jos:" : "Sus:");
+    DrawProjections(0);
+}
 void TMain::BitBtn4Click() {}
 void TMain::BitBtn5Click() {}
 void TMain::BitBtn6Click() {}
@@ -563,21 +958,258 @@ void TMain::BitBtn10Click() {}
 void TMain::BitBtn11Click() {}
 void TMain::BitBtn12Click() {}
 void TMain::BitBtn14Click() {}
-void TMain::BitBtn15Click() {}
 void TMain::BitBtn16Click() {}
 void TMain::BitBtn17Click() {}
 void TMain::BitBtn18Click() {}
 void TMain::RadioGroup1Click() {}
-void TMain::RadioGroup2Click() {}
+void TMain::RadioGroup2Click() {
+    if (RadioGroup2->ItemIndex() == 1) {
+        Image4->hide();
+        Timer1->stop();
+        Timer2->start();
+        Timer3->start();
+        Panel6->show();
+        GLView->setCursor(Qt::PointingHandCursor);
+        ComboBox3->setItemText(1, "Sarmos");
+        ComboBox3->setItemText(2, "Punctat");
+    } else {
+        Image4->show();
+        Timer2->stop();
+        Timer3->stop();
+        ComboBox3->setItemText(1, "Fara iluminare");
+        ComboBox3->setItemText(2, "Sarmos");
+        Panel6->hide();
+        GLView->setCursor(Qt::ArrowCursor);
+        update();
+        Timer1->start();
+    }
+}
 void TMain::ComboBox3Change() {}
-void TMain::Image4MouseDown(const PictureBox::MouseArgs&) {}
-void TMain::Image4MouseMove(const PictureBox::MouseArgs&) {}
-void TMain::Image4MouseUp(const PictureBox::MouseArgs&) {}
-void TMain::ImageMiniMouseDown(int, const PictureBox::MouseArgs&) {}
-void TMain::ImageMiniMouseMove(int, const PictureBox::MouseArgs&) {}
-void TMain::ImageMiniMouseUp(int, const PictureBox::MouseArgs&) {}
-void TMain::Timer1Timer() {}
-void TMain::Timer2Timer() {}
-void TMain::Timer3Timer() {}
+namespace {
+int ButtonState(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 3;
+    default: return 0;
+    }
+}
+// While a drag goes on the hatched redraw waits for a pause, so every drag
+// step is one redraw; once the button is up it comes at once.
+constexpr int kDragPauseMs = 150;
+} // namespace
+
+void TMain::Image4MouseDown(const PictureBox::MouseArgs& a) {
+    pickX = a.x;
+    pickY = a.y;
+    mouse3DMode = ButtonState(a.button);
+}
+
+void TMain::Image4MouseMove(const PictureBox::MouseArgs& a) {
+    if (last3DX == 0 && last3DY == 0) {
+        last3DX = a.x;
+        last3DY = a.y;
+    }
+    const int dx = a.x - last3DX, dy = a.y - last3DY;
+    const bool shift = a.modifiers & Qt::ShiftModifier;
+    Scene3D& s = model.scene;
+    if (mouse3DMode == 1) {
+        if (shift)
+            s.rotZ += dx / 200.0;
+        else
+            s.rotY -= dx / 200.0;
+        s.rotX -= dy / 200.0;
+    } else if (mouse3DMode == 2) {
+        if (shift)
+            s.panY += dy;
+        else
+            s.panZ -= dy;
+        s.panX += dx;
+    }
+    if (mouse3DMode == 1 || mouse3DMode == 2) {
+        s.currentFillStyle = 1;
+        Timer1->start(kDragPauseMs);
+        Redraw3D();
+        SetModified(true);
+    }
+    last3DX = a.x;
+    last3DY = a.y;
+}
+
+void TMain::Image4MouseUp(const PictureBox::MouseArgs& a) {
+    mouse3DMode = 0;
+    last3DX = a.x;
+    last3DY = a.y;
+    if (Timer1->isActive()) Timer1->start(1);
+}
+
+void TMain::ImageMiniMouseDown(int view, const PictureBox::MouseArgs& a) {
+    if (view < 0 || view > 2) return;
+    viewDrag[view].button = ButtonState(a.button);
+}
+
+void TMain::ImageMiniMouseMove(int view, const PictureBox::MouseArgs& a) {
+    if (view < 0 || view > 2) return;
+    ViewDrag& d = viewDrag[view];
+    if (!(a.buttons & Qt::LeftButton)) {
+        d.button = 0;
+        d.lastX = d.lastY = 0;
+        return;
+    }
+    if (d.lastX == 0 && d.lastY == 0) {
+        d.lastX = a.x;
+        d.lastY = a.y;
+    }
+    if (d.button == 1 || d.button == 2) {
+        model.projParams.x[view] += a.x - d.lastX;
+        model.projParams.y[view] += d.lastY - a.y;
+        Timer1->start(kDragPauseMs);
+        DrawProjections(view + 1);
+        SetModified(true);
+        d.lastX = a.x;
+        d.lastY = a.y;
+    }
+}
+
+void TMain::ImageMiniMouseUp(int view, const PictureBox::MouseArgs& a) {
+    if (view < 0 || view > 2) return;
+    viewDrag[view].button = 0;
+    viewDrag[view].lastX = a.x;
+    viewDrag[view].lastY = a.y;
+    if (Timer1->isActive()) Timer1->start(1);
+}
+
+void TMain::Timer1Timer() {
+    model.scene.currentFillStyle = HatchChecked() ? 7 : 1;
+    Timer1->stop();
+    Timer1->setInterval(1); // a drag may have left its pause interval
+    Redraw3D();
+}
+namespace {
+// Tick of the redraw timer while there is nothing to draw or nowhere to show it.
+constexpr int kIdleRedrawMs = 200;
+} // namespace
+
+void TMain::Timer2Timer() {
+    // Hidden or minimised: nothing is drawn, and the timer slows down until
+    // the window shows again.
+    if (!GLView->Exposed()) {
+        Timer2->setInterval(kIdleRedrawMs);
+        return;
+    }
+    if (Salveazacunumenou1->isEnabled()) {
+        Timer2->setInterval(1);
+        glShowsFurniture_ = true;
+        GLView->Redraw(); // the frame is counted where it is painted
+    } else if (glShowsFurniture_) {
+        glShowsFurniture_ = false;
+        GLView->Redraw();
+    } else {
+        Timer2->setInterval(kIdleRedrawMs);
+    }
+}
+
+void TMain::Timer3Timer() {
+    Label6->setText("Frame/sec: " + QString::number(frameCounter));
+    frameCounter = 0;
+    GLView->Renderer().RecheckModelFiles();
+}
+
+GLFrameInputs TMain::GLInputs() const {
+    GLFrameInputs in;
+    in.scene = &model.scene;
+    in.attrs = &model.attrs;
+    in.textures = &model.textures;
+    in.ambient = TrackBar1->value();
+    in.ambientMax = TrackBar1->maximum();
+    in.diffuse = TrackBar2->value();
+    in.diffuseMax = TrackBar2->maximum();
+    in.displayMode = ComboBox3->currentIndex();
+    in.hatchCurrent = HatchChecked();
+    in.concaveModels = Afisaremodeledecupareconcave1->isChecked();
+    in.miniViewsShown = !Panel1->isHidden();
+    in.exteriorView = model.exteriorView;
+    return in;
+}
+
+void TMain::PaintGLFrame() {
+    if (Salveazacunumenou1->isEnabled()) {
+        ++frameCounter;
+        GLView->Renderer().RenderScene(-1, GLInputs());
+    } else {
+        zv::ClearGLFrame(ComboBox3->currentIndex());
+    }
+}
+
+void TMain::InitGL() {
+    if (GLView->MakeCurrent()) zv::InitGL();
+}
+
+void TMain::FormPaint() {
+    if (GLView->MakeCurrent()) SetupLights(lights);
+    frameCounter = 0;
+}
+
+void TMain::RenderScene(int piece) {
+    if (!GLView->MakeCurrent()) return;
+    GLView->Renderer().RenderScene(piece, GLInputs());
+    if (piece == -1) SwapGLBuffers();
+}
+
+void TMain::ClearGLFrame() {
+    if (GLView->MakeCurrent()) zv::ClearGLFrame(ComboBox3->currentIndex());
+}
+
+void TMain::SwapGLBuffers() { GLView->Redraw(); }
+
+void TMain::WindowShotGL2(QImage& bitmap) {
+    if (GLView->MakeCurrent())
+        zv::WindowShotGL2(bitmap);
+    else
+        bitmap = QImage();
+}
+
+// Rotation and pan on the OpenGL view follow the software view's rules.
+void TMain::FormMouseDown(const PictureBox::MouseArgs& a) {
+    pickX = a.x;
+    pickY = a.y;
+    mouse3DMode = a.button == Qt::LeftButton ? 1 : a.button == Qt::RightButton ? 2 : a.button == Qt::MiddleButton ? 3 : 0;
+}
+
+void TMain::FormMouseMove(const PictureBox::MouseArgs& a) {
+    if (last3DX == 0 && last3DY == 0) {
+        last3DX = a.x;
+        last3DY = a.y;
+    }
+    const bool shift = a.modifiers.testFlag(Qt::ShiftModifier);
+    Scene3D& s = model.scene;
+    if (mouse3DMode == 1) {
+        if (shift)
+            s.rotZ += (a.x - last3DX) / 200.0;
+        else
+            s.rotY -= (a.x - last3DX) / 200.0;
+        s.rotX -= (a.y - last3DY) / 200.0;
+    } else if (mouse3DMode == 2) {
+        if (shift)
+            s.panY += a.y - last3DY;
+        else
+            s.panZ -= a.y - last3DY;
+        s.panX += a.x - last3DX;
+    }
+    if (mouse3DMode == 1 || mouse3DMode == 2) {
+        s.currentFillStyle = 1;
+        Timer1->start();
+        Redraw3D();
+        SetModified(true);
+    }
+    last3DX = a.x;
+    last3DY = a.y;
+}
+
+void TMain::FormMouseUp(const PictureBox::MouseArgs& a) {
+    mouse3DMode = 0;
+    last3DX = a.x;
+    last3DY = a.y;
+}
 
 } // namespace zv

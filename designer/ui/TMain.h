@@ -6,6 +6,7 @@
 #include "platform/widgets/FormBase.h"
 #include "platform/widgets/PictureBox.h"
 #include "platform/widgets/RadioGroup.h"
+#include "render/GLRender.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -21,8 +22,11 @@ class QPushButton;
 class QSlider;
 class QTimer;
 class QFrame;
+class QImage;
 
 namespace zv {
+
+class OpenGLView;
 
 class TMain : public FormBase<QMainWindow> {
     Q_OBJECT
@@ -67,7 +71,7 @@ public:
     QAction *Ajutor2, *Demonstratie1, *Despre1;
 
     QWidget* client;    // the client area; the OpenGL view fills it
-    QWidget* GLView;    // the OpenGL drawing surface (behind the panels)
+    OpenGLView* GLView; // the OpenGL drawing surface (behind the panels)
     QFrame* Panel5;     // left tool panel
     QFrame *Panel1, *Panel2, *Panel3; // mini views
     QLabel *Label1, *Label2, *Label3;
@@ -104,6 +108,8 @@ public:
     void DrawProjections(int which);
     void DrawAxes();
     void FitViewScale();
+    // The view (1..6) that mini view k (0..2) shows, by its label.
+    int MiniViewShown(int k) const;
     void RefreshPieceWindow();
     void UpdateCaption();
     void BuildTextureAtlas();
@@ -111,9 +117,20 @@ public:
     bool PickPalPfl(std::string& code, std::string& picture, Color& color, double& thickness);
     bool FindPalPflCode(const std::string& code, std::string& picture, Color& color, double& thickness);
     // Opens the file named by model.fileName (command line, "Deschide fisier").
-    void OpenFurniture();
+    // False when the file was refused: the open furniture is left as it was.
+    bool OpenFurniture();
     bool LoadFurnitureFile(const std::string& fileName);
     bool SaveFurnitureFile(const std::string& fileName);
+    // What a save command came to; a Yes to a save question goes on unless it failed.
+    enum class SaveOutcome { Saved, Cancelled, Failed, NothingToSave };
+    SaveOutcome SaveCurrent();   // "Salveaza mobila curenta"
+    SaveOutcome SaveAsNew();     // "Salveaza cu nume nou"
+    // Default extension of the file dialogs by the chosen filter, for a name typed without one.
+    static void OpenDialog1SelectionChange(std::string& fileName, int filterIndex);
+    static void SaveDialog1SelectionChange(std::string& fileName, int filterIndex);
+    // After a file is opened: the new-piece dialog preset for a first shelf,
+    // the views brought up, the current-piece window refreshed.
+    void AfterFileOpened();
 
     // ---- event handlers ----
     void FormCreate();
@@ -188,6 +205,26 @@ public:
     void Timer3Timer();
     void FormResize();
 
+    // ---- the OpenGL view ----
+    LightArrays lights{};
+    void InitGL();
+    void FormPaint();
+    void ResetLightArrays() { zv::ResetLightArrays(lights); }
+    // piece >= 0 draws that piece alone into the back buffer, -2 all pieces
+    // the same way; -1 clears, draws everything and shows the frame.
+    void RenderScene(int piece);
+    void ClearGLFrame();
+    void SwapGLBuffers();
+    // The drawn frame: rows top first, bytes red first.
+    void WindowShotGL2(QImage& bitmap);
+    static void CalcNormal(const float p1[3], const float p2[3], const float p3[3], float out[3]) {
+        zv::CalcNormal(p1, p2, p3, out);
+    }
+    GLFrameInputs GLInputs() const;
+    void FormMouseDown(const PictureBox::MouseArgs& a);
+    void FormMouseMove(const PictureBox::MouseArgs& a);
+    void FormMouseUp(const PictureBox::MouseArgs& a);
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
@@ -200,6 +237,8 @@ private:
     std::vector<QAction*> designActions_;
     bool closing_ = false;
     bool startedUp_ = false; // FormShow runs once for the whole run
+    void PaintGLFrame();
+    bool glShowsFurniture_ = true; // the OpenGL view may still show a furniture
 };
 
 } // namespace zv

@@ -2,13 +2,27 @@
 #include "platform/widgets/FormBase.h"
 
 #include <QDialog>
+#include <QImage>
 
 namespace zv {
 
+class PictureBox;
+
+// The picture viewer, also a colour picker: a click takes the colour of
+// the pixel under the mouse and closes it.
 class TVizualizarePoza : public FormBase<QDialog> {
     Q_OBJECT
 public:
     explicit TVizualizarePoza(QWidget* parent = nullptr);
+    PictureBox* Image1;
+    // RGB with red in the low byte; -1 when nothing was picked.
+    int PickedColor = -1;
+
+    // Puts the picture in the box and sizes the client area to it.
+    void LoadPicture(const QImage& img);
+
+    void FormShow() override;
+    void Image1MouseDown(int x, int y);
 };
 
 } // namespace zv

@@ -77,6 +77,8 @@ std::optional<FileDialogAnswer> RunFileDialog(const FileDialogRequest& r, bool s
     dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    // The commands ask "Exista fisier cu acest nume. Suprapun ?" themselves.
+    if (save) dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
     const QStringList filters = FilterList(r.filter);
     if (!filters.isEmpty()) {
         dlg.setNameFilters(filters);

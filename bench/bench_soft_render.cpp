@@ -1,0 +1,81 @@
+// The software 3D view and the mini views on a tall wardrobe of 200 boards:
+// a full redraw of the 1024 x 768 picture in each mode, and the three mini
+// views together.
+#include "render/SoftRender.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+using namespace zv;
+
+namespace {
+
+// Two sides, back, top and bottom, four dividers and 191 shelves between them.
+Scene3D Wardrobe() {
+    Scene3D s;
+    s.Init();
+    s.miniScale = 0.05;
+    s.currentFillStyle = 7;
+    const double W = 2000, H = 2400, D = 600, G = 18;
+    auto box = [&](double x, double y, double z, double sx, double sy, double sz, Color c) {
+        s.AddBox(x, y, z, sx, sy, sz);
+        s.color[s.pieceCount - 1] = c;
+    };
+    box(0, 0, 0, G, H, D, Rgb(150, 110, 70));
+    box(W - G, 0, 0, G, H, D, Rgb(150, 110, 70));
+    box(0, 0, D, W, H, 4, Rgb(230, 230, 220));
+    box(G, 0, 0, W - 2 * G, G, D, Rgb(150, 110, 70));
+    box(G, H - G, 0, W - 2 * G, G, D, Rgb(150, 110, 70));
+    const int columns = 5;
+    const double cw = (W - 2 * G - (columns - 1) * G) / columns;
+    for (int k = 1; k < columns; ++k) box(G + k * cw + (k - 1) * G, G, 0, G, H - 2 * G, D, Rgb(120, 90, 60));
+    int shelf = 0;
+    while (s.pieceCount < 200) {
+        const int col = shelf % columns, row = shelf / columns;
+        const double y = G + (row + 1) * (H - 2 * G) / 40.0;
+        box(G + col * (cw + G), y, 0, cw, G, D - 20, (shelf % 3) ? Rgb(200, 170, 120) : Rgb(90, 60, 40));
+        ++shelf;
+    }
+    s.current = 57;
+    s.rotY = 0.55;
+    s.rotX = -0.35;
+    FitViewScale(s, 1024, 768, H, W);
+    return s;
+}
+
+void BM_Redraw3D(benchmark::State& state) {
+    Scene3D s = Wardrobe();
+    Canvas c(1024, 768);
+    const int mode = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        Redraw3DImage(s, c, 1024, 768, mode, 1);
+        benchmark::DoNotOptimize(c.Image().constBits());
+    }
+}
+BENCHMARK(BM_Redraw3D)->Arg(kModeLit)->Arg(kModeFlat)->Arg(kModeOutline)->Unit(benchmark::kMillisecond);
+
+void BM_MiniViews(benchmark::State& state) {
+    Scene3D s = Wardrobe();
+    Canvas views[3];
+    const int mode = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        RedrawProjectionImage(s, views[0], 168, 126, 1, 10, 10, mode);
+        RedrawProjectionImage(s, views[1], 168, 126, 3, 10, 10, mode);
+        RedrawProjectionImage(s, views[2], 168, 126, 6, 10, 10, mode);
+        benchmark::DoNotOptimize(views[2].Image().constBits());
+    }
+}
+BENCHMARK(BM_MiniViews)->Arg(kModeLit)->Arg(kModeOutline)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Text needs fonts, which need a GUI application.
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
+                                                                      : qgetenv("QT_QPA_PLATFORM"));
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

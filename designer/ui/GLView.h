@@ -1,0 +1,92 @@
+#pragma once
+// The OpenGL drawing surface of the main window: a compatibility-profile
+// context with a depth buffer and no multisampling, filling the client area
+// behind the panels. It draws nothing of its own: the main window hands it
+// what to do through the callbacks, and its mouse events go to the form's
+// handlers. Where the platform has no OpenGL (the offscreen test platform)
+// the view stays a white area and every drawing call does nothing.
+#include "platform/widgets/PictureBox.h"
+#include "render/Contour.h"
+#include "render/GLRender.h"
+#include "render/TextureAtlas.h"
+
+#include <QOpenGLWidget>
+#include <QSurfaceFormat>
+#include <QWidget>
+#include <functional>
+
+namespace zv {
+
+class OpenGLView;
+
+// The QOpenGLWidget itself, inside the view; mouse events pass through it.
+class OpenGLSurface : public QOpenGLWidget {
+public:
+    explicit OpenGLSurface(OpenGLView* owner);
+    ~OpenGLSurface() override;
+    bool Ready() const { return ready_; }
+
+protected:
+    void initializeGL() override;
+    void resizeGL(int w, int h) override;
+    void paintGL() override;
+
+private:
+    void ContextGoing();
+    OpenGLView* owner_;
+    bool ready_ = false;
+};
+
+class OpenGLView : public QWidget {
+    Q_OBJECT
+public:
+    explicit OpenGLView(QWidget* parent = nullptr);
+    ~OpenGLView() override;
+
+    // The format the view asks for.
+    static QSurfaceFormat Format();
+    // Whether the platform can give this view a context at all.
+    static bool PlatformHasOpenGL();
+
+    bool HasGL() const { return surface_ != nullptr; }
+    GLSceneRenderer& Renderer() { return renderer_; }
+    // Traced contour models of the pieces drawn here, kept until a file changes.
+    ContourCache& Contours() { return contours_; }
+
+    // Makes the context current (binding the view's frame buffer) for drawing
+    // outside a paint; false while there is no usable context.
+    bool MakeCurrent();
+    // Asks for one frame to be painted.
+    void Redraw();
+    // The window shows the view: not hidden, minimised or unexposed.
+    bool Exposed() const;
+    // Loads the atlas as the one texture, dropping the earlier one; empty
+    // pixels leave every piece in its colour. Before the context exists the
+    // pixels wait and are loaded when it is made.
+    void LoadAtlas(const AtlasPixels& pixels);
+
+    std::function<void()> onInit;               // after the context is made
+    std::function<void()> onPaint;              // draw one frame
+    std::function<void(int w, int h)> onResize; // in device pixels
+    using MouseArgs = PictureBox::MouseArgs;
+    std::function<void(const MouseArgs&)> onMouseDown, onMouseMove, onMouseUp, onDoubleClick;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    friend class OpenGLSurface;
+    void AfterPaint();
+    OpenGLSurface* surface_ = nullptr;
+    GLSceneRenderer renderer_;
+    ContourCache contours_;
+    bool messagesDue_ = false;
+    AtlasPixels pendingAtlas_;
+    bool atlasPending_ = false;
+};
+
+} // namespace zv

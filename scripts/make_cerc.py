@@ -1,0 +1,50 @@
+#!/usr/bin/env python3
+"""Draws data/Cerc.bmp, the default contour model of hanger rails, handles and
+legs: a one-pixel black circle on white, 24-bit BMP, with the 25-pixel margin
+the program's own models have (the tracer looks for the outline from row 25).
+Standard library only. Run from the repository root:
+
+    python3 scripts/make_cerc.py
+"""
+import struct
+import sys
+
+SIZE = 251     # 25 + 2 * 100 + 1 + 25
+RADIUS = 100
+CENTRE = 125
+
+
+def circle_pixels(cx, cy, r):
+    # Midpoint circle: 8-connected, one pixel wide.
+    pts = set()
+    x, y, err = r, 0, 1 - r
+    while x >= y:
+        for px, py in ((x, y), (y, x), (-y, x), (-x, y), (-x, -y), (-y, -x), (y, -x), (x, -y)):
+            pts.add((cx + px, cy + py))
+        y += 1
+        if err < 0:
+            err += 2 * y + 1
+        else:
+            x -= 1
+            err += 2 * (y - x) + 1
+    return pts
+
+
+def write_bmp(path, w, h, black):
+    row_bytes = (w * 3 + 3) & ~3
+    data = bytearray()
+    for row in range(h - 1, -1, -1):  # bottom-up
+        line = bytearray()
+        for col in range(w):
+            line += b"\x00\x00\x00" if (col, row) in black else b"\xff\xff\xff"
+        line += b"\x00" * (row_bytes - w * 3)
+        data += line
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+    with open(path, "wb") as f:
+        f.write(header + info + data)
+
+
+if __name__ == "__main__":
+    out = sys.argv[1] if len(sys.argv) > 1 else "data/Cerc.bmp"
+    write_bmp(out, SIZE, SIZE, circle_pixels(CENTRE, CENTRE, RADIUS))

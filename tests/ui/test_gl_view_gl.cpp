@@ -1,0 +1,308 @@
+// The OpenGL view of the main window on a real display: drawing, read-back,
+// the frame-rate label, the renderer switch and the whole-window mode.
+#include "platform/widgets/RadioGroup.h"
+#include "ui/Forms.h"
+#include "ui/GLView.h"
+#include "ui/TCarPies.h"
+#include "ui/TMain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace zv {
+namespace {
+
+class GLViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CreateForms();
+        main = Forms().Main;
+        main->resize(640, 480);
+        main->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+        // The context is made on the first paint of the view.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return main->GLView->MakeCurrent(); }, 3000));
+    }
+    void TearDown() override { DestroyForms(); }
+
+    // A furniture of the given boxes, open, with "Rend hard" running.
+    void Open(std::initializer_list<std::array<double, 6>> boxes, std::initializer_list<Color> colors) {
+        Scene3D& s = main->model.scene;
+        s.Clear();
+        auto c = colors.begin();
+        for (const auto& b : boxes) {
+            s.AddBox(b[0], b[1], b[2], b[3], b[4], b[5]);
+            s.color[static_cast<std::size_t>(s.pieceCount - 1)] = c != colors.end() ? *c++ : Rgb(140, 140, 140);
+            main->model.pieceNames.push_back("Piesa");
+        }
+        s.current = 0;
+        main->model.exteriorView = 1;
+        main->EnableDesignControls();
+        main->Timer2->start();
+        main->Timer3->start();
+    }
+
+    QImage Shot() {
+        main->ClearGLFrame();
+        main->RenderScene(-2);
+        QImage img;
+        main->WindowShotGL2(img);
+        return img;
+    }
+
+    static bool White(QRgb p) { return qRed(p) == 255 && qGreen(p) == 255 && qBlue(p) == 255; }
+
+    TMain* main = nullptr;
+};
+
+TEST_F(GLViewTest, OneBoxCoversTheCentreAndLeavesTheCornerWhite) {
+    Open({{0, 0, 0, 600, 800, 400}}, {Rgb(140, 140, 140)});
+    Forms().CarPies->CheckBox2->setChecked(false);
+    const QImage img = Shot();
+    ASSERT_EQ(img.width(), main->GLView->width());
+    ASSERT_EQ(img.height(), main->GLView->height());
+    const int cx = img.width() / 2, cy = img.height() / 2;
+    EXPECT_FALSE(White(img.pixel(cx, cy)));
+    EXPECT_TRUE(White(img.pixel(2, 2)));
+    EXPECT_TRUE(White(img.pixel(img.width() - 3, img.height() - 3)));
+
+    // With "&Hasura" the current piece is drawn through the cross-hatch:
+    // inside it, some pixels of every 8 x 8 cell stay white.
+    Forms().CarPies->CheckBox2->setChecked(true);
+    const QImage hatched = Shot();
+    int white = 0, drawn = 0;
+    for (int y = cy - 4; y < cy + 4; ++y)
+        for (int x = cx - 4; x < cx + 4; ++x) (White(hatched.pixel(x, y)) ? white : drawn)++;
+    EXPECT_GT(white, 0);
+    EXPECT_GT(drawn, 0);
+}
+
+TEST_F(GLViewTest, ReadBackIsTopRowFirstAndRedFirst) {
+    // A red box above a blue one, seen from the front.
+    Open({{0, 400, 0, 600, 400, 100}, {0, 0, 0, 600, 400, 100}}, {Rgb(255, 0, 0), Rgb(0, 0, 255)});
+    main->Afisareminiferestrecuproiectii2D1->setChecked(false);
+    for (QFrame* p : {main->Panel1, main->Panel2, main->Panel3}) p->hide();
+    const QImage img = Shot();
+    ASSERT_EQ(img.format(), QImage::Format_RGBA8888);
+    const int x = img.width() / 2;
+    int firstRed = -1, firstBlue = -1;
+    for (int y = 0; y < img.height(); ++y) {
+        const uchar* px = img.constScanLine(y) + 4 * x;
+        if (firstRed < 0 && px[0] > 200 && px[1] < 60 && px[2] < 60) firstRed = y;
+        if (firstBlue < 0 && px[2] > 200 && px[0] < 60 && px[1] < 60) firstBlue = y;
+    }
+    ASSERT_GE(firstRed, 0) << "no red pixel in the picture's middle column";
+    ASSERT_GE(firstBlue, 0) << "no blue pixel in the picture's middle column";
+    EXPECT_LT(firstRed, firstBlue); // the upper box is at the top of the picture
+}
+
+TEST_F(GLViewTest, ContourModelCutsTheCornersOffThePiece) {
+    // A 600 x 600 board facing the eye: as a rectangle it covers a point near
+    // its corner; with the round model that point is outside the disc.
+    Open({{0, 0, 0, 600, 600, 18}}, {Rgb(90, 90, 200)});
+    Forms().CarPies->CheckBox2->setChecked(false);
+    for (QFrame* p : {main->Panel1, main->Panel2, main->Panel3}) p->hide();
+    main->model.attrs.modelFace[0] = 1; // thickness along Z
+    const QImage rect = Shot();
+    const int cx = rect.width() / 2, cy = rect.height() / 2;
+    // The board spans about 0.85 of the half height each way from the centre.
+    const int d = static_cast<int>(0.68 * rect.height() / 2);
+    EXPECT_FALSE(White(rect.pixel(cx, cy)));
+    EXPECT_FALSE(White(rect.pixel(cx + d, cy - d)));
+
+    main->model.attrs.modelFile[0] = ZV_DATA_DIR "/Cerc.bmp";
+    const QImage disc = Shot();
+    EXPECT_FALSE(White(disc.pixel(cx, cy)));
+    EXPECT_TRUE(White(disc.pixel(cx + d, cy - d)));
+    EXPECT_TRUE(White(disc.pixel(cx - d, cy + d)));
+
+    // A model file that is not there leaves the rectangle.
+    main->model.attrs.modelFile[0] = ZV_DATA_DIR "/no such model.bmp";
+    EXPECT_FALSE(White(Shot().pixel(cx + d, cy - d)));
+}
+
+TEST_F(GLViewTest, TexturedCapsTakeTheAtlasAndABadSlotTakesTheColour) {
+    // A red board facing the eye with a green one-slot atlas.
+    Open({{0, 0, 0, 600, 600, 18}}, {Rgb(255, 0, 0)});
+    Forms().CarPies->CheckBox2->setChecked(false);
+    for (QFrame* p : {main->Panel1, main->Panel2, main->Panel3}) p->hide();
+    Furniture& f = main->model;
+    f.attrs.modelFace[0] = 1;
+    f.attrs.textureIndex[0] = 0;
+    f.attrs.textureRepeated[0] = 1;
+    f.textures.count = 1;
+    f.textures.width[0] = f.textures.height[0] = 64;
+    f.textures.requestedWidth[0] = f.textures.requestedHeight[0] = 64;
+    f.textures.repeatScale[0] = 200;
+    AtlasPixels green;
+    green.width = green.height = 64;
+    green.rowBytes = 64 * 3;
+    green.rgb.assign(64 * 64 * 3, 0);
+    for (std::size_t k = 1; k < green.rgb.size(); k += 3) green.rgb[k] = 255;
+    main->GLView->LoadAtlas(green);
+
+    auto centre = [&] {
+        const QImage img = Shot();
+        return img.pixel(img.width() / 2, img.height() / 2);
+    };
+    QRgb c = centre();
+    EXPECT_GT(qGreen(c), 150);
+    EXPECT_LT(qRed(c), 60);
+
+    struct Case {
+        const char* what;
+        int index, count, requestedWidth;
+    } cases[] = {{"index at the slot count", 1, 1, 64}, {"empty atlas", 0, 0, 64}, {"slot width 0", 0, 1, 0}};
+    for (const Case& k : cases) {
+        f.attrs.textureIndex[0] = k.index;
+        f.textures.count = k.count;
+        f.textures.requestedWidth[0] = k.requestedWidth;
+        c = centre();
+        EXPECT_GT(qRed(c), 150) << k.what;
+        EXPECT_LT(qGreen(c), 60) << k.what;
+    }
+}
+
+TEST_F(GLViewTest, GeometryIsRebuiltOnlyWhenAPieceChanges) {
+    Open({{0, 0, 0, 600, 800, 18}, {0, 0, 0, 18, 800, 400}, {582, 0, 0, 18, 800, 400}}, {});
+    GLSceneRenderer& r = main->GLView->Renderer();
+    Shot();
+    const long built = r.RebuildCount();
+    for (int k = 0; k < 5; ++k) Shot();
+    main->model.scene.rotY += 0.3; // the view alone
+    main->model.scene.panX += 20;
+    Shot();
+    EXPECT_EQ(r.RebuildCount(), built);
+    main->model.scene.MoveObject(1, 10, 0, 0);
+    Shot();
+    EXPECT_EQ(r.RebuildCount(), built + 1);
+    main->model.scene.color[2] = Rgb(1, 2, 3);
+    Shot();
+    EXPECT_EQ(r.RebuildCount(), built + 2);
+}
+
+TEST_F(GLViewTest, HiddenWindowStopsDrawingAndSlowsTheTimer) {
+    Open({{0, 0, 0, 600, 800, 400}}, {Rgb(140, 140, 140)});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main->frameCounter > 3; }, 3000));
+    main->Timer3->stop();
+    main->hide();
+    QTest::qWait(400);
+    const int frames = main->frameCounter;
+    QTest::qWait(500);
+    EXPECT_EQ(main->frameCounter, frames);
+    EXPECT_GE(main->Timer2->interval(), 100);
+    EXPECT_TRUE(main->Timer2->isActive()); // still chosen: it picks up again when shown
+
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main->frameCounter > frames + 3; }, 3000));
+    EXPECT_EQ(main->Timer2->interval(), 1);
+}
+
+TEST_F(GLViewTest, FrameRateIsZeroWithoutFurnitureAndCountsWithOne) {
+    main->DisableDesignControls();
+    main->Timer2->start();
+    main->Timer3->start();
+    main->Label6->setText("Frame/sec: ");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main->Label6->text() != "Frame/sec: "; }, 3000));
+    EXPECT_EQ(main->Label6->text(), "Frame/sec: 0");
+
+    Open({{0, 0, 0, 600, 800, 400}}, {Rgb(200, 120, 60)});
+    main->Label6->setText("Frame/sec: ");
+    // The first second may end just after the furniture opened: wait for a full one.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main->Label6->text() != "Frame/sec: "; }, 3000));
+    main->Label6->setText("Frame/sec: ");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main->Label6->text() != "Frame/sec: "; }, 3000));
+    const QString t = main->Label6->text();
+    ASSERT_TRUE(t.startsWith("Frame/sec: "));
+    EXPECT_GT(t.mid(11).toInt(), 0) << t.toStdString();
+}
+
+TEST_F(GLViewTest, RendererSwitchSetsItemTextsAndKeepsTheIndex) {
+    Open({{0, 0, 0, 600, 800, 400}}, {Rgb(140, 140, 140)});
+    main->ComboBox3->setCurrentIndex(2);
+    QTest::mouseClick(main->RadioGroup2->Button(0), Qt::LeftButton);
+    EXPECT_EQ(main->RadioGroup2->ItemIndex(), 0);
+    EXPECT_EQ(main->ComboBox3->itemText(0), "Cu iluminare");
+    EXPECT_EQ(main->ComboBox3->itemText(1), "Fara iluminare");
+    EXPECT_EQ(main->ComboBox3->itemText(2), "Sarmos");
+    EXPECT_EQ(main->ComboBox3->currentIndex(), 2);
+    EXPECT_FALSE(main->Image4->isHidden());
+    EXPECT_TRUE(main->Panel6->isHidden());
+    EXPECT_FALSE(main->Timer2->isActive());
+    EXPECT_FALSE(main->Timer3->isActive());
+
+    QTest::mouseClick(main->RadioGroup2->Button(1), Qt::LeftButton);
+    EXPECT_EQ(main->RadioGroup2->ItemIndex(), 1);
+    EXPECT_EQ(main->ComboBox3->itemText(0), "Cu iluminare");
+    EXPECT_EQ(main->ComboBox3->itemText(1), "Sarmos");
+    EXPECT_EQ(main->ComboBox3->itemText(2), "Punctat");
+    EXPECT_EQ(main->ComboBox3->currentIndex(), 2);
+    EXPECT_TRUE(main->Image4->isHidden());
+    EXPECT_FALSE(main->Panel6->isHidden());
+    EXPECT_TRUE(main->Timer2->isActive());
+    EXPECT_TRUE(main->Timer3->isActive());
+}
+
+TEST_F(GLViewTest, WholeWindowTwiceRestoresHatchAndPieceWindow) {
+    Open({{0, 0, 0, 600, 800, 400}}, {Rgb(140, 140, 140)});
+    TCarPies* carPies = Forms().CarPies;
+    carPies->CheckBox2->setChecked(true);
+    carPies->show();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+
+    QTest::keyClick(main, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_TRUE(main->Fullscreen1->isChecked());
+    EXPECT_FALSE(carPies->CheckBox2->isChecked());
+    EXPECT_FALSE(carPies->isVisible());
+    EXPECT_TRUE(main->Panel5->isHidden());
+    EXPECT_TRUE(main->Panel6->isHidden());
+
+    QTest::keyClick(main, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_FALSE(main->Fullscreen1->isChecked());
+    EXPECT_TRUE(carPies->CheckBox2->isChecked());
+    EXPECT_TRUE(carPies->isVisible());
+    EXPECT_FALSE(main->Panel5->isHidden());
+    EXPECT_FALSE(main->Panel6->isHidden()); // the redraw timer runs
+    // The mini views are gone and the 3D picture keeps its bitmap at its size.
+    EXPECT_TRUE(main->Panel1->isHidden());
+    EXPECT_EQ(main->Image4->y(), 0);
+    EXPECT_EQ(main->Image4->canvas().Height(), main->Image4->height());
+}
+
+TEST_F(GLViewTest, DragOnTheViewRotatesAndPans) {
+    Open({{0, 0, 0, 600, 800, 400}}, {Rgb(140, 140, 140)});
+    main->model.modified = false;
+    Scene3D& s = main->model.scene;
+    s.rotX = s.rotY = s.rotZ = 0;
+    s.panX = s.panY = s.panZ = 0;
+    QWidget* v = main->GLView;
+    QTest::mouseMove(v, QPoint(300, 300));
+    QTest::mousePress(v, Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));
+    QTest::mouseMove(v, QPoint(320, 310));
+    QTest::mouseRelease(v, Qt::LeftButton, Qt::NoModifier, QPoint(320, 310));
+    EXPECT_NEAR(s.rotY, -20 / 200.0, 1e-12);
+    EXPECT_NEAR(s.rotX, -10 / 200.0, 1e-12);
+    EXPECT_EQ(s.rotZ, 0);
+    EXPECT_TRUE(main->model.modified);
+    EXPECT_EQ(main->pickX, 300);
+
+    QTest::mousePress(v, Qt::RightButton, Qt::NoModifier, QPoint(320, 310));
+    QTest::mouseMove(v, QPoint(330, 340));
+    QTest::mouseRelease(v, Qt::RightButton, Qt::NoModifier, QPoint(330, 340));
+    EXPECT_DOUBLE_EQ(s.panX, 10);
+    EXPECT_DOUBLE_EQ(s.panZ, -30);
+    EXPECT_DOUBLE_EQ(s.panY, 0);
+}
+
+} // namespace
+} // namespace zv
