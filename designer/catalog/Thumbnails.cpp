@@ -3,13 +3,15 @@
 #include "Catalogue.h"
 #include "platform/Picture.h"
 
-#include <QFileInfo>
 #include <QPainter>
+#include <filesystem>
+#include <system_error>
 
 namespace zv {
 
 bool LoadCataloguePicture(const std::string& fileName, QImage& out) {
-    if (fileName.empty() || !QFileInfo(QString::fromStdString(fileName)).isFile()) return false;
+    std::error_code ec;
+    if (fileName.empty() || !std::filesystem::is_regular_file(fileName, ec)) return false;
     QImage img;
     const PictureResult r = IsBmpFile(fileName) ? LoadBmp(fileName, img) : LoadJpeg(fileName, img);
     if (!r.ok || img.isNull()) return false;

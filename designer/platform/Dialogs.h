@@ -1,8 +1,10 @@
 #pragma once
 // The message and dialog service every window calls instead of the toolkit,
 // so that a test can script the answers and drive a whole command.
+#include <QImage>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +22,8 @@ struct FileDialogRequest {
     std::string defaultExt; // without the dot
     std::string fileName;   // initial name
     int filterIndex = 1;    // 1-based, as chosen
+    // When set, the dialog shows this picture of the file under the cursor.
+    std::function<QImage(const std::string&)> preview;
 };
 
 struct FileDialogAnswer {

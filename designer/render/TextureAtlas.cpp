@@ -372,4 +372,10 @@ bool LoadTexture(const AtlasPixels& pixels, unsigned& textureName) {
     return textureName != 0;
 }
 
+int QueryMaxTextureSize() {
+    GLint size = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &size);
+    return glGetError() == GL_NO_ERROR ? size : 0;
+}
+
 } // namespace zv

@@ -103,5 +103,7 @@ bool UpdatePieceTexture(Furniture& f, int piece);
 // not 0), enables texturing and loads the pixels as the mipmapped texture.
 // textureName becomes the new name, 0 when there are no pixels or it failed.
 bool LoadTexture(const AtlasPixels& pixels, unsigned& textureName);
+// GL_MAX_TEXTURE_SIZE of the current context (AtlasOptions::maxTextureSize).
+int QueryMaxTextureSize();
 
 } // namespace zv

@@ -71,7 +71,10 @@ void CatalogueGrid::SetEntryCount(int n) { setRowCount(std::max(0, n)); }
 
 std::string CatalogueGrid::Cell(int row, int col) const {
     const QTableWidgetItem* it = item(row - 1, col);
-    return it ? it->text().toStdString() : std::string();
+    if (!it) return {};
+    // The bytes as read: a code that is not valid UTF-8 still compares equal.
+    const QByteArray raw = it->data(Qt::UserRole).toByteArray();
+    return raw.toStdString();
 }
 
 void CatalogueGrid::SetCell(int row, int col, const std::string& text, bool rightAligned) {
@@ -81,6 +84,7 @@ void CatalogueGrid::SetCell(int row, int col, const std::string& text, bool righ
         setItem(row - 1, col, it);
     }
     it->setText(QString::fromStdString(text));
+    it->setData(Qt::UserRole, QByteArray::fromStdString(text));
     it->setTextAlignment(rightAligned ? (Qt::AlignRight | Qt::AlignVCenter) : (Qt::AlignLeft | Qt::AlignVCenter));
 }
 

@@ -4,7 +4,6 @@
 #include "platform/Dialogs.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -113,7 +112,7 @@ void TAdaugaPalPfl::Button1Click() {
 
 void TAdaugaPalPfl::Button2Click() {
     const std::string file = Edit4->text().toStdString();
-    if (file.empty() || !QFileInfo(QString::fromStdString(file)).isFile()) return;
+    // A missing or unreadable file shows nothing and changes nothing.
     int picked = -1;
     if (ViewCataloguePicture(file, &picked) && picked >= 0) SetColor(static_cast<Color>(picked));
 }

@@ -19,7 +19,9 @@
 #include "export/Deviz.h"
 #include "catalog/Catalogue.h"
 #include "TCalculareDeviz.h"
+#include "TIncarcDate.h"
 
+#include <GL/gl.h>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -548,6 +550,34 @@ void TMain::BitBtn15Click() {
     d->exec();
 }
 
+void TMain::BuildTextureAtlas() {
+    AtlasHooks hooks;
+    hooks.showNotice = [] {
+        if (Forms().IncarcDate) Forms().IncarcDate->ShowNow();
+    };
+    hooks.hideNotice = [] {
+        if (Forms().IncarcDate) Forms().IncarcDate->hide();
+    };
+    hooks.pauseTimer = [this] {
+        const bool running = Timer2->isActive();
+        Timer2->stop();
+        return running;
+    };
+    hooks.restoreTimer = [this](bool running) {
+        if (running) Timer2->start();
+    };
+    AtlasOptions options;
+    GLint maxTexture = 0;
+    if (GLView->MakeCurrent()) glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTexture);
+    options.maxTextureSize = maxTexture;
+    zv::BuildTextureAtlas(model, atlasPixels, hooks, options);
+    GLView->LoadAtlas(atlasPixels);
+}
+
+void TMain::UpdatePieceTexture(int piece) {
+    if (zv::UpdatePieceTexture(model, piece)) BuildTextureAtlas();
+}
+
 // ---- commands built by later work: present, doing nothing yet ----
 // ---- furniture files ----
 
@@ -741,8 +771,6 @@ void TMain::DrawAxes() {
 void TMain::FitViewScale() {
     zv::FitViewScale(model.scene, Image4->width(), Image4->height(), model.dim.H, model.dim.W);
 }
-void TMain::BuildTextureAtlas() {}
-void TMain::UpdatePieceTexture(int) {}
 bool TMain::PickPalPfl(std::string& code, std::string& picture, Color& color, double& thickness) {
     TPalPfl* w = Forms().PalPfl;
     w->BitBtn2->show();

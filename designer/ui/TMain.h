@@ -6,6 +6,7 @@
 #include "platform/widgets/FormBase.h"
 #include "platform/widgets/PictureBox.h"
 #include "platform/widgets/RadioGroup.h"
+#include "render/TextureAtlas.h"
 #include "render/GLRender.h"
 
 #include <QMainWindow>
@@ -38,6 +39,7 @@ public:
     Furniture model;
     UndoSnapshot undo;
     std::string startupFolder;
+    AtlasPixels atlasPixels; // the atlas as last handed to OpenGL
     std::vector<std::string> commandLineArgs; // arguments after the program name
 
     // ---- view and interaction fields ----

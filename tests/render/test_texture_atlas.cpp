@@ -286,6 +286,19 @@ TEST_F(Atlas, AnExceptionStillHidesTheNoticeAndRestoresTheTimer) {
     EXPECT_FALSE(TempFilesLeft());
 }
 
+TEST_F(Atlas, PictureOfNoPixelsIsAnErrorNotADivision) {
+    AddPiece(Jpeg("a.jpg", Solid(8, 8, qRgb(1, 2, 3))));
+    opt.loader = [](const std::string&, QImage& img) -> PictureResult {
+        img = QImage();
+        return {true, {}};
+    };
+    const AtlasBuildResult r = Rebuild();
+    EXPECT_EQ(r.errors.size(), 1u);
+    EXPECT_EQ(Index(0), -1);
+    EXPECT_TRUE(pixels.Empty()) << "no slot loaded: nothing to hand to OpenGL";
+    EXPECT_FALSE(TempFilesLeft());
+}
+
 TEST_F(Atlas, ZeroAndAbsurdRequestedSizesAreClamped) {
     AddPiece(Jpeg("a.jpg", Solid(8, 8, qRgb(200, 0, 0))));
     AddPiece(Jpeg("b.jpg", Solid(8, 8, qRgb(0, 200, 0))));

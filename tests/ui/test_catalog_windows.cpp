@@ -148,6 +148,21 @@ TEST(PalPflWindow, SortsNumbersAndChooses) {
     EXPECT_EQ(thick, -1);
 }
 
+TEST(PalPflWindow, CodesKeepTheirBytes) {
+    Program p;
+    // A catalogue written in an 8-bit code page: the code is not UTF-8.
+    p.Boards("64 64 1\r\n" + Board("ST\xC9JAR", "19"));
+    std::string code, picture;
+    Color color = 0;
+    double thick = 0;
+    WhenShown([&] { Click(p.palPfl->BitBtn2); });
+    ASSERT_TRUE(p.main->PickPalPfl(code, picture, color, thick));
+    EXPECT_EQ(code, "ST\xC9JAR");
+    thick = 0;
+    EXPECT_TRUE(p.main->FindPalPflCode("ST\xC9JAR", picture, color, thick));
+    EXPECT_EQ(thick, 19);
+}
+
 TEST(PalPflWindow, ClosingTheChooserChangesNothing) {
     Program p;
     p.Boards("64 64 2\r\n" + Board("X1") + Board("X2"));

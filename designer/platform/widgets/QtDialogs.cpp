@@ -5,6 +5,11 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPixmap>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -87,6 +92,22 @@ std::optional<FileDialogAnswer> RunFileDialog(const FileDialogRequest& r, bool s
     }
     if (!r.defaultExt.empty()) dlg.setDefaultSuffix(QString::fromStdString(r.defaultExt));
     if (!r.fileName.empty()) dlg.selectFile(QString::fromStdString(r.fileName));
+    if (r.preview) {
+        // A picture of the file under the cursor, beside the file list.
+        auto* pane = new QLabel(&dlg);
+        pane->setObjectName("Preview");
+        pane->setFixedSize(260, 216);
+        pane->setFrameShape(QFrame::StyledPanel);
+        pane->setAlignment(Qt::AlignCenter);
+        if (auto* grid = qobject_cast<QGridLayout*>(dlg.layout()))
+            grid->addWidget(pane, 0, grid->columnCount(), grid->rowCount(), 1);
+        QObject::connect(&dlg, &QFileDialog::currentChanged, pane, [pane, &r](const QString& path) {
+            if (QFileInfo(path).isFile())
+                pane->setPixmap(QPixmap::fromImage(r.preview(path.toStdString())));
+            else
+                pane->clear();
+        });
+    }
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
     FileDialogAnswer a;
     a.fileName = dlg.selectedFiles().front().toStdString();
