@@ -15,6 +15,7 @@
 #include "model/MobilaFile.h"
 #include "platform/IoError.h"
 #include "export/Vrml.h"
+#include "render/FurniturePreview.h"
 #include "render/SoftRender.h"
 #include "export/Deviz.h"
 #include "catalog/Catalogue.h"
@@ -802,12 +803,15 @@ bool TMain::FindPalPflCode(const std::string& code, std::string& picture, Color&
     return false;
 }
 void TMain::Nou1Click() {}
-void TMain::Deschidefisier1Click() {
+void TMain::Deschidefisier1Click() { OpenWithDialog(false); }
+
+void TMain::OpenWithDialog(bool preview) {
     FileDialogRequest req;
     req.title = "Deschide proiect";
     req.filter = kOpenFilter;
     req.defaultExt = "mo4";
     req.filterIndex = 1;
+    if (preview) req.preview = [](const std::string& path) { return FurniturePreview(path, 256, 212); };
     const auto answer = Dialogs().OpenFile(req);
     if (!answer) return;
     std::string name = answer->fileName;
@@ -826,7 +830,8 @@ void TMain::Deschidefisier1Click() {
     }
     AfterFileOpened();
 }
-void TMain::Deschidefisiercupreview1Click() {}
+// The same command with a picture of the furniture under the cursor.
+void TMain::Deschidefisiercupreview1Click() { OpenWithDialog(true); }
 void TMain::Salveazamobilacurenta1Click() { SaveCurrent(); }
 void TMain::Salveazacunumenou1Click() { SaveAsNew(); }
 void TMain::Inchideproiectcurent1Click() {

@@ -232,6 +232,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    void OpenWithDialog(bool preview);
     void BuildMenus();
     void BuildControls();
     void LayoutControls();

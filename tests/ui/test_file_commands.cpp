@@ -533,3 +533,22 @@ TEST_F(FileCommands, CommandLineMistakes) {
 }
 
 } // namespace
+
+TEST(FileCommandsPreview, OpenWithPreviewOffersAPictureAndOpens) {
+    zv::CreateForms();
+    zv::TMain* m = zv::Forms().Main;
+    m->startupFolder = ZV_DATA_DIR;
+    {
+        zv::ScopedDialogScript script;
+        script->fileAnswers.push_back(zv::FileDialogAnswer{ZV_DATA_DIR "/Comoda.mo4", 1});
+        script->messageAnswers.push_back(zv::MsgResult::No); // no save of the untouched start
+        m->Deschidefisiercupreview1Click();
+        ASSERT_FALSE(script->records.empty());
+        EXPECT_EQ(script->records[0].what, "open");
+        ASSERT_TRUE(static_cast<bool>(script->records[0].file.preview));
+        EXPECT_FALSE(script->records[0].file.preview(ZV_DATA_DIR "/Comoda.mo4").isNull());
+    }
+    EXPECT_EQ(m->model.fileName, ZV_DATA_DIR "/Comoda.mo4");
+    EXPECT_GT(m->model.scene.pieceCount, 0);
+    zv::DestroyForms();
+}
