@@ -41,3 +41,16 @@ void TCarPies::MirrorPieceNames() {
 }
 
 } // namespace zv
+
+namespace zv {
+
+void TCarPies::FormShow() {
+    // The first showing puts the window at the main window's top right corner.
+    if (++ShowCount != 1) return;
+    if (TMain* m = Forms().Main) {
+        adjustSize();
+        move(m->x() + m->width() - width() - 25, m->y());
+    }
+}
+
+} // namespace zv

@@ -19,6 +19,10 @@ public:
 
     // Fills the piece list from the model's names and selects the current piece.
     void MirrorPieceNames();
+    void FormShow() override;
+
+private:
+    int ShowCount = 0;
 };
 
 } // namespace zv

@@ -20,6 +20,8 @@
 #include "export/Deviz.h"
 #include "catalog/Catalogue.h"
 #include "TCalculareDeviz.h"
+#include "TIntrodCamera.h"
+#include "model/Room.h"
 #include "TIncarcDate.h"
 
 #include <GL/gl.h>
@@ -579,6 +581,34 @@ void TMain::UpdatePieceTexture(int piece) {
     if (zv::UpdatePieceTexture(model, piece)) BuildTextureAtlas();
 }
 
+// A floor and three walls around the furniture, from the room dialog.
+void TMain::Introduceremobilaincamera1Click() {
+    if (!Salveazacunumenou1->isEnabled()) return; // no furniture open
+    TIntrodCamera* d = Forms().IntrodCamera;
+    if (d->exec() != QDialog::Accepted) return;
+    RoomParams p;
+    std::string bad;
+    if (!d->ReadParams(p, bad)) {
+        ShowError("Valoare invalida pentru dimensiunile camerei.");
+        return;
+    }
+    if (!RoomFits(model, p)) {
+        ShowError("Camera nu poate fi creata: dimensiunile nu o permit sau mobila are prea multe piese.");
+        return;
+    }
+    const int first = model.scene.pieceCount;
+    ApplyEdit([&] {
+        AddRoom(model, p);
+        // The whole room in the view, not only the furniture.
+        const Scene3D& s = model.scene;
+        zv::FitViewScale(model.scene, Image4->width(), Image4->height(), s.MaxY() - s.MinY(), s.MaxX() - s.MinX());
+    });
+    for (int i = first; i < model.scene.pieceCount; ++i) UpdatePieceTexture(i);
+}
+
+// Arranging the room is the same work: the furniture placed in its room.
+void TMain::Amenajarecamera1Click() { Introduceremobilaincamera1Click(); }
+
 // ---- commands built by later work: present, doing nothing yet ----
 // ---- furniture files ----
 
@@ -880,7 +910,6 @@ void TMain::ExportapieseinExcel1Click() {}
 void TMain::SalvareimagineinformatBMPsauJPG1Click() {}
 void TMain::Adaugaremobiladintrunfisier1Click() {}
 void TMain::Creareinteriorsertar1Click() {}
-void TMain::Introduceremobilaincamera1Click() {}
 void TMain::Rotatiemobila1Click() {}
 void TMain::Simetriemobila1Click() {}
 void TMain::Redimensionaremobila1Click() {}
@@ -965,7 +994,6 @@ void RunContourEditorFrom(TMain& w, ContourEditor editor) {
 void TMain::Desenareconturmodel1Click() { RunContourEditorFrom(*this, ContourEditor::Trasalin); }
 void TMain::DesenareconturcuPainBrush1Click() { RunContourEditorFrom(*this, ContourEditor::Paint); }
 void TMain::Pozitionarepiesepefoidepal1Click() {}
-void TMain::Amenajarecamera1Click() {}
 void TMain::Ajutor2Click() {}
 void TMain::Demonstratie1Click() {}
 void TMain::Despre1Click() {}
