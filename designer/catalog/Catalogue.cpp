@@ -117,14 +117,21 @@ std::optional<CatalogueHeader> ParseHeader(LineReader& r) {
 
 Color ColorFromInteger(long long v) { return static_cast<Color>(static_cast<unsigned long long>(v) & 0xFFFFFFu); }
 
-// Reads one entry; false on a numeric fault.
-bool ReadEntry(LineReader& r, PalPflItem& it) {
+// Reads one entry; false on a numeric fault. Both kinds start with the same four lines.
+template <class Item> bool ReadCommonLines(LineReader& r, Item& it) {
     it.code = CutCode(r.TextLine());
     it.description = r.TextLine();
     auto price = r.Real();
     if (!price) return false;
     it.price = *price;
     it.picture = r.TextLine();
+    return true;
+}
+
+bool ReadEntry(LineReader& r, FeronerieItem& it) { return ReadCommonLines(r, it); }
+
+bool ReadEntry(LineReader& r, PalPflItem& it) {
+    if (!ReadCommonLines(r, it)) return false;
     auto color = r.Integer();
     if (!color) return false;
     it.color = ColorFromInteger(*color);
@@ -134,16 +141,6 @@ bool ReadEntry(LineReader& r, PalPflItem& it) {
     auto edge = r.Real();
     if (!edge) return false;
     it.edgePrice = *edge;
-    return true;
-}
-
-bool ReadEntry(LineReader& r, FeronerieItem& it) {
-    it.code = CutCode(r.TextLine());
-    it.description = r.TextLine();
-    auto price = r.Real();
-    if (!price) return false;
-    it.price = *price;
-    it.picture = r.TextLine();
     return true;
 }
 
@@ -234,25 +231,20 @@ template struct CatalogueFile<FeronerieItem>;
 PalPflCatalogue ParsePalPflCatalogue(const std::string& bytes) { return ParseCatalogue<PalPflItem>(bytes); }
 FeronerieCatalogue ParseFeronerieCatalogue(const std::string& bytes) { return ParseCatalogue<FeronerieItem>(bytes); }
 
-PalPflCatalogue ReadPalPflCatalogue(const std::string& path) {
+template <class Item> CatalogueFile<Item> ReadCatalogue(const std::string& path) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) {
-        PalPflCatalogue c;
+        CatalogueFile<Item> c;
         c.status = CatalogueStatus::NotFound;
         return c;
     }
-    return ParsePalPflCatalogue(bytes);
+    return ParseCatalogue<Item>(bytes);
 }
+template PalPflCatalogue ReadCatalogue<PalPflItem>(const std::string&);
+template FeronerieCatalogue ReadCatalogue<FeronerieItem>(const std::string&);
 
-FeronerieCatalogue ReadFeronerieCatalogue(const std::string& path) {
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        FeronerieCatalogue c;
-        c.status = CatalogueStatus::NotFound;
-        return c;
-    }
-    return ParseFeronerieCatalogue(bytes);
-}
+PalPflCatalogue ReadPalPflCatalogue(const std::string& path) { return ReadCatalogue<PalPflItem>(path); }
+FeronerieCatalogue ReadFeronerieCatalogue(const std::string& path) { return ReadCatalogue<FeronerieItem>(path); }
 
 std::optional<CatalogueHeader> ReadCatalogueHeader(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -263,41 +255,56 @@ std::optional<CatalogueHeader> ReadCatalogueHeader(const std::string& path) {
     return ParseHeader(r);
 }
 
+namespace {
+// The four lines both kinds of entry start with.
+template <class Item> void PutCommonLines(std::string& s, const Item& it) {
+    PutLine(s, CutCode(it.code));
+    PutLine(s, it.description);
+    PutLine(s, RealText(it.price));
+    PutLine(s, it.picture);
+}
+
+void PutEntry(std::string& s, const FeronerieItem& it) { PutCommonLines(s, it); }
+
+void PutEntry(std::string& s, const PalPflItem& it) {
+    PutCommonLines(s, it);
+    PutLine(s, std::to_string(it.color & 0xFFFFFFu));
+    PutLine(s, RealText(it.thickness));
+    PutLine(s, RealText(it.edgePrice));
+}
+} // namespace
+
+template <class Item> std::string FormatCatalogue(const CatalogueHeader& header, const std::vector<Item>& items) {
+    std::string s;
+    PutHeader(s, header, items.size());
+    for (const Item& it : items) PutEntry(s, it);
+    return s;
+}
+template std::string FormatCatalogue<PalPflItem>(const CatalogueHeader&, const std::vector<PalPflItem>&);
+template std::string FormatCatalogue<FeronerieItem>(const CatalogueHeader&, const std::vector<FeronerieItem>&);
+
+template <class Item>
+std::string WriteCatalogue(const std::string& path, const CatalogueHeader& header, const std::vector<Item>& items) {
+    return WriteThroughTemp(path, FormatCatalogue(header, items));
+}
+template std::string WriteCatalogue<PalPflItem>(const std::string&, const CatalogueHeader&,
+                                                const std::vector<PalPflItem>&);
+template std::string WriteCatalogue<FeronerieItem>(const std::string&, const CatalogueHeader&,
+                                                   const std::vector<FeronerieItem>&);
+
 std::string FormatPalPflCatalogue(const CatalogueHeader& header, const std::vector<PalPflItem>& items) {
-    std::string s;
-    PutHeader(s, header, items.size());
-    for (const PalPflItem& it : items) {
-        PutLine(s, CutCode(it.code));
-        PutLine(s, it.description);
-        PutLine(s, RealText(it.price));
-        PutLine(s, it.picture);
-        PutLine(s, std::to_string(it.color & 0xFFFFFFu));
-        PutLine(s, RealText(it.thickness));
-        PutLine(s, RealText(it.edgePrice));
-    }
-    return s;
+    return FormatCatalogue(header, items);
 }
-
 std::string FormatFeronerieCatalogue(const CatalogueHeader& header, const std::vector<FeronerieItem>& items) {
-    std::string s;
-    PutHeader(s, header, items.size());
-    for (const FeronerieItem& it : items) {
-        PutLine(s, CutCode(it.code));
-        PutLine(s, it.description);
-        PutLine(s, RealText(it.price));
-        PutLine(s, it.picture);
-    }
-    return s;
+    return FormatCatalogue(header, items);
 }
-
 std::string WritePalPflCatalogue(const std::string& path, const CatalogueHeader& header,
                                  const std::vector<PalPflItem>& items) {
-    return WriteThroughTemp(path, FormatPalPflCatalogue(header, items));
+    return WriteCatalogue(path, header, items);
 }
-
 std::string WriteFeronerieCatalogue(const std::string& path, const CatalogueHeader& header,
                                     const std::vector<FeronerieItem>& items) {
-    return WriteThroughTemp(path, FormatFeronerieCatalogue(header, items));
+    return WriteCatalogue(path, header, items);
 }
 
 std::string CataloguePath(const std::string& startupFolder, const char* name) {

@@ -79,6 +79,8 @@ PalPflCatalogue ParsePalPflCatalogue(const std::string& bytes);
 FeronerieCatalogue ParseFeronerieCatalogue(const std::string& bytes);
 PalPflCatalogue ReadPalPflCatalogue(const std::string& path);
 FeronerieCatalogue ReadFeronerieCatalogue(const std::string& path);
+// The same for either kind of entry (PalPflItem, FeronerieItem).
+template <class Item> CatalogueFile<Item> ReadCatalogue(const std::string& path);
 // Only the first line, as the piece hardware window needs the thumbnail size.
 std::optional<CatalogueHeader> ReadCatalogueHeader(const std::string& path);
 
@@ -90,6 +92,9 @@ std::string WriteFeronerieCatalogue(const std::string& path, const CatalogueHead
                                     const std::vector<FeronerieItem>& items);
 std::string FormatPalPflCatalogue(const CatalogueHeader& header, const std::vector<PalPflItem>& items);
 std::string FormatFeronerieCatalogue(const CatalogueHeader& header, const std::vector<FeronerieItem>& items);
+template <class Item>
+std::string WriteCatalogue(const std::string& path, const CatalogueHeader& header, const std::vector<Item>& items);
+template <class Item> std::string FormatCatalogue(const CatalogueHeader& header, const std::vector<Item>& items);
 
 // start-up folder + "/" + name.
 std::string CataloguePath(const std::string& startupFolder, const char* name);

@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
@@ -176,6 +178,43 @@ LoadingNotice::~LoadingNotice() {
 std::string CatalogueFolder() {
     if (Forms().Main && !Forms().Main->startupFolder.empty()) return Forms().Main->startupFolder;
     return QDir::currentPath().toStdString();
+}
+
+QPushButton* CatalogueButton(QWidget* parent, const char* name, const char* text, const char* hint) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    if (hint) b->setToolTip(hint);
+    b->setAutoDefault(false);
+    return b;
+}
+
+void PlaceCatalogueWindow(QWidget* window, const char* name, const char* title) {
+    window->setObjectName(name);
+    window->setWindowTitle(title);
+    window->resize(800, 580);
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        window->move(s->availableGeometry().center() - window->rect().center());
+}
+
+void SetCatalogueRow(CatalogueGrid* grid, int row, const std::string& code, const std::string& description,
+                     double price, const std::string& picture) {
+    grid->SetCell(row, 0, CellInt(row, 4), true);
+    grid->SetCell(row, 1, code);
+    grid->SetCell(row, 2, description);
+    grid->SetCell(row, 3, CellReal(price, 2, 7), true);
+    grid->SetCell(row, 4, picture);
+    grid->SetCell(row, 5, "");
+}
+
+void ViewSelectedPicture(CatalogueGrid* grid) {
+    const int r = grid->SelectedRow();
+    if (grid->EntryCount() == 0 || r == 0) return;
+    ViewCataloguePicture(grid->Cell(r, 4));
+}
+
+bool CanEditCatalogue(bool loadedWhole, const char* message) {
+    if (!loadedWhole) ShowError(message);
+    return loadedWhole;
 }
 
 } // namespace zv

@@ -1,74 +1,26 @@
 #include "TFeroneriePiesa.h"
 
-#include "CatalogueGrid.h"
 #include "Forms.h"
 #include "TFeronerie.h"
 #include "TMain.h"
-#include "catalog/Thumbnails.h"
-#include "platform/Dialogs.h"
 #include "platform/Numbers.h"
-#include "platform/Text.h"
-
-#include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScreen>
-#include <optional>
 
 namespace zv {
 
 namespace {
-QPushButton* Button(QWidget* parent, const char* name, const char* text, const char* hint = nullptr) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    if (hint) b->setToolTip(hint);
-    // Enter in the search field must not start a command: only "&Selecteaza" is the OK button.
-    b->setAutoDefault(false);
-    return b;
-}
 constexpr Color kGridBackground = 12713983; // light yellow
 } // namespace
 
-TFeroneriePiesa::TFeroneriePiesa(QWidget* parent) : FormBase<QDialog>(parent) {
-    setObjectName("FeroneriePiesa");
-    setWindowTitle("Feronerie piesa");
-    resize(800, 580);
-    if (QScreen* s = QGuiApplication::primaryScreen()) move(s->availableGeometry().center() - rect().center());
+TFeroneriePiesa::TFeroneriePiesa(QWidget* parent) : CatalogueWindow(parent) {
+    PlaceCatalogueWindow(this, "FeroneriePiesa", "Feronerie piesa");
     StringGrid1 = new CatalogueGrid({"Ncrt", "Cod", "Descriere", "Pret", "Fisier poza", "Poza", "Buc."},
                                     {37, 79, 204, 63, 296, 64, 36}, this);
-    StringGrid1->setObjectName("StringGrid1");
     QPalette pal = StringGrid1->palette();
     pal.setColor(QPalette::Base, ToQColor(kGridBackground));
     StringGrid1->setPalette(pal);
-    Button1 = Button(this, "Button1", "&Adaugare", "Adaugare element feronerie nou in lista");
-    Button2 = Button(this, "Button2", "&Modificare nr. bucati");
-    Button3 = Button(this, "Button3", "S&tergere", "Stergere element feronerie curent din lista");
-    Button4 = Button(this, "Button4", "&Vizualizare poza");
-    Label1 = new QLabel("Cauta cod:", this);
-    Label1->setObjectName("Label1");
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName("Edit1");
-    Edit1->setMaxLength(10);
-    BitBtn1 = Button(this, "BitBtn1", "&Inchide fereastra");
-
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-    connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
-    connect(Edit1, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
-    StringGrid1->onDoubleClick = [this] { StringGrid1DblClick(); };
-    FormResize();
-}
-
-void TFeroneriePiesa::resizeEvent(QResizeEvent* e) {
-    FormBase<QDialog>::resizeEvent(e);
-    FormResize();
-}
-
-void TFeroneriePiesa::FormResize() {
-    LayoutCatalogueWindow(this, StringGrid1, {Button1, Button2, Button3, Button4, BitBtn1}, Label1, Edit1);
+    MakeCatalogueControls(this, {.hint1 = "Adaugare element feronerie nou in lista",
+                                 .button2 = "&Modificare nr. bucati",
+                                 .hint3 = "Stergere element feronerie curent din lista"});
 }
 
 PieceHardware* TFeroneriePiesa::CurrentHardware() const {
@@ -142,12 +94,7 @@ void TFeroneriePiesa::LoadPieceHardware() {
         std::string description, picture;
         double price = 0;
         FindCatalogueItem(e.code, description, picture, price);
-        StringGrid1->SetCell(r, 0, CellInt(r, 4), true);
-        StringGrid1->SetCell(r, 1, e.code);
-        StringGrid1->SetCell(r, 2, description);
-        StringGrid1->SetCell(r, 3, CellReal(price, 2, 7), true);
-        StringGrid1->SetCell(r, 4, picture);
-        StringGrid1->SetCell(r, 5, "");
+        SetCatalogueRow(StringGrid1, r, e.code, description, price, picture);
         StringGrid1->SetCell(r, 6, CellInt(e.quantity, 4), true);
         pictures.push_back(picture);
     }
@@ -235,13 +182,5 @@ void TFeroneriePiesa::DeleteCurrentItem() {
     LoadPieceHardware();
     StringGrid1->SelectRow(std::min(r, StringGrid1->EntryCount()));
 }
-
-void TFeroneriePiesa::Button4Click() {
-    const int r = StringGrid1->SelectedRow();
-    if (StringGrid1->EntryCount() == 0 || r == 0) return;
-    ViewCataloguePicture(StringGrid1->Cell(r, 4));
-}
-
-void TFeroneriePiesa::Edit1Change() { SearchCatalogueGrid(StringGrid1, Edit1->text().toStdString()); }
 
 } // namespace zv

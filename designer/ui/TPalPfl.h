@@ -1,64 +1,31 @@
 #pragma once
-#include "catalog/Catalogue.h"
-#include "platform/widgets/FormBase.h"
-
-#include <QDialog>
-#include <string>
-#include <vector>
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include "CatalogueGrid.h"
 
 namespace zv {
 
-class CatalogueGrid;
-
 // The board catalogue "pal-pfl.dat": browsing, code search, pictures, the
 // material chooser of every dialog, and the editing of the catalogue itself.
-class TPalPfl : public FormBase<QDialog> {
+// The controls, N, items and loadedWhole come from CatalogueBrowserParts.
+class TPalPfl : public CatalogueWindow, public CatalogueBrowserParts<PalPflItem> {
     Q_OBJECT
 public:
     explicit TPalPfl(QWidget* parent = nullptr);
 
-    CatalogueGrid* StringGrid1;
-    QPushButton *Button1, *Button2, *Button3, *Button4; // "&Adaugare", "&Modificare", "S&tergere", "&Vizualizare poza"
-    QLabel* Label1;                                     // "Cauta cod:"
-    QLineEdit* Edit1;
-    QPushButton* BitBtn2; // "&Selecteaza", shown only while choosing
-    QPushButton* BitBtn1; // "&Inchide fereastra"
-
-    int N = 0;
-    int thumbWidth = 0, thumbHeight = 0;
     // The code whose row is selected when the window opens.
     std::string PreselectCode;
-    // The entries as the grid shows them (sorted); editing works on these.
-    std::vector<PalPflItem> items;
-    // Whether the last load read the whole file: only then may it be written back.
-    bool loadedWhole = false;
 
     void FormShow() override;
     void FormHide() override;
-    void FormResize();
+    void FormResize() override { LayoutCatalogueControls(this); }
     void LoadCatalogue();
-    void SortByCode();
-    static bool IsBmpFile(const std::string& name) { return zv::IsBmpFile(name); }
-    void Edit1Change();
-    void Button4Click();
-    void StringGrid1DblClick() { Button4Click(); }
     void Button1Click();
     void Button2Click();
     void Button3Click();
 
-    // Selects the first row whose code equals `code` exactly; false when none.
-    bool SelectCode(const std::string& code);
-
-protected:
-    void resizeEvent(QResizeEvent* e) override;
-
 private:
-    void FillRows();
-    bool SaveAndReload(const std::string& selectCode);
+    bool SaveAndReload(const std::string& selectCode) {
+        return SaveAndReloadCatalogue(this, kPalPflFile, header_, selectCode);
+    }
     CatalogueHeader header_;
 };
 
