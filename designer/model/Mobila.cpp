@@ -25,23 +25,26 @@ int PieceHardware::Find(const std::string& code) const {
     return -1;
 }
 
+void PiesaAttributes::CopySlot(const PiesaAttributes& a, int from, int to) {
+    if (from < 0 || from >= kMaxPieces || to < 0 || to >= kMaxPieces) return;
+    const auto s = static_cast<std::size_t>(from), d = static_cast<std::size_t>(to);
+    edgeBand[d] = a.edgeBand[s];
+    materialCode[d] = a.materialCode[s];
+    hardware[d] = a.hardware[s];
+    modelFile[d] = a.modelFile[s];
+    modelFace[d] = a.modelFace[s];
+    modelRotation[d] = a.modelRotation[s];
+    modelMirror[d] = a.modelMirror[s];
+    textureFile[d] = a.textureFile[s];
+    textureRepeated[d] = a.textureRepeated[s];
+    textureRotated[d] = a.textureRotated[s];
+    textureIndex[d] = a.textureIndex[s];
+}
+
 void PiesaAttributes::RemoveSlot(int piece, int pieceCount) {
     if (piece < 0 || piece >= kMaxPieces) return;
     if (pieceCount > kMaxPieces) pieceCount = kMaxPieces;
-    for (int j = piece + 1; j < pieceCount; ++j) {
-        const auto d = static_cast<std::size_t>(j - 1), s = static_cast<std::size_t>(j);
-        edgeBand[d] = edgeBand[s];
-        materialCode[d] = materialCode[s];
-        hardware[d] = hardware[s];
-        modelFile[d] = modelFile[s];
-        modelFace[d] = modelFace[s];
-        modelRotation[d] = modelRotation[s];
-        modelMirror[d] = modelMirror[s];
-        textureFile[d] = textureFile[s];
-        textureRepeated[d] = textureRepeated[s];
-        textureRotated[d] = textureRotated[s];
-        textureIndex[d] = textureIndex[s];
-    }
+    for (int j = piece + 1; j < pieceCount; ++j) CopySlot(*this, j, j - 1);
 }
 
 void Furniture::SetSlotDefaults() {

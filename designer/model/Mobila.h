@@ -66,6 +66,8 @@ struct PiesaAttributes {
 
     // Moves slots after `piece` down by one, as deleting a piece shifts the tables.
     void RemoveSlot(int piece, int pieceCount);
+    // Copies every table's slot `from` of `source` into slot `to` here.
+    void CopySlot(const PiesaAttributes& source, int from, int to);
 };
 
 // The stored part of the texture atlas: one slot per distinct texture.

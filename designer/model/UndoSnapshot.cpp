@@ -35,20 +35,8 @@ void CopySceneModel(const Scene3D& from, Scene3D& to) {
 }
 
 void CopyAttrs(const PiesaAttributes& a, PiesaAttributes& b, int n) {
-    for (int i = 0; i < n; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        b.edgeBand[k] = a.edgeBand[k];
-        b.materialCode[k] = a.materialCode[k];
-        b.hardware[k] = a.hardware[k];
-        b.modelFile[k] = a.modelFile[k]; // deleting a piece shifts this table too
-        b.modelFace[k] = a.modelFace[k];
-        b.modelRotation[k] = a.modelRotation[k];
-        b.modelMirror[k] = a.modelMirror[k];
-        b.textureFile[k] = a.textureFile[k];
-        b.textureRepeated[k] = a.textureRepeated[k];
-        b.textureRotated[k] = a.textureRotated[k];
-        b.textureIndex[k] = a.textureIndex[k];
-    }
+    // Contour-model names too: deleting a piece shifts that table as well.
+    for (int i = 0; i < n; ++i) b.CopySlot(a, i, i);
 }
 } // namespace
 

@@ -33,6 +33,16 @@ MsgResult ScriptedDialogs::Message(MsgKind kind, const std::string& text, MsgBut
     return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? MsgResult::Yes : MsgResult::Ok;
 }
 
+namespace {
+// The next scripted answer, or "cancelled" when the script has none left.
+template <class T> std::optional<T> Next(std::deque<std::optional<T>>& answers) {
+    if (answers.empty()) return std::nullopt;
+    auto a = answers.front();
+    answers.pop_front();
+    return a;
+}
+} // namespace
+
 std::optional<std::string> ScriptedDialogs::Input(const std::string& caption, const std::string& prompt,
                                                   const std::string& value) {
     Record r;
@@ -41,34 +51,17 @@ std::optional<std::string> ScriptedDialogs::Input(const std::string& caption, co
     r.text = prompt;
     r.value = value;
     records.push_back(r);
-    if (inputAnswers.empty()) return std::nullopt;
-    auto a = inputAnswers.front();
-    inputAnswers.pop_front();
-    return a;
+    return Next(inputAnswers);
 }
 
 std::optional<FileDialogAnswer> ScriptedDialogs::OpenFile(const FileDialogRequest& req) {
-    Record r;
-    r.what = "open";
-    r.text = req.title;
-    r.file = req;
-    records.push_back(r);
-    if (fileAnswers.empty()) return std::nullopt;
-    auto a = fileAnswers.front();
-    fileAnswers.pop_front();
-    return a;
+    records.push_back(Record{"open", MsgKind::Information, MsgButtons::Ok, req.title, {}, {}, req});
+    return Next(fileAnswers);
 }
 
 std::optional<FileDialogAnswer> ScriptedDialogs::SaveFile(const FileDialogRequest& req) {
-    Record r;
-    r.what = "save";
-    r.text = req.title;
-    r.file = req;
-    records.push_back(r);
-    if (fileAnswers.empty()) return std::nullopt;
-    auto a = fileAnswers.front();
-    fileAnswers.pop_front();
-    return a;
+    records.push_back(Record{"save", MsgKind::Information, MsgButtons::Ok, req.title, {}, {}, req});
+    return Next(fileAnswers);
 }
 
 std::optional<std::uint32_t> ScriptedDialogs::Color(std::uint32_t initial) {
@@ -76,10 +69,7 @@ std::optional<std::uint32_t> ScriptedDialogs::Color(std::uint32_t initial) {
     r.what = "color";
     r.value = std::to_string(initial);
     records.push_back(r);
-    if (colorAnswers.empty()) return std::nullopt;
-    auto a = colorAnswers.front();
-    colorAnswers.pop_front();
-    return a;
+    return Next(colorAnswers);
 }
 
 std::vector<std::string> ScriptedDialogs::Messages() const {
