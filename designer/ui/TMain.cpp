@@ -375,9 +375,8 @@ void TMain::LayoutControls() {
 // ---- creation and start-up ----
 
 void TMain::FormCreate() {
-    traceDirection = 0;
-    contourBackground = 0xFFFFFF;
-    contourColor = 0;
+    // A fresh contour tracer: direction 0, white background, black outline.
+    GLView->Contours().Tracer().state = ContourTrace{};
     model.scene.Init();
     undo.scene.Init();
     model.scene.miniScale = 0.05;
@@ -1230,47 +1229,9 @@ void TMain::WindowShotGL2(QImage& bitmap) {
         bitmap = QImage();
 }
 
-// Rotation and pan on the OpenGL view follow the software view's rules.
-void TMain::FormMouseDown(const PictureBox::MouseArgs& a) {
-    pickX = a.x;
-    pickY = a.y;
-    mouse3DMode = a.button == Qt::LeftButton ? 1 : a.button == Qt::RightButton ? 2 : a.button == Qt::MiddleButton ? 3 : 0;
-}
-
-void TMain::FormMouseMove(const PictureBox::MouseArgs& a) {
-    if (last3DX == 0 && last3DY == 0) {
-        last3DX = a.x;
-        last3DY = a.y;
-    }
-    const bool shift = a.modifiers.testFlag(Qt::ShiftModifier);
-    Scene3D& s = model.scene;
-    if (mouse3DMode == 1) {
-        if (shift)
-            s.rotZ += (a.x - last3DX) / 200.0;
-        else
-            s.rotY -= (a.x - last3DX) / 200.0;
-        s.rotX -= (a.y - last3DY) / 200.0;
-    } else if (mouse3DMode == 2) {
-        if (shift)
-            s.panY += a.y - last3DY;
-        else
-            s.panZ -= a.y - last3DY;
-        s.panX += a.x - last3DX;
-    }
-    if (mouse3DMode == 1 || mouse3DMode == 2) {
-        s.currentFillStyle = 1;
-        Timer1->start();
-        Redraw3D();
-        SetModified(true);
-    }
-    last3DX = a.x;
-    last3DY = a.y;
-}
-
-void TMain::FormMouseUp(const PictureBox::MouseArgs& a) {
-    mouse3DMode = 0;
-    last3DX = a.x;
-    last3DY = a.y;
-}
+// Rotation and pan on the OpenGL view follow the software view's rules, on the same fields.
+void TMain::FormMouseDown(const PictureBox::MouseArgs& a) { Image4MouseDown(a); }
+void TMain::FormMouseMove(const PictureBox::MouseArgs& a) { Image4MouseMove(a); }
+void TMain::FormMouseUp(const PictureBox::MouseArgs& a) { Image4MouseUp(a); }
 
 } // namespace zv

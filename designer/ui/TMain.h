@@ -53,9 +53,6 @@ public:
     struct FullWindowSaved {
         bool hatch = false, pieceWindowVisible = false;
     } fullWindowSaved;
-    // Contour work state: trace direction and colours.
-    int traceDirection = 0;
-    Color contourBackground = 0xFFFFFF, contourColor = 0;
 
     // ---- controls ----
     QMenu *Fisier1, *Unelte1, *Materiale1, *Setari1, *Module1, *Ajutor1;

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QRadioButton>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -279,26 +280,34 @@ TEST_F(GLViewTest, WholeWindowTwiceRestoresHatchAndPieceWindow) {
     EXPECT_EQ(main->Image4->canvas().Height(), main->Image4->height());
 }
 
+// Mouse events straight to the view: the X server's own pointer (shared with
+// the other test programs) must not add moves of its own.
+void SendMouse(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QMouseEvent e(type, QPointF(p), w->mapToGlobal(QPointF(p)), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
 TEST_F(GLViewTest, DragOnTheViewRotatesAndPans) {
     Open({{0, 0, 0, 600, 800, 400}}, {Rgb(140, 140, 140)});
     main->model.modified = false;
     Scene3D& s = main->model.scene;
     s.rotX = s.rotY = s.rotZ = 0;
     s.panX = s.panY = s.panZ = 0;
+    main->last3DX = main->last3DY = 0;
     QWidget* v = main->GLView;
-    QTest::mouseMove(v, QPoint(300, 300));
-    QTest::mousePress(v, Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));
-    QTest::mouseMove(v, QPoint(320, 310));
-    QTest::mouseRelease(v, Qt::LeftButton, Qt::NoModifier, QPoint(320, 310));
+    SendMouse(v, QEvent::MouseMove, {300, 300}, Qt::NoButton, Qt::NoButton);
+    SendMouse(v, QEvent::MouseButtonPress, {300, 300}, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(v, QEvent::MouseMove, {320, 310}, Qt::NoButton, Qt::LeftButton);
+    SendMouse(v, QEvent::MouseButtonRelease, {320, 310}, Qt::LeftButton, Qt::NoButton);
     EXPECT_NEAR(s.rotY, -20 / 200.0, 1e-12);
     EXPECT_NEAR(s.rotX, -10 / 200.0, 1e-12);
     EXPECT_EQ(s.rotZ, 0);
     EXPECT_TRUE(main->model.modified);
     EXPECT_EQ(main->pickX, 300);
 
-    QTest::mousePress(v, Qt::RightButton, Qt::NoModifier, QPoint(320, 310));
-    QTest::mouseMove(v, QPoint(330, 340));
-    QTest::mouseRelease(v, Qt::RightButton, Qt::NoModifier, QPoint(330, 340));
+    SendMouse(v, QEvent::MouseButtonPress, {320, 310}, Qt::RightButton, Qt::RightButton);
+    SendMouse(v, QEvent::MouseMove, {330, 340}, Qt::NoButton, Qt::RightButton);
+    SendMouse(v, QEvent::MouseButtonRelease, {330, 340}, Qt::RightButton, Qt::NoButton);
     EXPECT_DOUBLE_EQ(s.panX, 10);
     EXPECT_DOUBLE_EQ(s.panZ, -30);
     EXPECT_DOUBLE_EQ(s.panY, 0);
