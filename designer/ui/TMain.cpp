@@ -717,9 +717,15 @@ TMain::SaveOutcome TMain::SaveCurrent() {
     if (!model.hasFileName) return SaveAsNew();
     const std::string name = Mo4Name(model.fileName);
     // An opened ".mo2" goes to its ".mo4": never over another file unasked.
-    if (name != model.fileName && FileExists(name) &&
+    return SaveTo(name, name != model.fileName);
+}
+
+TMain::SaveOutcome TMain::SaveTo(const std::string& name, bool askOverwrite) {
+    if (askOverwrite && FileExists(name) &&
         ShowMessage(MsgKind::Warning, "Exista fisier cu acest nume. Suprapun ?", MsgButtons::YesNo) != MsgResult::Yes)
         return SaveOutcome::Cancelled;
+    // Written straight to its place: no empty file first, and the file state
+    // changes only once the furniture is in it.
     if (!SaveFurnitureFile(name)) return SaveOutcome::Failed;
     model.fileName = name;
     model.hasFileName = true;
@@ -741,19 +747,7 @@ TMain::SaveOutcome TMain::SaveAsNew() {
     if (!answer || answer->fileName.empty()) return SaveOutcome::Cancelled;
     std::string name = answer->fileName;
     SaveDialog1SelectionChange(name, answer->filterIndex);
-    name = Mo4Name(name);
-    if (FileExists(name) &&
-        ShowMessage(MsgKind::Warning, "Exista fisier cu acest nume. Suprapun ?", MsgButtons::YesNo) != MsgResult::Yes)
-        return SaveOutcome::Cancelled;
-    // Written straight to its place: no empty file first, and the file state
-    // changes only once the furniture is in it.
-    if (!SaveFurnitureFile(name)) return SaveOutcome::Failed;
-    model.fileName = name;
-    model.hasFileName = true;
-    ++model.saveCount;
-    SetModified(false);
-    ShowInfo("Mobila a fost salvata !");
-    return SaveOutcome::Saved;
+    return SaveTo(Mo4Name(name), true);
 }
 
 bool TMain::FormCloseQuery() {

@@ -124,6 +124,9 @@ public:
     enum class SaveOutcome { Saved, Cancelled, Failed, NothingToSave };
     SaveOutcome SaveCurrent();   // "Salveaza mobila curenta"
     SaveOutcome SaveAsNew();     // "Salveaza cu nume nou"
+    // Writes the furniture to `name` (asking first over an existing file when
+    // askOverwrite) and marks it saved.
+    SaveOutcome SaveTo(const std::string& name, bool askOverwrite);
     // Default extension of the file dialogs by the chosen filter, for a name typed without one.
     static void OpenDialog1SelectionChange(std::string& fileName, int filterIndex);
     static void SaveDialog1SelectionChange(std::string& fileName, int filterIndex);
