@@ -474,6 +474,27 @@ void GLSceneRenderer::Build(int piece, CachedPiece& cp) {
         push(d.sideNrm, nn);
     }
     cp.valid = true;
+
+    // The list replays the same calls without sending the arrays every frame;
+    // the arrays stay only where no list could be made.
+    cp.compiled = false;
+    if (cp.list == 0) cp.list = glGenLists(1);
+    if (cp.list != 0) {
+        for (int k = 0; k < 8 && glGetError() != GL_NO_ERROR; ++k) {
+        }
+        glNewList(cp.list, GL_COMPILE);
+        Emit(d);
+        glEndList();
+        cp.compiled = glGetError() == GL_NO_ERROR;
+    }
+    if (cp.compiled) {
+        const int keepN = d.n;
+        const bool keepTex = d.textured, keepTri = d.triangles;
+        d = DrawData{};
+        d.n = keepN;
+        d.textured = keepTex;
+        d.triangles = keepTri;
+    }
 }
 
 void GLSceneRenderer::DrawPiece(int piece, const GLFrameInputs& in) {
@@ -491,7 +512,13 @@ void GLSceneRenderer::DrawPiece(int piece, const GLFrameInputs& in) {
     } else {
         glDisable(GL_POLYGON_STIPPLE);
     }
-    const DrawData& d = cp.draw;
+    if (cp.compiled)
+        glCallList(cp.list);
+    else
+        Emit(cp.draw);
+}
+
+void GLSceneRenderer::Emit(const DrawData& d) {
     // Caps.
     if (d.textured) {
         glEnable(GL_TEXTURE_2D);
@@ -510,8 +537,8 @@ void GLSceneRenderer::DrawPiece(int piece, const GLFrameInputs& in) {
         glDisableClientState(GL_TEXTURE_COORD_ARRAY);
         glDisable(GL_TEXTURE_2D);
     }
-    // Sides.
-    SetMaterial(d.color[0], d.color[1], d.color[2]);
+    // Sides: a plain piece's caps left its colour set.
+    if (d.textured) SetMaterial(d.color[0], d.color[1], d.color[2]);
     glVertexPointer(3, GL_FLOAT, 0, d.sidePos.data());
     glNormalPointer(GL_FLOAT, 0, d.sideNrm.data());
     glShadeModel(GL_FLAT);
@@ -569,6 +596,9 @@ void GLSceneRenderer::RecheckModelFiles() {
 
 void GLSceneRenderer::ReleaseGL(bool contextCurrent) {
     for (CachedPiece& cp : cache_) {
+        if (contextCurrent && cp.list != 0) glDeleteLists(cp.list, 1);
+        cp.list = 0;
+        cp.compiled = false;
         cp.valid = false;
     }
     if (contextCurrent && atlasTexture_) {

@@ -4,7 +4,8 @@
 // light at the eye, textured from the atlas on its two large faces. All
 // functions run in a current GL context that the caller provides; nothing here
 // opens a dialog or traces a bitmap. Geometry is kept per piece in vertex
-// arrays and rebuilt only when that piece's inputs change.
+// arrays, compiled into a display list, and rebuilt only when that piece's
+// inputs change.
 #include "model/Mobila.h"
 
 #include <QImage>
@@ -151,6 +152,8 @@ private:
     };
     struct CachedPiece {
         bool valid = false;
+        unsigned list = 0;     // the piece's display list, kept across rebuilds
+        bool compiled = false; // the list holds the current geometry
         PieceKey key;
         DrawData draw;
         bool modelExists = false;
@@ -158,6 +161,7 @@ private:
     };
     PieceKey KeyFor(int piece, const GLFrameInputs& in) const;
     void Build(int piece, CachedPiece& cp);
+    static void Emit(const DrawData& d);
     void DrawPiece(int piece, const GLFrameInputs& in);
 
     std::array<CachedPiece, kMaxPieces> cache_{};
