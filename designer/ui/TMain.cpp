@@ -12,6 +12,7 @@
 #include "catalog/Catalogue.h"
 #include "platform/Dialogs.h"
 #include "platform/Text.h"
+#include "platform/Launcher.h"
 #include "model/MobilaFile.h"
 #include "platform/IoError.h"
 #include "export/Vrml.h"
@@ -608,6 +609,16 @@ void TMain::Introduceremobilaincamera1Click() {
 // Arranging the room is the same work: the furniture placed in its room.
 void TMain::Amenajarecamera1Click() { Introduceremobilaincamera1Click(); }
 
+// The slideshow player in the "Demo" folder, which stays the current folder.
+void TMain::Demonstratie1Click() {
+    const QString demo = QString::fromStdString(startupFolder) + "/Demo";
+    if (!QDir::setCurrent(demo)) {
+        ShowError(IoErrorText(QDir(demo).exists() ? 5 : 3));
+        return;
+    }
+    StartOuterProgram(OuterProgram::DemoZarvelo, {}); // whether it started is not examined
+}
+
 // ---- commands built by later work: present, doing nothing yet ----
 // ---- furniture files ----
 
@@ -988,7 +999,6 @@ void TMain::Desenareconturmodel1Click() { RunContourEditorFrom(*this, ContourEdi
 void TMain::DesenareconturcuPainBrush1Click() { RunContourEditorFrom(*this, ContourEditor::Paint); }
 void TMain::Pozitionarepiesepefoidepal1Click() {}
 void TMain::Ajutor2Click() {}
-void TMain::Demonstratie1Click() {}
 void TMain::Despre1Click() {}
 void TMain::BitBtn1Click() {
     Label1->setText(Label1->text() == "Fata:" ? "Spate:" : "Fata:");

@@ -14,6 +14,10 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 using namespace zv;
@@ -176,4 +180,39 @@ TEST(MainStartup, ExitAsksNothing) {
     const int rc = QApplication::exec();
     EXPECT_EQ(rc, 0);
     EXPECT_TRUE(script->records.empty());
+}
+
+TEST(MainStartup, DemonstrationStartsThePlayerInTheDemoFolder) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Demo"));
+    const QString stub = dir.path() + "/player.sh";
+    const QString out = dir.path() + "/where.txt";
+    {
+        QFile f(stub);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(("#!/bin/sh\npwd > '" + out + "'\n").toUtf8());
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    const QString old = QDir::currentPath();
+    setenv("ZARVELO_DEMO", stub.toLocal8Bit().constData(), 1);
+    {
+        ScopedDialogScript script;
+        Program p;
+        p.main->startupFolder = dir.path().toStdString();
+        p.main->Demonstratie1Click();
+        EXPECT_EQ(QDir::currentPath(), QDir(dir.path() + "/Demo").canonicalPath());
+        for (int i = 0; i < 200 && !QFile::exists(out); ++i) QTest::qWait(10);
+        QTest::qWait(30);
+        QFile f(out);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString(f.readAll()).trimmed(), QDir(dir.path() + "/Demo").canonicalPath());
+        EXPECT_TRUE(script->records.empty());
+
+        p.main->startupFolder = (dir.path() + "/nowhere").toStdString();
+        p.main->Demonstratie1Click();
+        EXPECT_EQ(script->Messages(), std::vector<std::string>{"Invalid filename"});
+    }
+    unsetenv("ZARVELO_DEMO");
+    QDir::setCurrent(old);
 }
