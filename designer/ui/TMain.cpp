@@ -388,12 +388,21 @@ void TMain::FormCreate() {
     last3DX = last3DY = 0;
     for (auto& d : viewDrag) d.lastX = d.lastY = 0;
     model.projParams.Reset();
+    for (PictureBox* img : {Image1, Image2, Image3}) img->FitCanvas();
+    ClearViewPictures();
+    ComboBox3->setCurrentIndex(0);
+    DisableDesignControls();
+    model.ClearContourSlots();
+}
+
+// The mini views white; the 3D picture white with its frame, "3D" and the axes.
+void TMain::ClearViewPictures() {
     for (PictureBox* img : {Image1, Image2, Image3}) {
-        img->FitCanvas();
         Canvas& c = img->canvas();
         c.penColor = 0xFFFFFF;
         c.SetBrushColor(0xFFFFFF);
         c.Rectangle(0, 0, c.Width(), c.Height());
+        img->update();
     }
     {
         Canvas& c = Image4->canvas();
@@ -405,10 +414,8 @@ void TMain::FormCreate() {
         c.TextOut(4, 4, "3D");
         c.fontBold = false;
         DrawAxes();
+        Image4->update();
     }
-    ComboBox3->setCurrentIndex(0);
-    DisableDesignControls();
-    model.ClearContourSlots();
 }
 
 void TMain::FormShow() {
@@ -883,25 +890,7 @@ void TMain::Inchideproiectcurent1Click() {
     last3DX = last3DY = 0;
     for (auto& d : viewDrag) d.lastX = d.lastY = 0;
     model.projParams.Reset();
-    for (PictureBox* img : {Image1, Image2, Image3}) {
-        Canvas& c = img->canvas();
-        c.penColor = 0xFFFFFF;
-        c.SetBrushColor(0xFFFFFF);
-        c.Rectangle(0, 0, c.Width(), c.Height());
-        img->update();
-    }
-    {
-        Canvas& c = Image4->canvas();
-        c.penColor = 0;
-        c.SetBrushColor(0xFFFFFF);
-        c.Rectangle(0, 0, c.Width(), c.Height());
-        c.fontColor = 0xFF0000;
-        c.fontBold = true;
-        c.TextOut(4, 4, "3D");
-        c.fontBold = false;
-        DrawAxes();
-        Image4->update();
-    }
+    ClearViewPictures();
     {
         const QSignalBlocker block(ComboBox3);
         ComboBox3->setCurrentIndex(0);

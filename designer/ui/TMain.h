@@ -233,6 +233,7 @@ protected:
 
 private:
     void OpenWithDialog(bool preview);
+    void ClearViewPictures();
     void BuildMenus();
     void BuildControls();
     void LayoutControls();
