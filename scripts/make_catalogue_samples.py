@@ -9,27 +9,11 @@ hardware. Standard library only; the JPEG copies are made with ImageMagick's
 import math
 import os
 import random
-import struct
 import subprocess
 
+from bmp import write_bmp
+
 DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data")
-
-
-def write_bmp(path, w, h, pixel):
-    """24-bit bottom-up BMP; pixel(x, y) -> (r, g, b) with y from the top."""
-    row = (w * 3 + 3) & ~3
-    data = bytearray()
-    for y in range(h - 1, -1, -1):
-        line = bytearray()
-        for x in range(w):
-            r, g, b = pixel(x, y)
-            line += bytes((max(0, min(255, int(b))), max(0, min(255, int(g))), max(0, min(255, int(r)))))
-        line += b"\0" * (row - w * 3)
-        data += line
-    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    with open(path, "wb") as f:
-        f.write(header + info + data)
 
 
 def to_jpeg(bmp, jpg):

@@ -6,8 +6,9 @@ Standard library only. Run from the repository root:
 
     python3 scripts/make_cerc.py
 """
-import struct
 import sys
+
+from bmp import write_bmp
 
 SIZE = 251     # 25 + 2 * 100 + 1 + 25
 RADIUS = 100
@@ -30,21 +31,7 @@ def circle_pixels(cx, cy, r):
     return pts
 
 
-def write_bmp(path, w, h, black):
-    row_bytes = (w * 3 + 3) & ~3
-    data = bytearray()
-    for row in range(h - 1, -1, -1):  # bottom-up
-        line = bytearray()
-        for col in range(w):
-            line += b"\x00\x00\x00" if (col, row) in black else b"\xff\xff\xff"
-        line += b"\x00" * (row_bytes - w * 3)
-        data += line
-    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    with open(path, "wb") as f:
-        f.write(header + info + data)
-
-
 if __name__ == "__main__":
     out = sys.argv[1] if len(sys.argv) > 1 else "data/Cerc.bmp"
-    write_bmp(out, SIZE, SIZE, circle_pixels(CENTRE, CENTRE, RADIUS))
+    black = circle_pixels(CENTRE, CENTRE, RADIUS)
+    write_bmp(out, SIZE, SIZE, lambda x, y: (0, 0, 0) if (x, y) in black else (255, 255, 255))

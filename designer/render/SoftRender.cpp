@@ -542,13 +542,20 @@ void DrawAxes(Canvas& c, int height) {
     c.penColor = kBlack;
 }
 
-void Redraw3DImage(Scene3D& s, Canvas& c, int width, int height, int mode, int sideMode) {
+namespace {
+// The bitmap sized (at least 1 x 1) and filled white, outlined with `frame`.
+void ClearPicture(Canvas& c, int width, int height, Color frame) {
     c.SetSize(std::max(width, 1), std::max(height, 1));
-    c.penColor = kBlack;
+    c.penColor = frame;
     c.penStyle = PenStyle::Solid;
     c.SetBrushStyle(BrushStyle::Solid);
     c.SetBrushColor(kWhite);
     c.Rectangle(0, 0, c.Width(), c.Height());
+}
+} // namespace
+
+void Redraw3DImage(Scene3D& s, Canvas& c, int width, int height, int mode, int sideMode) {
+    ClearPicture(c, width, height, kBlack);
     c.fontColor = kBlue;
     c.fontBold = true;
     c.TextOut(4, 4, "3D");
@@ -558,12 +565,7 @@ void Redraw3DImage(Scene3D& s, Canvas& c, int width, int height, int mode, int s
 
 void RedrawProjectionImage(Scene3D& s, Canvas& c, int width, int height, int view, double panX, double panY,
                            int mode) {
-    c.SetSize(std::max(width, 1), std::max(height, 1));
-    c.penColor = kWhite;
-    c.penStyle = PenStyle::Solid;
-    c.SetBrushStyle(BrushStyle::Solid);
-    c.SetBrushColor(kWhite);
-    c.Rectangle(0, 0, c.Width(), c.Height());
+    ClearPicture(c, width, height, kWhite);
     DrawProjection(s, c, view, panX, panY, mode);
 }
 

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/FileLimit.h"
+
 #include <algorithm>
 
 #include <sys/resource.h>
@@ -534,28 +536,6 @@ TEST(MobilaFileDamaged, FileErrorsCarryTheirCodes) {
 }
 
 // ---- writing ----
-
-namespace {
-// Makes writes past a few bytes fail (as a full disk does), also for root.
-class SmallFileLimit {
-public:
-    explicit SmallFileLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit r = old_;
-        r.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &r);
-    }
-    ~SmallFileLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit old_{};
-    void (*previous_)(int) = nullptr;
-};
-} // namespace
 
 TEST(MobilaFileWrite, ReplacesTheFileAndLeavesNoTemporaryBehind) {
     QTemporaryDir dir;

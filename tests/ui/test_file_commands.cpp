@@ -19,6 +19,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/FileLimit.h"
+
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -243,35 +245,13 @@ TEST_F(FileCommands, SavingNoPiecesDoesNothing) {
     EXPECT_TRUE(s->records.empty());
 }
 
-namespace {
-// Writes past a few bytes fail, as on a full disk; binds root too.
-class SmallFileLimit {
-public:
-    SmallFileLimit() {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit r = old_;
-        r.rlim_cur = 64;
-        setrlimit(RLIMIT_FSIZE, &r);
-    }
-    ~SmallFileLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit old_{};
-    void (*previous_)(int) = nullptr;
-};
-} // namespace
-
 TEST_F(FileCommands, AFailedSaveKeepsTheOldFileAndTheFurnitureModified) {
     OpenQuietly(a);
     const std::string old = ReadAll(a);
     Edit("Schimbat");
     ScopedDialogScript s;
     {
-        SmallFileLimit limit;
+        SmallFileLimit limit(64);
         main->Salveazamobilacurenta1->trigger();
     }
     EXPECT_EQ(s->Messages(), std::vector<std::string>{"Disk full"});
