@@ -9,13 +9,13 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "support/Program.h"
+
 using namespace zv;
 
 namespace {
-struct Program {
+struct Program : TestProgram {
     Program() {
-        CreateForms();
-        main = Forms().Main;
         main->startupFolder = ZV_DATA_DIR;
         main->model.scene.Init();
         main->model.scene.AddBox(0, 0, 0, 1000, 18, 500);
@@ -23,8 +23,6 @@ struct Program {
         main->model.attrs.materialCode[0] = "PAL18STJ";
         main->model.attrs.edgeBand[0] = 1;
     }
-    ~Program() { DestroyForms(); }
-    TMain* main;
 };
 } // namespace
 

@@ -20,17 +20,15 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
+#include "support/Program.h"
+
 using namespace zv;
 
 namespace {
-struct Program {
+struct Program : TestProgram {
     explicit Program(std::vector<std::string> args = {}) {
-        CreateForms();
-        main = Forms().Main;
         main->commandLineArgs = std::move(args);
     }
-    ~Program() { DestroyForms(); }
-    TMain* main;
 };
 
 QAction* FindAction(QWidget* w, const QString& text) {

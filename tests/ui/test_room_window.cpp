@@ -11,20 +11,18 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "support/Program.h"
+
 using namespace zv;
 
 namespace {
-struct Program {
+struct Program : TestProgram {
     Program() {
-        CreateForms();
-        main = Forms().Main;
         main->model.scene.AddBox(0, 0, 0, 800, 2000, 600);
         main->model.pieceNames = {"Dulap"};
         main->EnableDesignControls();
         room = Forms().IntrodCamera;
     }
-    ~Program() { DestroyForms(); }
-    TMain* main;
     TIntrodCamera* room;
 };
 } // namespace

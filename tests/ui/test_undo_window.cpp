@@ -9,21 +9,19 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "support/Program.h"
+
 using namespace zv;
 
 namespace {
-struct Program {
+struct Program : TestProgram {
     Program() {
-        CreateForms();
-        main = Forms().Main;
         main->show();
         QApplication::processEvents();
         main->model.scene.AddBox(0, 0, 0, 600, 18, 500);
         main->model.pieceNames = {"Jos"};
         main->EnableDesignControls();
     }
-    ~Program() { DestroyForms(); }
-    TMain* main;
 };
 
 void Move(TMain* m, double dx) {
