@@ -1,3 +1,4 @@
+#include "platform/widgets/Modal.h"
 #include "CatalogueGrid.h"
 
 #include "Forms.h"
@@ -162,7 +163,7 @@ bool ViewCataloguePicture(const std::string& file, int* picked) {
     QImage img;
     if (!LoadCataloguePicture(file, img)) return false;
     viewer->LoadPicture(img);
-    viewer->exec();
+    RunModal(*viewer);
     if (picked) *picked = viewer->PickedColor;
     return true;
 }

@@ -4,6 +4,7 @@
 // copied from one strip and an optional colour swatch column. Rows are
 // numbered as in the catalogue windows: 1..N for the entries. Below it, what
 // those windows share: their base, controls, loading and editing.
+#include "platform/widgets/Modal.h"
 #include "catalog/Catalogue.h"
 #include "catalog/Thumbnails.h"
 #include "platform/Dialogs.h"
@@ -285,7 +286,7 @@ template <class W> auto EditableSelectedEntry(W* w, const char* cannotEdit) -> d
 // (`readEntry(d, item)`, false after its own message); `save(code)` stores.
 template <class W, class D, class Read, class Save>
 void AddCatalogueEntry(W* w, D* d, const char* badCode, const char* exists, Read readEntry, Save save) {
-    if (d->exec() != QDialog::Accepted) return;
+    if (RunModal(*d) != QDialog::Accepted) return;
     typename decltype(w->items)::value_type it;
     it.code = CutCode(d->Edit1->text().toStdString());
     if (it.code.empty()) {
@@ -315,7 +316,7 @@ template <class D, class Item> void ShowEntryInDialog(D* d, const Item& cur) {
 // valid fields, changes the entry and stores.
 template <class D, class Item, class Read, class Save>
 void ChangeCatalogueEntry(D* d, Item& cur, Read readEntry, Save save) {
-    const int answer = d->exec();
+    const int answer = RunModal(*d);
     d->Edit1->setEnabled(true);
     if (answer != QDialog::Accepted) return;
     Item changed = cur;

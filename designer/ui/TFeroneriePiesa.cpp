@@ -1,3 +1,4 @@
+#include "platform/widgets/Modal.h"
 #include "TFeroneriePiesa.h"
 
 #include "Forms.h"
@@ -128,7 +129,7 @@ void TFeroneriePiesa::Button1Click() {
     }
     TFeronerie* cat = Forms().Feronerie;
     cat->BitBtn2->show();
-    if (cat->exec() != QDialog::Accepted || cat->N == 0) return;
+    if (RunModal(*cat) != QDialog::Accepted || cat->N == 0) return;
     const std::string c = CutCode(cat->SelectedCode());
     if (c.empty()) return;
     if (SelectRowByCode(c)) {

@@ -1,3 +1,4 @@
+#include "platform/widgets/Modal.h"
 #include "TMain.h"
 
 #include "Forms.h"
@@ -466,13 +467,23 @@ void TMain::SetModified(bool on) {
     if (Forms().CarPies) Forms().CarPies->Label11->setVisible(on);
 }
 
-void TMain::ApplyEdit(const std::function<void()>& change) {
+void TMain::ApplyEdit(const std::function<EditResult()>& change) {
     SaveUndo();
-    change();
+    ShowModelChange(change());
+    SetModified(true);
+}
+
+void TMain::ShowModelChange(const EditResult& r) {
+    // One atlas rebuild at most, however many pieces need a new slot.
+    const int first = r.texturesChanged ? 0 : r.firstNewPiece;
+    const int end = r.texturesChanged ? model.scene.pieceCount : r.firstNewPiece + r.newPieces;
+    bool rebuild = false;
+    for (int i = first; i < end; ++i) rebuild = zv::UpdatePieceTexture(model, i) || rebuild;
+    if (rebuild) BuildTextureAtlas();
+    if (r.extentsChanged) FitViewScale();
     DrawProjections(0);
     Redraw3D();
     RefreshPieceWindow();
-    SetModified(true);
 }
 
 void TMain::SaveUndo() {
@@ -484,7 +495,6 @@ void TMain::RestoreUndo() {
     zv::RestoreUndo(undo, model);
     UpdateCaption();
     BitBtn13->setEnabled(true);
-    for (int i = 0; i < model.scene.pieceCount; ++i) UpdatePieceTexture(i);
 }
 
 void TMain::BitBtn13Click() {
@@ -493,9 +503,9 @@ void TMain::BitBtn13Click() {
     RestoreUndo();
     RecomputeFurnitureSize();
     BitBtn13->setEnabled(false);
-    DrawProjections(0);
-    Redraw3D();
-    RefreshPieceWindow();
+    EditResult r;
+    r.texturesChanged = true;
+    ShowModelChange(r);
 }
 
 void TMain::UpdateCaption() {
@@ -557,7 +567,7 @@ void TMain::Listamateriale1Click() {
 void TMain::BitBtn15Click() {
     TCalculareDeviz* d = Forms().CalculareDeviz;
     d->Memo1->clear();
-    d->exec();
+    RunModal(*d);
 }
 
 void TMain::BuildTextureAtlas() {
@@ -592,7 +602,7 @@ void TMain::UpdatePieceTexture(int piece) {
 void TMain::Introduceremobilaincamera1Click() {
     if (!Salveazacunumenou1->isEnabled()) return; // no furniture open
     TIntrodCamera* d = Forms().IntrodCamera;
-    if (d->exec() != QDialog::Accepted) return;
+    if (RunModal(*d) != QDialog::Accepted) return;
     RoomParams p;
     std::string bad;
     if (!d->ReadParams(p, bad)) {
@@ -609,8 +619,8 @@ void TMain::Introduceremobilaincamera1Click() {
         // The whole room in the view, not only the furniture.
         const Scene3D& s = model.scene;
         zv::FitViewScale(model.scene, Image4->width(), Image4->height(), s.MaxY() - s.MinY(), s.MaxX() - s.MinX());
+        return EditResult{first, model.scene.pieceCount - first};
     });
-    for (int i = first; i < model.scene.pieceCount; ++i) UpdatePieceTexture(i);
 }
 
 // Arranging the room is the same work: the furniture placed in its room.
@@ -817,7 +827,7 @@ bool TMain::PickPalPfl(std::string& code, std::string& picture, Color& color, do
     TPalPfl* w = Forms().PalPfl;
     w->BitBtn2->show();
     w->PreselectCode = code;
-    const bool chosen = w->exec() == QDialog::Accepted;
+    const bool chosen = RunModal(*w) == QDialog::Accepted;
     w->setWindowTitle("Pal/Pfl");
     if (!chosen) return false;
     CatalogueGrid* g = w->StringGrid1;
@@ -915,11 +925,11 @@ void TMain::Distantaintredouapiese1Click() {}
 void TMain::Afisareproiectiecucote1Click() {}
 void TMain::Listapalpfl1Click() {
     Forms().PalPfl->BitBtn2->hide();
-    Forms().PalPfl->exec();
+    RunModal(*Forms().PalPfl);
 }
 void TMain::Listaferonerie1Click() {
     Forms().Feronerie->BitBtn2->hide();
-    Forms().Feronerie->exec();
+    RunModal(*Forms().Feronerie);
 }
 void TMain::Afisareminiferestrecuproiectii2D1Click() {
     // Geometry comes from LayoutControls, set absolutely from the panels' state.

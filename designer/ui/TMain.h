@@ -1,6 +1,7 @@
 #pragma once
 // The main window: owns the furniture model for the whole run and
 // coordinates the commands; the work itself lives in the lower layers.
+#include "model/EditResult.h"
 #include "model/Mobila.h"
 #include "model/UndoSnapshot.h"
 #include "platform/widgets/FormBase.h"
@@ -100,7 +101,10 @@ public:
     // Every editing command: snapshot, change, redraw, refresh of the
     // current-piece window, modified flag. A command that refuses must do so
     // before calling this, so the one undo level survives.
-    void ApplyEdit(const std::function<void()>& change);
+    void ApplyEdit(const std::function<EditResult()>& change);
+    // Shows what an edit or an undo touched: textures, fit, mini views, 3D
+    // view and the current-piece window. The one refresh path.
+    void ShowModelChange(const EditResult& r);
     void SaveUndo();
     void RestoreUndo();
     void Redraw3D();

@@ -25,7 +25,10 @@ struct Program : TestProgram {
 };
 
 void Move(TMain* m, double dx) {
-    m->ApplyEdit([&] { m->model.scene.MoveObject(m->model.scene.current, dx, 0, 0); });
+    m->ApplyEdit([&] {
+        m->model.scene.MoveObject(m->model.scene.current, dx, 0, 0);
+        return EditResult{};
+    });
 }
 } // namespace
 
