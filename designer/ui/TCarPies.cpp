@@ -23,6 +23,10 @@ TCarPies::TCarPies(QWidget* parent) : FormBase<QDialog>(parent) {
     CheckBox2 = new QCheckBox("&Hasura", this);
     CheckBox2->setObjectName("CheckBox2");
     lay->addWidget(CheckBox2);
+    // Code sets "&Hasura" too (start-up, open, full window); the fill style follows it.
+    connect(CheckBox2, &QCheckBox::toggled, this, [](bool on) {
+        if (TMain* m = Forms().Main) m->SetHatch(on);
+    });
     Label11 = new QLabel("*", this);
     Label11->setObjectName("Label11");
     Label11->setStyleSheet("color: red; font-weight: bold;");

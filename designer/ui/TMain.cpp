@@ -424,7 +424,7 @@ void TMain::FormShow() {
     startedUp_ = true;
     model.dim.S = 0;
     startupFolder = QDir::currentPath().toStdString();
-    if (Forms().CarPies) Forms().CarPies->CheckBox2->setChecked(true);
+    SetHatch(true);
     model.SetSlotDefaults();
     if (commandLineArgs.size() == 1) {
         const std::string& arg = commandLineArgs.front();
@@ -442,6 +442,7 @@ void TMain::FormShow() {
 }
 
 void TMain::EnableDesignControls() {
+    designOpen_ = true;
     for (QWidget* w : designWidgets_) w->setEnabled(true);
     for (QAction* a : designActions_) a->setEnabled(true);
     if (Afisareminiferestrecuproiectii2D1->isChecked() && !Fullscreen1->isChecked()) {
@@ -452,6 +453,7 @@ void TMain::EnableDesignControls() {
 }
 
 void TMain::DisableDesignControls() {
+    designOpen_ = false;
     for (QWidget* w : designWidgets_) w->setEnabled(false);
     for (QAction* a : designActions_) a->setEnabled(false);
     BitBtn13->setEnabled(false);
@@ -460,7 +462,13 @@ void TMain::DisableDesignControls() {
 
 bool TMain::SoftRenderChosen() const { return RadioGroup2->ItemIndex() == 0; }
 
-bool TMain::HatchChecked() const { return Forms().CarPies && Forms().CarPies->CheckBox2->isChecked(); }
+void TMain::SetHatch(bool on) {
+    hatchOn_ = on;
+    if (TCarPies* c = Forms().CarPies) {
+        const QSignalBlocker quiet(c->CheckBox2);
+        c->CheckBox2->setChecked(on);
+    }
+}
 
 void TMain::SetModified(bool on) {
     model.modified = on;
@@ -600,7 +608,7 @@ void TMain::UpdatePieceTexture(int piece) {
 
 // A floor and three walls around the furniture, from the room dialog.
 void TMain::Introduceremobilaincamera1Click() {
-    if (!Salveazacunumenou1->isEnabled()) return; // no furniture open
+    if (!DesignOpen()) return;
     TIntrodCamera* d = Forms().IntrodCamera;
     if (RunModal(*d) != QDialog::Accepted) return;
     RoomParams p;
@@ -868,7 +876,7 @@ void TMain::OpenWithDialog(bool preview) {
     std::string name = answer->fileName;
     OpenDialog1SelectionChange(name, answer->filterIndex);
     if (!FileExists(name)) return;
-    if (Forms().CarPies) Forms().CarPies->CheckBox2->setChecked(true);
+    SetHatch(true);
     if (model.NeedsSaveQuestion() &&
         ShowMessage(MsgKind::Warning, kSaveQuestion, MsgButtons::YesNo) == MsgResult::Yes &&
         SaveCurrent() == SaveOutcome::Failed)
@@ -950,7 +958,7 @@ void TMain::Fullscreen1Click() {
     if (Fullscreen1->isChecked()) {
         fullWindowSaved.hatch = HatchChecked();
         fullWindowSaved.pieceWindowVisible = carPies && carPies->isVisible();
-        if (carPies) carPies->CheckBox2->setChecked(false);
+        SetHatch(false);
         Panel5->hide();
         Panel6->hide();
         if (carPies) carPies->hide();
@@ -959,7 +967,7 @@ void TMain::Fullscreen1Click() {
         Panel5->show();
         if (carPies) {
             carPies->setVisible(fullWindowSaved.pieceWindowVisible);
-            carPies->CheckBox2->setChecked(fullWindowSaved.hatch);
+            SetHatch(fullWindowSaved.hatch);
         }
         if (Timer2->isActive()) Panel6->show();
         if (!Panel1->isHidden()) {
@@ -1160,7 +1168,7 @@ void TMain::Timer2Timer() {
         Timer2->setInterval(kIdleRedrawMs);
         return;
     }
-    if (Salveazacunumenou1->isEnabled()) {
+    if (DesignOpen()) {
         Timer2->setInterval(1);
         glShowsFurniture_ = true;
         GLView->Redraw(); // the frame is counted where it is painted
@@ -1196,7 +1204,7 @@ GLFrameInputs TMain::GLInputs() const {
 }
 
 void TMain::PaintGLFrame() {
-    if (Salveazacunumenou1->isEnabled()) {
+    if (DesignOpen()) {
         ++frameCounter;
         GLView->Renderer().RenderScene(-1, GLInputs());
     } else {

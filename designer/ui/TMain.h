@@ -95,7 +95,11 @@ public:
     void EnableDesignControls();
     void DisableDesignControls();
     bool SoftRenderChosen() const;
-    bool HatchChecked() const;
+    // Whether a furniture is open (the design controls are enabled).
+    bool DesignOpen() const { return designOpen_; }
+    // The current piece drawn cross-hatched ("&Hasura" of the current-piece window).
+    bool HatchChecked() const { return hatchOn_; }
+    void SetHatch(bool on);
     // The modified flag and its "*".
     void SetModified(bool on = true);
     // Every editing command: snapshot, change, redraw, refresh of the
@@ -244,6 +248,8 @@ private:
     std::vector<QWidget*> designWidgets_;
     std::vector<QAction*> designActions_;
     bool closing_ = false;
+    bool designOpen_ = false;
+    bool hatchOn_ = false;
     bool startedUp_ = false; // FormShow runs once for the whole run
     void PaintGLFrame();
     bool glShowsFurniture_ = true; // the OpenGL view may still show a furniture
