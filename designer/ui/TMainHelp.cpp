@@ -1,0 +1,26 @@
+// The help menu ("Ajutor"): help, demonstration, about.
+#include "TMain.h"
+
+#include "platform/Dialogs.h"
+#include "platform/IoError.h"
+#include "platform/Launcher.h"
+
+#include <QDir>
+
+namespace zv {
+
+void TMain::Ajutor2Click() {}
+
+// The slideshow player in the "Demo" folder, which stays the current folder.
+void TMain::Demonstratie1Click() {
+    const QString demo = QString::fromStdString(startupFolder) + "/Demo";
+    if (!QDir::setCurrent(demo)) {
+        ShowError(IoErrorText(QDir(demo).exists() ? 5 : 3));
+        return;
+    }
+    StartOuterProgram(OuterProgram::DemoZarvelo, {}); // whether it started is not examined
+}
+
+void TMain::Despre1Click() {}
+
+} // namespace zv

@@ -1,0 +1,42 @@
+// The modules menu ("Module"): contour drawing, sheet layout, room.
+#include "TMain.h"
+
+#include "render/Contour.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTimer>
+
+namespace zv {
+
+namespace {
+// Both drawing programs run the same procedure; the OpenGL timers rest while
+// the user draws and start again only with "Rend hard".
+void RunContourEditorFrom(TMain& w, ContourEditor editor) {
+    ContourEditorHooks hooks;
+    hooks.stopTimers = [&w] {
+        w.Timer2->stop();
+        w.Timer3->stop();
+    };
+    hooks.restartTimers = [&w] {
+        if (!w.SoftRenderChosen()) {
+            w.Timer2->start();
+            w.Timer3->start();
+        }
+    };
+    hooks.modelAssigned = [&w] {
+        w.SetModified(true);
+        w.RefreshPieceWindow();
+    };
+    RunContourEditor(editor, w.model, w.Unelte1->menuAction()->isEnabled(), w.startupFolder, hooks);
+}
+} // namespace
+
+void TMain::Desenareconturmodel1Click() { RunContourEditorFrom(*this, ContourEditor::Trasalin); }
+void TMain::DesenareconturcuPainBrush1Click() { RunContourEditorFrom(*this, ContourEditor::Paint); }
+void TMain::Pozitionarepiesepefoidepal1Click() {}
+
+// Arranging the room is the same work: the furniture placed in its room.
+void TMain::Amenajarecamera1Click() { Introduceremobilaincamera1Click(); }
+
+} // namespace zv

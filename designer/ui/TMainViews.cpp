@@ -1,0 +1,274 @@
+// The views: the software 3D view and the mini views, their mouse drags, the
+// timers, the texture atlas and the OpenGL view.
+#include "TMain.h"
+
+#include "Forms.h"
+#include "GLView.h"
+#include "TIncarcDate.h"
+#include "render/SoftRender.h"
+
+#include <GL/gl.h>
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QSlider>
+#include <QTimer>
+
+namespace zv {
+
+void TMain::Redraw3D() {
+    if (!SoftRenderChosen()) return;
+    Redraw3DImage(model.scene, Image4->canvas(), Image4->width(), Image4->height(), ComboBox3->currentIndex(),
+                  model.exteriorView);
+    Image4->update();
+}
+
+int TMain::MiniViewShown(int k) const {
+    // The label names the view: "Fata:" 1, "Spate:" 2, "Stanga:" 3, "Dreapta:" 4, "Sus:" 5, "Jos:" 6.
+    switch (k) {
+    case 0: return Label1->text() == "Spate:" ? 2 : 1;
+    case 1: return Label2->text() == "Dreapta:" ? 4 : 3;
+    default: return Label3->text() == "Sus:" ? 5 : 6;
+    }
+}
+
+void TMain::DrawProjections(int which) {
+    PictureBox* images[3] = {Image1, Image2, Image3};
+    for (int k = 0; k < 3; ++k) {
+        if (which != 0 && which != k + 1) continue;
+        PictureBox* img = images[k];
+        RedrawProjectionImage(model.scene, img->canvas(), img->width(), img->height(), MiniViewShown(k),
+                              model.projParams.x[k], model.projParams.y[k], ComboBox3->currentIndex());
+        img->update();
+    }
+}
+
+void TMain::DrawAxes() {
+    zv::DrawAxes(Image4->canvas(), Image4->height());
+    Image4->update();
+}
+
+void TMain::FitViewScale() {
+    zv::FitViewScale(model.scene, Image4->width(), Image4->height(), model.dim.H, model.dim.W);
+}
+
+void TMain::BuildTextureAtlas() {
+    AtlasHooks hooks;
+    hooks.showNotice = [] {
+        if (Forms().IncarcDate) Forms().IncarcDate->ShowNow();
+    };
+    hooks.hideNotice = [] {
+        if (Forms().IncarcDate) Forms().IncarcDate->hide();
+    };
+    hooks.pauseTimer = [this] {
+        const bool running = Timer2->isActive();
+        Timer2->stop();
+        return running;
+    };
+    hooks.restoreTimer = [this](bool running) {
+        if (running) Timer2->start();
+    };
+    AtlasOptions options;
+    GLint maxTexture = 0;
+    if (GLView->MakeCurrent()) glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTexture);
+    options.maxTextureSize = maxTexture;
+    zv::BuildTextureAtlas(model, atlasPixels, hooks, options);
+    GLView->LoadAtlas(atlasPixels);
+}
+
+void TMain::UpdatePieceTexture(int piece) {
+    if (zv::UpdatePieceTexture(model, piece)) BuildTextureAtlas();
+}
+
+namespace {
+int ButtonState(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 3;
+    default: return 0;
+    }
+}
+// While a drag goes on the hatched redraw waits for a pause, so every drag
+// step is one redraw; once the button is up it comes at once.
+constexpr int kDragPauseMs = 150;
+} // namespace
+
+void TMain::Image4MouseDown(const PictureBox::MouseArgs& a) {
+    pickX = a.x;
+    pickY = a.y;
+    mouse3DMode = ButtonState(a.button);
+}
+
+void TMain::Image4MouseMove(const PictureBox::MouseArgs& a) {
+    if (last3DX == 0 && last3DY == 0) {
+        last3DX = a.x;
+        last3DY = a.y;
+    }
+    const int dx = a.x - last3DX, dy = a.y - last3DY;
+    const bool shift = a.modifiers & Qt::ShiftModifier;
+    Scene3D& s = model.scene;
+    if (mouse3DMode == 1) {
+        if (shift)
+            s.rotZ += dx / 200.0;
+        else
+            s.rotY -= dx / 200.0;
+        s.rotX -= dy / 200.0;
+    } else if (mouse3DMode == 2) {
+        if (shift)
+            s.panY += dy;
+        else
+            s.panZ -= dy;
+        s.panX += dx;
+    }
+    if (mouse3DMode == 1 || mouse3DMode == 2) {
+        s.currentFillStyle = 1;
+        Timer1->start(kDragPauseMs);
+        Redraw3D();
+        SetModified(true);
+    }
+    last3DX = a.x;
+    last3DY = a.y;
+}
+
+void TMain::Image4MouseUp(const PictureBox::MouseArgs& a) {
+    mouse3DMode = 0;
+    last3DX = a.x;
+    last3DY = a.y;
+    if (Timer1->isActive()) Timer1->start(1);
+}
+
+void TMain::ImageMiniMouseDown(int view, const PictureBox::MouseArgs& a) {
+    if (view < 0 || view > 2) return;
+    viewDrag[view].button = ButtonState(a.button);
+}
+
+void TMain::ImageMiniMouseMove(int view, const PictureBox::MouseArgs& a) {
+    if (view < 0 || view > 2) return;
+    ViewDrag& d = viewDrag[view];
+    if (!(a.buttons & Qt::LeftButton)) {
+        d.button = 0;
+        d.lastX = d.lastY = 0;
+        return;
+    }
+    if (d.lastX == 0 && d.lastY == 0) {
+        d.lastX = a.x;
+        d.lastY = a.y;
+    }
+    if (d.button == 1 || d.button == 2) {
+        model.projParams.x[view] += a.x - d.lastX;
+        model.projParams.y[view] += d.lastY - a.y;
+        Timer1->start(kDragPauseMs);
+        DrawProjections(view + 1);
+        SetModified(true);
+        d.lastX = a.x;
+        d.lastY = a.y;
+    }
+}
+
+void TMain::ImageMiniMouseUp(int view, const PictureBox::MouseArgs& a) {
+    if (view < 0 || view > 2) return;
+    viewDrag[view].button = 0;
+    viewDrag[view].lastX = a.x;
+    viewDrag[view].lastY = a.y;
+    if (Timer1->isActive()) Timer1->start(1);
+}
+
+void TMain::Timer1Timer() {
+    model.scene.currentFillStyle = HatchChecked() ? 7 : 1;
+    Timer1->stop();
+    Timer1->setInterval(1); // a drag may have left its pause interval
+    Redraw3D();
+}
+namespace {
+// Tick of the redraw timer while there is nothing to draw or nowhere to show it.
+constexpr int kIdleRedrawMs = 200;
+} // namespace
+
+void TMain::Timer2Timer() {
+    // Hidden or minimised: nothing is drawn, and the timer slows down until
+    // the window shows again.
+    if (!GLView->Exposed()) {
+        Timer2->setInterval(kIdleRedrawMs);
+        return;
+    }
+    if (DesignOpen()) {
+        Timer2->setInterval(1);
+        glShowsFurniture_ = true;
+        GLView->Redraw(); // the frame is counted where it is painted
+    } else if (glShowsFurniture_) {
+        glShowsFurniture_ = false;
+        GLView->Redraw();
+    } else {
+        Timer2->setInterval(kIdleRedrawMs);
+    }
+}
+
+void TMain::Timer3Timer() {
+    Label6->setText("Frame/sec: " + QString::number(frameCounter));
+    frameCounter = 0;
+    GLView->Renderer().RecheckModelFiles();
+}
+
+GLFrameInputs TMain::GLInputs() const {
+    GLFrameInputs in;
+    in.scene = &model.scene;
+    in.attrs = &model.attrs;
+    in.textures = &model.textures;
+    in.ambient = TrackBar1->value();
+    in.ambientMax = TrackBar1->maximum();
+    in.diffuse = TrackBar2->value();
+    in.diffuseMax = TrackBar2->maximum();
+    in.displayMode = ComboBox3->currentIndex();
+    in.hatchCurrent = HatchChecked();
+    in.concaveModels = Afisaremodeledecupareconcave1->isChecked();
+    in.miniViewsShown = !Panel1->isHidden();
+    in.exteriorView = model.exteriorView;
+    return in;
+}
+
+void TMain::PaintGLFrame() {
+    if (DesignOpen()) {
+        ++frameCounter;
+        GLView->Renderer().RenderScene(-1, GLInputs());
+    } else {
+        zv::ClearGLFrame(ComboBox3->currentIndex());
+    }
+}
+
+void TMain::InitGL() {
+    if (GLView->MakeCurrent()) zv::InitGL();
+}
+
+void TMain::FormPaint() {
+    if (GLView->MakeCurrent()) SetupLights(lights);
+    frameCounter = 0;
+}
+
+void TMain::RenderScene(int piece) {
+    if (!GLView->MakeCurrent()) return;
+    GLView->Renderer().RenderScene(piece, GLInputs());
+    if (piece == -1) SwapGLBuffers();
+}
+
+void TMain::ClearGLFrame() {
+    if (GLView->MakeCurrent()) zv::ClearGLFrame(ComboBox3->currentIndex());
+}
+
+void TMain::SwapGLBuffers() { GLView->Redraw(); }
+
+void TMain::WindowShotGL2(QImage& bitmap) {
+    if (GLView->MakeCurrent())
+        zv::WindowShotGL2(bitmap);
+    else
+        bitmap = QImage();
+}
+
+// Rotation and pan on the OpenGL view follow the software view's rules, on the same fields.
+void TMain::FormMouseDown(const PictureBox::MouseArgs& a) { Image4MouseDown(a); }
+void TMain::FormMouseMove(const PictureBox::MouseArgs& a) { Image4MouseMove(a); }
+void TMain::FormMouseUp(const PictureBox::MouseArgs& a) { Image4MouseUp(a); }
+
+} // namespace zv
