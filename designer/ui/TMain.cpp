@@ -1019,8 +1019,6 @@ void TMain::BitBtn3Click() {
     Label3->setText(Label3->text() == "Sus:" ? "Jos:" : "Sus:");
     DrawProjections(0);
 }
-void TMain::BitBtn4Click() {}
-void TMain::BitBtn5Click() {}
 void TMain::BitBtn6Click() {}
 void TMain::BitBtn7Click() {}
 void TMain::BitBtn8Click() {}
