@@ -39,6 +39,14 @@ std::optional<double> FieldNumber(const QLineEdit* e) {
 bool IsFile(const std::string& name) { return !name.empty() && QFileInfo(QString::fromStdString(name)).isFile(); }
 
 QString Text(double v) { return QString::fromStdString(FormatGeneral(v)); }
+
+// A control with its label on its left, in columns c and c + 1.
+void AddLabelled(QGridLayout* g, int r, int c, const char* label, QWidget* w) {
+    auto* l = new QLabel(label, w->parentWidget());
+    l->setBuddy(w);
+    g->addWidget(l, r, c);
+    g->addWidget(w, r, c + 1);
+}
 } // namespace
 
 TPiesaNoua::TPiesaNoua(QWidget* parent) : FormBase<QDialog>(parent) {
@@ -57,12 +65,9 @@ TPiesaNoua::TPiesaNoua(QWidget* parent) : FormBase<QDialog>(parent) {
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName("ComboBox1");
     for (const char* t : kEdgeBandTexts) ComboBox1->addItem(t);
-    head->addWidget(new QLabel("Pozitionare:", this), 0, 0);
-    head->addWidget(ComboBox2, 0, 1);
-    head->addWidget(new QLabel("Denumire piesa:", this), 1, 0);
-    head->addWidget(Edit7, 1, 1);
-    head->addWidget(new QLabel("Cant:", this), 2, 0);
-    head->addWidget(ComboBox1, 2, 1);
+    AddLabelled(head, 0, 0, "Pozitionare:", ComboBox2);
+    AddLabelled(head, 1, 0, "Denumire piesa:", Edit7);
+    AddLabelled(head, 2, 0, "Cant:", ComboBox1);
 
     // Position and sizes, side by side in two panels.
     auto* numbers = new QHBoxLayout;
@@ -74,10 +79,8 @@ TPiesaNoua::TPiesaNoua(QWidget* parent) : FormBase<QDialog>(parent) {
         auto* g = new QGridLayout(p);
         int r = 0;
         for (const auto& [label, edit] : rows) {
-            g->addWidget(new QLabel(label, p), r, 0);
             *edit = new QLineEdit("0", p);
-            g->addWidget(*edit, r, 1);
-            ++r;
+            AddLabelled(g, r++, 0, label, *edit);
         }
         numbers->addWidget(p);
     };
@@ -109,12 +112,9 @@ TPiesaNoua::TPiesaNoua(QWidget* parent) : FormBase<QDialog>(parent) {
     ComboBox3 = combo("ComboBox3", "Roatatia aplicata modelului", {"0 grade", "90 grade", "180 grade", "270 grade"});
     ComboBox4 = combo("ComboBox4", "Daca se aplica sau nu simetrie modelului", {"Fara simetrie", "Cu simetrie"});
     ComboBox5 = combo("ComboBox5", "Fata pe care se aplica modelul", {"0", "1", "2"});
-    model->addWidget(new QLabel("Rotatie:", this), 2, 0);
-    model->addWidget(ComboBox3, 2, 1);
-    model->addWidget(new QLabel("Simetrie:", this), 2, 2);
-    model->addWidget(ComboBox4, 2, 3);
-    model->addWidget(new QLabel("Fata:", this), 2, 4);
-    model->addWidget(ComboBox5, 2, 5);
+    AddLabelled(model, 2, 0, "Rotatie:", ComboBox3);
+    AddLabelled(model, 2, 2, "Simetrie:", ComboBox4);
+    AddLabelled(model, 2, 4, "Fata:", ComboBox5);
 
     // The board: chooser button, swatch, texture flags; and the copy.
     auto* board = new QHBoxLayout;
@@ -126,11 +126,13 @@ TPiesaNoua::TPiesaNoua(QWidget* parent) : FormBase<QDialog>(parent) {
     Panel1->setObjectName("Panel1");
     Panel1->setFixedSize(49, 49);
     Panel1->setFrameShape(QFrame::Box);
+    Panel1->setToolTip(BitBtn1->toolTip());
     Panel1->installEventFilter(this);
     Image1 = new PictureBox(Panel1);
     Image1->setObjectName("Image1");
     Image1->setGeometry(1, 1, 47, 47);
     Image1->stretch = true;
+    Image1->setToolTip(BitBtn1->toolTip());
     Image1->setVisible(false);
     Image1->onClick = [this] { BitBtn1Click(); };
     SetSwatchColor(kSilver);

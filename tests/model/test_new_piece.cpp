@@ -222,19 +222,12 @@ TEST(NewPieceCopy, TakesEveryTableOfThePiece) {
 
 TEST(NewPieceAppend, WritesTheLastSlotAndMakesItCurrent) {
     auto f = Carcass();
-    NewPiece p;
-    p.name = "Polita1";
-    p.x = 18;
-    p.y = 956;
-    p.z = 18;
-    p.sx = 764;
-    p.sy = 18;
-    p.sz = 282;
-    p.color = 0xABCDEF;
-    p.slot.edgeBand = 1;
-    p.slot.materialCode = "PAL18STJ-LUNG"; // the table keeps 10 characters
-    p.slot.hardware.Add("SUPORT", 4);
-    p.slot.textureFile = "texturi/pal18_stejar.jpg";
+    PieceSlot slot;
+    slot.edgeBand = 1;
+    slot.materialCode = "PAL18STJ-LUNG"; // the table keeps 10 characters
+    slot.hardware.Add("SUPORT", 4);
+    slot.textureFile = "texturi/pal18_stejar.jpg";
+    const NewPiece p{"Polita1", 18, 956, 18, 764, 18, 282, 0xABCDEF, slot};
     f->attrs.textureIndex[6] = 3; // left from an earlier furniture
     const EditResult r = AppendNewPiece(*f, p);
     EXPECT_EQ(r.firstNewPiece, 6);
