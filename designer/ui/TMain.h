@@ -235,6 +235,13 @@ public:
     void FormMouseMove(const PictureBox::MouseArgs& a);
     void FormMouseUp(const PictureBox::MouseArgs& a);
 
+    // ---- new piece ----
+    // The colour the next new piece takes; every board choice and copy sets
+    // it. Kept here until the current-piece window's colour dialog holds it.
+    Color CurrentColor() const { return currentColor_; }
+    void SetCurrentColor(Color c) { currentColor_ = c; }
+    Color currentColor_ = Scene3D::kDefaultColor;
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;

@@ -1,6 +1,7 @@
 // The file menu ("Fisier"): new, open, save, close, the material list and
 // the piece-list export; the save question on closing.
 #include "TMain.h"
+#include "model/NewPiece.h"
 
 #include "Forms.h"
 #include "TCarPies.h"
@@ -86,6 +87,8 @@ bool TMain::LoadFurnitureFile(const std::string& fileName) {
 
 bool TMain::OpenFurniture() {
     if (!LoadFurnitureFile(model.fileName)) return false;
+    // The plinth is not stored: take it from the opened furniture's own pieces.
+    model.dim.S = PlinthFromPieces(model);
     BitBtn13->setEnabled(false);
     model.exteriorView = 1;
     EnableDesignControls();

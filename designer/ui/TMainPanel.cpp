@@ -28,8 +28,6 @@ void TMain::BitBtn3Click() {
     DrawProjections(0);
 }
 
-void TMain::BitBtn4Click() {}
-void TMain::BitBtn5Click() {}
 void TMain::BitBtn6Click() {}
 void TMain::BitBtn7Click() {}
 void TMain::BitBtn8Click() {}
