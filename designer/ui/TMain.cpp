@@ -861,7 +861,6 @@ bool TMain::FindPalPflCode(const std::string& code, std::string& picture, Color&
     }
     return false;
 }
-void TMain::Nou1Click() {}
 void TMain::Deschidefisier1Click() { OpenWithDialog(false); }
 
 void TMain::OpenWithDialog(bool preview) {

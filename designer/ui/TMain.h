@@ -235,6 +235,16 @@ public:
     void FormMouseMove(const PictureBox::MouseArgs& a);
     void FormMouseUp(const PictureBox::MouseArgs& a);
 
+    // ---- new furniture ----
+    // The current colour: every board choice sets it, every new piece takes it.
+    // Held here until the current-piece window's colour dialog holds it; all
+    // writes go through SetCurrentColor.
+    Color currentColor = 0;
+    void SetCurrentColor(Color c);
+    // The new-piece dialog preset for a first shelf inside the new carcass
+    // (FirstShelfPreset of model/Carcass.h), from the extents just recomputed.
+    void PresetFirstShelf();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
