@@ -51,6 +51,7 @@ void ReplaceWithCarcass(Furniture& f, const CarcassSpec& s, const CarcassMateria
         f.attrs.materialCode[i].clear();
         f.attrs.textureIndex[i] = -1;
     }
+    f.textures.count = 0; // no piece holds a slot until the atlas is rebuilt
 
     // The view a new furniture starts from.
     f.projParams.Reset();

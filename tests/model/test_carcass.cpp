@@ -78,6 +78,7 @@ std::unique_ptr<Furniture> OldFurniture() {
         f->attrs.textureIndex[static_cast<std::size_t>(i)] = 0;
     }
     f->attrs.hardware[150].Add("STRAY", 1);
+    f->textures.count = 3;
     f->name = "Dulap vechi";
     f->fileName = "/tmp/Dulap.mo4";
     f->hasFileName = true;
@@ -132,6 +133,7 @@ TEST(Carcass, ReplacesTheOpenFurnitureWhole) {
         EXPECT_EQ(f->attrs.textureIndex[i], -1) << i;
         if (i >= 6) EXPECT_EQ(f->attrs.materialCode[i], "") << i;
     }
+    EXPECT_EQ(f->textures.count, 0);
 
     EXPECT_EQ(f->scene.current, kCarcassTop);
     EXPECT_EQ(f->name, std::string(50, 'M'));

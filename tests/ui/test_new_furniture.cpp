@@ -125,6 +125,8 @@ protected:
             EXPECT_EQ(main->model.pieceNames.size(), static_cast<std::size_t>(main->model.scene.pieceCount));
             EXPECT_EQ(main->model.attrs.modelFace[3], 0);
             EXPECT_EQ(main->model.attrs.modelFace[0], 1);
+            EXPECT_EQ(main->model.attrs.materialCode[0], "PFL4ALB");
+            EXPECT_FALSE(main->model.attrs.materialCode[1].empty());
             if (act) act();
             d.hide();
             return int(QDialog::Rejected);
@@ -137,6 +139,18 @@ protected:
         modal.answers.push_back(Choose(body));
         modal.answers.push_back(Dialog(fill));
         for (int i = 0; i < hardware; ++i) modal.answers.push_back(HardwareWindow());
+    }
+
+    // The whole command with these answers to the questions (a cancelled
+    // save dialog when `cancelSave`); what was asked and shown.
+    ScriptedDialogs RunNew(std::initializer_list<MsgResult> answers, bool cancelSave = false) {
+        ScopedModalScript modal;
+        Script(modal);
+        ScopedDialogScript s;
+        for (MsgResult a : answers) s->messageAnswers.push_back(a);
+        if (cancelSave) s->fileAnswers.push_back(std::nullopt);
+        main->Nou1->trigger();
+        return s.get();
     }
 
     // A furniture opened from a file, as the user left it.
@@ -308,6 +322,16 @@ TEST_F(NewFurniture, TheWholeCommandSavedAndReadBackEqual) {
     EXPECT_EQ(f.fileName, Path("Dulap nou.mo4"));
     EXPECT_TRUE(ReadMobilaFile(f.fileName) == CaptureMobilaFile(f, main->ComboBox3->currentIndex()));
     EXPECT_FALSE(StarShown());
+
+    // And opened again: the same pieces with their boards and hardware.
+    const std::vector<HardwareEntry> hardware = f.attrs.hardware[1].Items();
+    OpenFile(f.fileName);
+    EXPECT_EQ(f.pieceNames, names);
+    EXPECT_EQ(f.attrs.hardware[1].Items(), hardware);
+    EXPECT_EQ(f.attrs.materialCode[0], "PFL4ALB");
+    EXPECT_EQ(f.attrs.textureIndex[2], 0);
+    EXPECT_EQ(f.backType, BackType::Aplicat);
+    EXPECT_EQ(f.scene.PieceBox(5).z0, 10);
 }
 
 // The choices of the dialog, each made as the user makes it.
@@ -487,38 +511,19 @@ TEST_F(NewFurniture, AYesWhoseSaveDidNotHappenKeepsTheFurniture) {
         ExpectUnchanged(*main, before);
     }
 
-    // A never-saved furniture is asked about even unchanged; a cancelled save
-    // dialog keeps it too, and "No" throws it away.
-    {
-        ScopedModalScript modal;
-        Script(modal);
-        ScopedDialogScript s;
-        s->messageAnswers.push_back(MsgResult::No);
-        main->Nou1->trigger();
-        ASSERT_EQ(main->model.pieceNames.size(), 6u);
-    }
+    // "No" throws it away. A furniture never saved is asked about even when
+    // not modified; a cancelled save dialog keeps it, "No" throws it away.
+    EXPECT_EQ(RunNew({MsgResult::No}).Messages(), std::vector<std::string>{kAskSave});
+    ASSERT_EQ(main->model.pieceNames.size(), 6u);
     main->model.pieceNames[5] = "Soclu mutat";
+    main->SetModified(false);
     const Snapshot fresh(*main);
-    {
-        ScopedModalScript modal;
-        Script(modal);
-        ScopedDialogScript s;
-        s->messageAnswers.push_back(MsgResult::Yes);
-        s->fileAnswers.push_back(std::nullopt);
-        main->Nou1->trigger();
-        EXPECT_EQ(s->Messages(), std::vector<std::string>{kAskSave});
-        EXPECT_EQ(s->records.back().what, "save");
-        ExpectUnchanged(*main, fresh);
-    }
-    {
-        ScopedModalScript modal;
-        Script(modal);
-        ScopedDialogScript s;
-        s->messageAnswers.push_back(MsgResult::No);
-        main->Nou1->trigger();
-        EXPECT_EQ(s->Messages(), std::vector<std::string>{kAskSave});
-        EXPECT_EQ(main->model.pieceNames[5], "Soclu");
-    }
+    const ScriptedDialogs cancelled = RunNew({MsgResult::Yes}, true);
+    EXPECT_EQ(cancelled.Messages(), std::vector<std::string>{kAskSave});
+    EXPECT_EQ(cancelled.records.back().what, "save");
+    ExpectUnchanged(*main, fresh);
+    EXPECT_EQ(RunNew({MsgResult::No}).Messages(), std::vector<std::string>{kAskSave});
+    EXPECT_EQ(main->model.pieceNames[5], "Soclu");
 }
 
 // The dialog alone: its design values and the handlers that keep the
