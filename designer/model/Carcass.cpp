@@ -6,7 +6,7 @@
 
 namespace zv {
 
-std::vector<CarcassPiece> CarcassTable(const CarcassSpec& s) {
+std::vector<CarcassPiece> CarcassTable(const CarcassInput& s) {
     const double W = s.W, H = s.H, D = s.D, G = s.G, P = s.P, B = s.B, S = s.S;
     // Height taken by the horizontal boards that lie over the sides.
     const double T = (s.topOver ? G : 0) + (s.bottomOver ? G : 0);
@@ -29,7 +29,7 @@ std::vector<CarcassPiece> CarcassTable(const CarcassSpec& s) {
     return t;
 }
 
-bool CarcassValid(const CarcassSpec& s) {
+bool CarcassValid(const CarcassInput& s) {
     for (double v : {s.W, s.H, s.D, s.G, s.P, s.B, s.S})
         if (!std::isfinite(v)) return false;
     if (s.S < 0) return false;
@@ -42,7 +42,7 @@ bool CarcassValid(const CarcassSpec& s) {
     return true;
 }
 
-void ReplaceWithCarcass(Furniture& f, const CarcassSpec& s, const CarcassMaterials& m) {
+void ReplaceWithCarcass(Furniture& f, const CarcassInput& s, const CarcassMaterials& m) {
     f.dim = {s.W, s.H, s.D, s.G, s.P, s.B, s.S};
     f.backType = s.back;
     f.name = CutFurnitureName(s.name);

@@ -11,7 +11,7 @@
 namespace zv {
 
 // What the new-furniture dialog gives, read and not yet checked.
-struct CarcassSpec {
+struct CarcassInput {
     std::string name;
     double W = 800, H = 2000, D = 300; // width, height, depth
     double G = 18;                     // chipboard (body) thickness
@@ -36,12 +36,12 @@ struct CarcassPiece {
 inline constexpr int kCarcassTop = 3;
 
 // "Spate", "Stanga", "Dreapta", "Sus", "Jos" and, when S > 0, "Soclu", in this order.
-std::vector<CarcassPiece> CarcassTable(const CarcassSpec& s);
+std::vector<CarcassPiece> CarcassTable(const CarcassInput& s);
 
 // True when every number is finite, S is not negative and every board of the
 // carcass has a size above 0 along each axis. A flat or inverted box would be
 // read wrongly by every later command, which takes a box's minimum from its first point.
-bool CarcassValid(const CarcassSpec& s);
+bool CarcassValid(const CarcassInput& s);
 
 // The boards' materials, the same on every body piece; the back has its own.
 struct CarcassMaterials {
@@ -57,7 +57,7 @@ struct CarcassMaterials {
 // names, edge bands, colours, materials, textures and faces; the view state a
 // new furniture starts from; the top current; unsaved, without a file name,
 // and modified. W, H, D stay those of `s` until the caller recomputes them.
-void ReplaceWithCarcass(Furniture& f, const CarcassSpec& s, const CarcassMaterials& m);
+void ReplaceWithCarcass(Furniture& f, const CarcassInput& s, const CarcassMaterials& m);
 
 // The new-piece dialog's values for a first shelf in a new carcass.
 struct ShelfPreset {

@@ -42,8 +42,8 @@ void TMain::Nou1Click() {
     // dialog's only with the new carcass, so a cancel changes nothing.
     d->RadioGroup1->SetItemIndex(static_cast<int>(model.backType));
     if (RunModal(*d) != QDialog::Accepted) return;
-    const std::optional<CarcassSpec> spec = d->ReadCarcass();
-    if (!spec || !CarcassValid(*spec)) {
+    const std::optional<CarcassInput> input = d->ReadCarcass();
+    if (!input || !CarcassValid(*input)) {
         ShowError(kBadDimensions);
         return;
     }
@@ -59,7 +59,7 @@ void TMain::Nou1Click() {
 
     // The whole carcass with every attribute before any window opens: the
     // OpenGL view draws it while the hardware windows are up.
-    ReplaceWithCarcass(model, *spec, d->Materials());
+    ReplaceWithCarcass(model, *input, d->Materials());
     SetHatch(true);
     BitBtn13->setEnabled(false); // the old furniture's undo copy is not offered
     EnableDesignControls();

@@ -221,8 +221,8 @@ bool TMobiNoua::ChooseBoard(Board which) {
     return true;
 }
 
-std::optional<CarcassSpec> TMobiNoua::ReadCarcass() const {
-    CarcassSpec s;
+std::optional<CarcassInput> TMobiNoua::ReadCarcass() const {
+    CarcassInput s;
     s.name = Edit1->text().toStdString();
     const std::pair<const QLineEdit*, double*> fields[] = {{Edit2, &s.W}, {Edit3, &s.H}, {Edit4, &s.D},
                                                            {Edit5, &s.G}, {Edit6, &s.P}, {Edit7, &s.B}};

@@ -58,7 +58,7 @@ public:
 
     // The numbers in field order, stopping at the first text that is not one;
     // "Fara soclu" gives S = 0 without reading Edit8. The choices as shown.
-    std::optional<CarcassSpec> ReadCarcass() const;
+    std::optional<CarcassInput> ReadCarcass() const;
     // Materials of the carcass pieces from the two boards and the check boxes.
     CarcassMaterials Materials() const;
 

@@ -97,15 +97,15 @@ std::unique_ptr<Furniture> OldFurniture() {
 } // namespace
 
 TEST(Carcass, DefaultTableBoxByBox) {
-    const auto t = CarcassTable(CarcassSpec{});
+    const auto t = CarcassTable(CarcassInput{});
     ASSERT_EQ(t.size(), 6u);
     for (std::size_t i = 0; i < t.size(); ++i) ExpectPiece(t[i], kDefault[i]);
-    EXPECT_TRUE(CarcassValid(CarcassSpec{}));
+    EXPECT_TRUE(CarcassValid(CarcassInput{}));
 }
 
 TEST(Carcass, ReplacesTheOpenFurnitureWhole) {
     auto f = OldFurniture();
-    CarcassSpec s;
+    CarcassInput s;
     s.name = std::string(60, 'M');
     ReplaceWithCarcass(*f, s, Boards());
 
@@ -175,18 +175,18 @@ TEST(Carcass, ReplacesTheOpenFurnitureWhole) {
 TEST(Carcass, ChoicesTable) {
     struct Case {
         const char* what;
-        CarcassSpec spec;
+        CarcassInput input;
         std::vector<Expected> pieces;
         double shelfWidth, shelfX, shelfY; // of the preset, after the extents are recomputed
     };
-    CarcassSpec inset;
+    CarcassInput inset;
     inset.back = BackType::Incastrat;
-    CarcassSpec bothOver;
+    CarcassInput bothOver;
     bothOver.bottomOver = true;
     bothOver.S = 0;
-    CarcassSpec bothBetween;
+    CarcassInput bothBetween;
     bothBetween.topOver = false;
-    CarcassSpec wideBorder; // B larger than G: the back reaches past the sides
+    CarcassInput wideBorder; // B larger than G: the back reaches past the sides
     wideBorder.B = 30;
     wideBorder.S = 0;
     const Case cases[] = {
@@ -222,14 +222,14 @@ TEST(Carcass, ChoicesTable) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_TRUE(CarcassValid(c.spec));
-        const auto t = CarcassTable(c.spec);
+        EXPECT_TRUE(CarcassValid(c.input));
+        const auto t = CarcassTable(c.input);
         ASSERT_EQ(t.size(), c.pieces.size());
         for (std::size_t i = 0; i < t.size(); ++i) ExpectPiece(t[i], c.pieces[i]);
 
         Furniture f;
         f.scene.Init();
-        ReplaceWithCarcass(f, c.spec, CarcassMaterials{});
+        ReplaceWithCarcass(f, c.input, CarcassMaterials{});
         RecomputeFurnitureSize(f.scene, f.dim);
         const ShelfPreset p = FirstShelfPreset(f);
         EXPECT_DOUBLE_EQ(p.width, c.shelfWidth);
@@ -241,41 +241,41 @@ TEST(Carcass, ChoicesTable) {
 TEST(Carcass, DimensionsThatGiveNoBoardAreRefused) {
     struct Case {
         const char* what;
-        void (*change)(CarcassSpec&);
+        void (*change)(CarcassInput&);
         bool valid;
     };
     const Case cases[] = {
-        {"W = 30 with G = 18: the top and bottom between the sides", [](CarcassSpec& s) { s.W = 30; }, false},
-        {"W = 2G", [](CarcassSpec& s) { s.W = 36; }, false},
+        {"W = 30 with G = 18: the top and bottom between the sides", [](CarcassInput& s) { s.W = 30; }, false},
+        {"W = 2G", [](CarcassInput& s) { s.W = 36; }, false},
         {"narrow, every board over the sides",
-         [](CarcassSpec& s) {
+         [](CarcassInput& s) {
              s.W = 30;
              s.topOver = s.bottomOver = true;
              s.S = 0;
          },
          true},
-        {"H = T", [](CarcassSpec& s) {
+        {"H = T", [](CarcassInput& s) {
              s.H = 36;
              s.topOver = s.bottomOver = true;
              s.S = 0;
          }, false},
-        {"D = 0", [](CarcassSpec& s) { s.D = 0; }, false},
-        {"G negative", [](CarcassSpec& s) { s.G = -18; }, false},
-        {"P = 0", [](CarcassSpec& s) { s.P = 0; }, false},
-        {"S negative", [](CarcassSpec& s) { s.S = -5; }, false},
-        {"S = 0: no plinth", [](CarcassSpec& s) { s.S = 0; }, true},
-        {"the plinth leaves no back", [](CarcassSpec& s) { s.S = 1990; }, false},
-        {"B larger than G", [](CarcassSpec& s) { s.B = 40; }, true},
-        {"B negative", [](CarcassSpec& s) { s.B = -5; }, true},
-        {"infinite height", [](CarcassSpec& s) { s.H = std::numeric_limits<double>::infinity(); }, false},
-        {"NaN border", [](CarcassSpec& s) { s.B = std::numeric_limits<double>::quiet_NaN(); }, false},
-        {"an overflow in G - B", [](CarcassSpec& s) {
+        {"D = 0", [](CarcassInput& s) { s.D = 0; }, false},
+        {"G negative", [](CarcassInput& s) { s.G = -18; }, false},
+        {"P = 0", [](CarcassInput& s) { s.P = 0; }, false},
+        {"S negative", [](CarcassInput& s) { s.S = -5; }, false},
+        {"S = 0: no plinth", [](CarcassInput& s) { s.S = 0; }, true},
+        {"the plinth leaves no back", [](CarcassInput& s) { s.S = 1990; }, false},
+        {"B larger than G", [](CarcassInput& s) { s.B = 40; }, true},
+        {"B negative", [](CarcassInput& s) { s.B = -5; }, true},
+        {"infinite height", [](CarcassInput& s) { s.H = std::numeric_limits<double>::infinity(); }, false},
+        {"NaN border", [](CarcassInput& s) { s.B = std::numeric_limits<double>::quiet_NaN(); }, false},
+        {"an overflow in G - B", [](CarcassInput& s) {
              s.G = 1e308;
              s.B = -1e308;
          }, false},
     };
     for (const Case& c : cases) {
-        CarcassSpec s;
+        CarcassInput s;
         c.change(s);
         EXPECT_EQ(CarcassValid(s), c.valid) << c.what;
     }
