@@ -241,6 +241,10 @@ public:
     Color CurrentColor() const { return currentColor_; }
     void SetCurrentColor(Color c) { currentColor_ = c; }
     Color currentColor_ = Scene3D::kDefaultColor;
+    // ---- new furniture ----
+    // The new-piece dialog preset for a first shelf inside the new carcass
+    // (FirstShelfPreset of model/Carcass.h), from the extents just recomputed.
+    void PresetFirstShelf();
 
 protected:
     void closeEvent(QCloseEvent* e) override;

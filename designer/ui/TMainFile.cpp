@@ -175,7 +175,6 @@ bool TMain::FormCloseQuery() {
     }
 }
 
-void TMain::Nou1Click() {}
 void TMain::Deschidefisier1Click() { OpenWithDialog(false); }
 
 void TMain::OpenWithDialog(bool preview) {
