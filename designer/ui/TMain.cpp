@@ -462,19 +462,6 @@ void TMain::DisableDesignControls() {
 
 bool TMain::SoftRenderChosen() const { return RadioGroup2->ItemIndex() == 0; }
 
-void TMain::SetHatch(bool on) {
-    hatchOn_ = on;
-    if (TCarPies* c = Forms().CarPies) {
-        const QSignalBlocker quiet(c->CheckBox2);
-        c->CheckBox2->setChecked(on);
-    }
-}
-
-void TMain::SetModified(bool on) {
-    model.modified = on;
-    if (Forms().CarPies) Forms().CarPies->Label11->setVisible(on);
-}
-
 void TMain::ApplyEdit(const std::function<EditResult()>& change) {
     SaveUndo();
     ShowModelChange(change());
@@ -518,10 +505,6 @@ void TMain::BitBtn13Click() {
 
 void TMain::UpdateCaption() {
     setWindowTitle(QString::fromStdString("Proiectare mobila - " + model.name));
-}
-
-void TMain::RefreshPieceWindow() {
-    if (Forms().CarPies) Forms().CarPies->MirrorPieceNames();
 }
 
 void TMain::Exit1Click() {
@@ -1029,7 +1012,6 @@ void TMain::BitBtn10Click() {}
 void TMain::BitBtn11Click() {}
 void TMain::BitBtn12Click() {}
 void TMain::BitBtn14Click() {}
-void TMain::BitBtn16Click() {}
 void TMain::BitBtn17Click() {}
 void TMain::BitBtn18Click() {}
 void TMain::RadioGroup1Click() {}

@@ -235,6 +235,21 @@ public:
     void FormMouseMove(const PictureBox::MouseArgs& a);
     void FormMouseUp(const PictureBox::MouseArgs& a);
 
+    // ---- the current-piece window ----
+    // The current colour: the current-piece window's colour dialog holds it;
+    // every board choice and every refresh sets it, new pieces take it.
+    Color CurrentColor() const;
+    void SetCurrentColor(Color c);
+    // The keystrokes after the first of one run of typing in a field: the
+    // change shown and marked, without a new snapshot, so the run is one edit.
+    void ContinueEdit(const std::function<EditResult()>& change);
+    // A board chosen from the catalogue given to pieces, inside an edit (the
+    // caller takes the snapshot): the current colour, each piece's code and
+    // colour, and the board's picture as their texture when it can be read; a
+    // picture that cannot be read gives one message and leaves the colour.
+    EditResult ApplyPieceMaterial(const std::vector<int>& pieces, const std::string& code, const std::string& picture,
+                                  Color color);
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
