@@ -102,7 +102,7 @@ void TCarPies::BuildControls() {
 
     BitBtn17 = button(Panel1, "BitBtn17", "&Redenumire piesa", "Redenumirea piesei curente", QRect(3, 28, 114, 24),
                       &TCarPies::BitBtn17Click);
-    BitBtn16 = button(Panel1, "BitBtn16", "Material piesa", "Setarea culorii piesei", QRect(3, 55, 62, 53),
+    BitBtn16 = button(Panel1, "BitBtn16", "Material piesa", "Setarea culorii piesei", QRect(3, 55, 60, 53),
                       &TCarPies::BitBtn16Click);
 
     Panel8 = new QFrame(Panel1);
@@ -111,17 +111,17 @@ void TCarPies::BuildControls() {
     Panel8->setFrameShadow(QFrame::Sunken);
     Panel8->setToolTip("Setarea culorii piesei");
     Panel8->setAutoFillBackground(true);
-    Panel8->setGeometry(67, 55, 53, 53);
+    Panel8->setGeometry(65, 55, 53, 53);
     Image2 = new PictureBox(Panel8);
     Image2->setObjectName("Image2");
     Image2->setGeometry(2, 2, 49, 49);
     Image2->stretch = true;
     Image2->setVisible(false);
 
-    CheckBox3 = check(Panel1, "CheckBox3", "Repet", "Aplicarea textura repetata", QRect(3, 111, 54, 18),
+    CheckBox3 = check(Panel1, "CheckBox3", "Repet", "Aplicarea textura repetata", QRect(2, 111, 55, 18),
                       &TCarPies::CheckBox3Click);
     CheckBox3->setChecked(true);
-    CheckBox1 = check(Panel1, "CheckBox1", "Rot text", "Rotire textura", QRect(57, 111, 62, 18),
+    CheckBox1 = check(Panel1, "CheckBox1", "Rot text", "Rotire textura", QRect(57, 111, 63, 18),
                       &TCarPies::CheckBox1Click);
 
     QLineEdit** edits[6] = {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5, &Edit6};
@@ -178,14 +178,14 @@ void TCarPies::BuildControls() {
     Button2 = button(this, "Button2", "Sim", "Simetricul modelului", QRect(41, 469, 38, 23), &TCarPies::Button2Click);
     Button3 = button(this, "Button3", "Fata", "Fata piesei pe care se aplica modelul", QRect(80, 469, 38, 23),
                      &TCarPies::Button3Click);
-    Button4 = button(this, "Button4", "Fisier", "Incarcarea unui model din fisier", QRect(2, 495, 57, 23),
+    Button4 = button(this, "Button4", "Fisier", "Incarcarea unui model din fisier", QRect(2, 495, 50, 23),
                      &TCarPies::Button4Click);
     {
         QFont f = Button4->font();
         f.setBold(true);
         Button4->setFont(f);
     }
-    Button6 = button(this, "Button6", "Feroner&ie", "Feronerie pentru piesa curenta", QRect(61, 495, 57, 23),
+    Button6 = button(this, "Button6", "Feroner&ie", "Feronerie pentru piesa curenta", QRect(54, 495, 64, 23),
                      &TCarPies::Button6Click);
     // Code sets "&Hasura" too (start-up, open, full window): the fill style follows it.
     CheckBox2 = new QCheckBox("&Hasura", this);

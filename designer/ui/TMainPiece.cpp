@@ -161,7 +161,8 @@ void TMain::RefreshPieceWindow() {
         cv.SetBrushColor(color);
         w->Label2->setToolTip(Q(a.modelFile[k]));
         SetLabelColor(w->Label2, Qt::blue);
-        w->Label2->setText(Q(a.modelFile[k]));
+        // A long path keeps its end, the file's own name, in sight; the hint holds it whole.
+        w->Label2->setText(w->Label2->fontMetrics().elidedText(Q(a.modelFile[k]), Qt::ElideLeft, w->Label2->width()));
         w->Button1->setEnabled(true);
         w->Button2->setEnabled(true);
         w->Button3->setText(QString("F%1").arg(face));

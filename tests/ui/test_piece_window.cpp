@@ -349,7 +349,8 @@ TEST(PieceWindow, ContourModelButtonsAreEachOneEdit) {
     EXPECT_EQ(dialogs->records[0].file.filter, "Format BITMAP (*.bmp)|*.bmp|Toate fisierele (*.*)|*.*");
     EXPECT_EQ(a.modelFile[0], model);
     EXPECT_EQ(a.modelFace[0], 1); // across the thinnest side
-    EXPECT_EQ(p.w->Label2->text().toStdString(), model);
+    EXPECT_EQ(p.w->Label2->toolTip().toStdString(), model);
+    EXPECT_TRUE(p.w->Label2->text().endsWith("Model1.bmp"));
     EXPECT_EQ(TextColor(p.w->Label2), QColor(Qt::blue));
     EXPECT_TRUE(p.w->Button1->isEnabled());
     EXPECT_TRUE(p.w->Button2->isEnabled());
