@@ -27,8 +27,6 @@ namespace zv {
 namespace {
 constexpr int kClientWidth = 120, kClientHeight = 545;
 
-bool FileExists(const std::string& name) { return !name.empty() && QFileInfo(QString::fromStdString(name)).isFile(); }
-
 const char* const kSizeRefused = "Dimensiunea piesei trebuie sa fie intre 0 si 1000000 mm.";
 const char* const kPositionRefused = "Pozitia piesei trebuie sa fie intre -1000000 si 1000000 mm.";
 } // namespace
@@ -194,6 +192,10 @@ void TCarPies::BuildControls() {
     CheckBox2->setGeometry(4, 522, 112, 20);
     CheckBox2->setChecked(true);
     connect(CheckBox2, &QCheckBox::toggled, this, [this](bool) { CheckBox2Click(); });
+}
+
+bool TCarPies::FileOnDisk(const std::string& name) {
+    return !name.empty() && QFileInfo(QString::fromStdString(name)).isFile();
 }
 
 TMain* TCarPies::Main() const { return Forms().Main; }
@@ -378,14 +380,14 @@ void TCarPies::Button4Click() {
     const int c = Piece();
     if (c < 0) return;
     const std::string& current = m->model.attrs.modelFile[static_cast<std::size_t>(c)];
-    OpenPictureDialog1FileName = FileExists(current) ? current : std::string();
+    OpenPictureDialog1FileName = FileOnDisk(current) ? current : std::string();
     FileDialogRequest req;
     req.title = "Selectare model";
     req.filter = "Format BITMAP (*.bmp)|*.bmp|Toate fisierele (*.*)|*.*";
     req.defaultExt = "bmp";
     req.fileName = OpenPictureDialog1FileName;
     const auto answer = Dialogs().OpenFile(req);
-    if (!answer || !FileExists(answer->fileName)) return;
+    if (!answer || !FileOnDisk(answer->fileName)) return;
     OpenPictureDialog1FileName = answer->fileName;
     m->ApplyEdit([&] { return SetPieceModelFile(m->model, c, answer->fileName); });
 }

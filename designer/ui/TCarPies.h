@@ -49,9 +49,12 @@ public:
 
     // The colour dialog's colour: the current piece's after every refresh and
     // every board choice; new pieces take it.
-    Color ColorDialog1 = 0xFFFFFF;
+    Color ColorDialog1 = 0;
     // The model chooser's preset name.
     std::string OpenPictureDialog1FileName;
+
+    // A model or texture file counts only when it is on disk; a missing one is no file.
+    static bool FileOnDisk(const std::string& name);
 
     // The size and position fields, Edit1..Edit6 in order.
     QLineEdit* Field(int k) const { return fields_[k]; }

@@ -14,7 +14,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,8 +25,6 @@
 namespace zv {
 
 namespace {
-
-bool FileExists(const std::string& name) { return !name.empty() && QFileInfo(QString::fromStdString(name)).isFile(); }
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -142,7 +139,7 @@ void TMain::RefreshPieceWindow() {
     cv.penStyle = PenStyle::Solid;
     cv.SetBrushStyle(BrushStyle::Solid);
     cv.Clear(0xFFFFFF);
-    const bool hasModel = FileExists(a.modelFile[k]);
+    const bool hasModel = TCarPies::FileOnDisk(a.modelFile[k]);
     const int face = hasModel ? a.modelFace[k] : ThinnestFace(s, c);
     const PreviewRect r = FitPreview(box, face, W, H);
 
@@ -188,7 +185,7 @@ void TMain::RefreshPieceWindow() {
     const std::string& texture = a.textureFile[k];
     const std::string& code = a.materialCode[k];
     bool textured = false;
-    if (FileExists(texture)) {
+    if (TCarPies::FileOnDisk(texture)) {
         QImage picture;
         const PictureResult pr = w->TexturePicture(texture, picture);
         if (pr.ok) {
@@ -246,7 +243,7 @@ EditResult TMain::ApplyPieceMaterial(const std::vector<int>& pieces, const std::
     SetCurrentColor(color);
     // A picture that cannot be read is no texture: the pieces take the colour, and the user hears of it once.
     std::string texture;
-    if (FileExists(picture)) {
+    if (TCarPies::FileOnDisk(picture)) {
         QImage shown;
         TCarPies* w = Forms().CarPies;
         const PictureResult r = w ? w->TexturePicture(picture, shown) : LoadPicture(picture, shown);
