@@ -119,6 +119,18 @@ std::optional<double> ParseRealSystem(const std::string& s) {
     return ParseWithSeparator(s, SystemDecimalSeparator());
 }
 
+std::string FormatField(double v) { return FormatGeneral(v); }
+
+std::optional<double> ParseField(const std::string& text) {
+    const std::size_t b = text.find_first_not_of(" \t");
+    if (b == std::string::npos) return std::nullopt;
+    const std::string s = text.substr(b, text.find_last_not_of(" \t") - b + 1);
+    if (auto v = ParseWithSeparator(s, '.')) return v;
+    const char sep = SystemDecimalSeparator();
+    if (sep != '.') return ParseWithSeparator(s, sep);
+    return std::nullopt;
+}
+
 std::optional<int> ParseInt(const std::string& s) {
     if (s.empty()) return std::nullopt;
     const char* b = s.data();

@@ -30,6 +30,13 @@ std::string FormatFixedDot(double v, int decimals);
 std::optional<double> ParseRealDot(const std::string& s);
 // Parsing with the system's decimal separator.
 std::optional<double> ParseRealSystem(const std::string& s);
+// The one rule for every number the program writes into a field and reads
+// back from one: written in the general format with the system's separator,
+// read with "." or the system's separator (blanks around it ignored), so a
+// field the program filled always reads back as the value it shows.
+std::string FormatField(double v);
+std::optional<double> ParseField(const std::string& text);
+
 // Whole 32-bit integer, optional sign, decimal digits only.
 std::optional<int> ParseInt(const std::string& s);
 

@@ -1,28 +1,128 @@
 #pragma once
+// "Caract. piesa curenta": the small window beside the main window that shows
+// the current piece and edits it. It owns no model data; the main window's
+// RefreshPieceWindow fills it, and its handlers edit through the main window.
+#include "platform/Canvas.h"
+#include "platform/Picture.h"
 #include "platform/widgets/FormBase.h"
+#include "platform/widgets/PictureBox.h"
 
 #include <QDialog>
+#include <QImage>
+#include <string>
 
 class QCheckBox;
 class QComboBox;
+class QFrame;
 class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace zv {
+
+class TMain;
 
 class TCarPies : public FormBase<QDialog> {
     Q_OBJECT
 public:
     explicit TCarPies(QWidget* parent = nullptr);
-    QComboBox* ComboBox2; // the piece names, mirroring the model's list
-    QCheckBox* CheckBox2; // "&Hasura": the current piece is cross-hatched
-    QLabel* Label11;      // the red "*" shown while the furniture is modified
 
-    // Fills the piece list from the model's names and selects the current piece.
-    void MirrorPieceNames();
+    QLabel* Label11;       // the red "*" shown while the furniture is modified
+    QFrame* Panel1;        // the upper part
+    QComboBox* ComboBox2;  // the piece names, mirroring the model's list
+    QPushButton* BitBtn17; // "&Redenumire piesa"
+    QPushButton* BitBtn16; // the board material
+    QFrame* Panel8;        // colour swatch
+    PictureBox* Image2;    // the texture picture over the swatch
+    QCheckBox* CheckBox3;  // "Repet"
+    QCheckBox* CheckBox1;  // "Rot text"
+    QFrame *Panel6, *Panel7;
+    QLabel *Label3, *Label4, *Label5, *Label6, *Label7, *Label8;
+    QLineEdit *Edit1, *Edit2, *Edit3; // sizes along X, Y, Z
+    QLineEdit *Edit4, *Edit5, *Edit6; // minimum corner
+    QLabel* Label1;
+    QComboBox* ComboBox1; // edge banding
+    QLabel* Label2;       // the model file, or "Fara model"
+    PictureBox* Image1;   // the model preview
+    QPushButton *Button1, *Button2, *Button3, *Button4, *Button6;
+    QCheckBox* CheckBox2; // "&Hasura"
+
+    // The colour dialog's colour: the current piece's after every refresh and
+    // every board choice; new pieces take it.
+    Color ColorDialog1 = 0;
+    // The model chooser's preset name.
+    std::string OpenPictureDialog1FileName;
+
+    // A model or texture file counts only when it is on disk; a missing one is no file.
+    static bool FileOnDisk(const std::string& name);
+
+    // The size and position fields, Edit1..Edit6 in order.
+    QLineEdit* Field(int k) const { return fields_[k]; }
+
+    // ---- event handlers ----
     void FormShow() override;
+    void ComboBox2Change();
+    void Edit1Change() { FieldChange(0); }
+    void Edit2Change() { FieldChange(1); }
+    void Edit3Change() { FieldChange(2); }
+    void Edit4Change() { FieldChange(3); }
+    void Edit5Change() { FieldChange(4); }
+    void Edit6Change() { FieldChange(5); }
+    void Edit1Exit() { FieldExit(0); }
+    void Edit2Exit() { FieldExit(1); }
+    void Edit3Exit() { FieldExit(2); }
+    void Edit4Exit() { FieldExit(3); }
+    void Edit5Exit() { FieldExit(4); }
+    void Edit6Exit() { FieldExit(5); }
+    void BitBtn17Click();
+    void BitBtn16Click();
+    void ComboBox1Change();
+    void Button4Click();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void CheckBox1Click();
+    void CheckBox3Click();
+    void CheckBox2Click();
+    void Button6Click();
+    void Image1MouseDown(const PictureBox::MouseArgs& a);
+
+    // ---- for the refresh ----
+    // The field whose typing is being applied: the refresh leaves its text as typed.
+    QLineEdit* FieldBeingTyped() const { return typing_; }
+    // A refresh that does not come from typing ends the run of typing: the
+    // next keystroke is a new edit with its own snapshot.
+    void RefreshStarted();
+    // The texture picture of a file, read once per version of the file.
+    PictureResult TexturePicture(const std::string& file, QImage& out);
+    // Whether a failure of this file's current version was already reported.
+    bool TextureFailureShown(const std::string& file) const;
+    void MarkTextureFailureShown(const std::string& file);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    TMain* Main() const;
+    // The current piece, or -1 when there is none to edit.
+    int Piece() const;
+    void FieldChange(int k);
+    void FieldExit(int k);
+    void EndTypingRun() { run_ = nullptr; }
+    void BuildControls();
+
+    QLineEdit* fields_[6] = {};
+    QLineEdit* typing_ = nullptr; // the field whose keystroke is being applied
+    QLineEdit* run_ = nullptr;    // the field of the open run of typing
     int ShowCount = 0;
+
+    struct CachedPicture {
+        std::string file;
+        long long stamp = -1, size = -1;
+        PictureResult result;
+        QImage picture;
+        bool failureShown = false;
+    } texture_;
 };
 
 } // namespace zv

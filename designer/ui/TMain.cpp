@@ -440,19 +440,6 @@ void TMain::DisableDesignControls() {
 
 bool TMain::SoftRenderChosen() const { return RadioGroup2->ItemIndex() == 0; }
 
-void TMain::SetHatch(bool on) {
-    hatchOn_ = on;
-    if (TCarPies* c = Forms().CarPies) {
-        const QSignalBlocker quiet(c->CheckBox2);
-        c->CheckBox2->setChecked(on);
-    }
-}
-
-void TMain::SetModified(bool on) {
-    model.modified = on;
-    if (Forms().CarPies) Forms().CarPies->Label11->setVisible(on);
-}
-
 void TMain::ApplyEdit(const std::function<EditResult()>& change) {
     SaveUndo();
     ShowModelChange(change());
@@ -487,10 +474,6 @@ void TMain::UpdateCaption() {
     setWindowTitle(QString::fromStdString("Proiectare mobila - " + model.name));
 }
 
-void TMain::RefreshPieceWindow() {
-    if (Forms().CarPies) Forms().CarPies->MirrorPieceNames();
-}
-
 void TMain::Exit1Click() {
     // Ends at once, without the save question.
     closing_ = true;
@@ -517,6 +500,5 @@ void TMain::FormResize() {
     Redraw3D();
 }
 
-void TMain::BitBtn16Click() {}
 
 } // namespace zv

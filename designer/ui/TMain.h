@@ -235,16 +235,24 @@ public:
     void FormMouseMove(const PictureBox::MouseArgs& a);
     void FormMouseUp(const PictureBox::MouseArgs& a);
 
-    // ---- new piece ----
-    // The colour the next new piece takes; every board choice and copy sets
-    // it. Kept here until the current-piece window's colour dialog holds it.
-    Color CurrentColor() const { return currentColor_; }
-    void SetCurrentColor(Color c) { currentColor_ = c; }
-    Color currentColor_ = Scene3D::kDefaultColor;
     // ---- new furniture ----
     // The new-piece dialog preset for a first shelf inside the new carcass
     // (FirstShelfPreset of model/Carcass.h), from the extents just recomputed.
     void PresetFirstShelf();
+    // ---- the current-piece window ----
+    // The current colour: the current-piece window's colour dialog holds it;
+    // every board choice and every refresh sets it, new pieces take it.
+    Color CurrentColor() const;
+    void SetCurrentColor(Color c);
+    // The keystrokes after the first of one run of typing in a field: the
+    // change shown and marked, without a new snapshot, so the run is one edit.
+    void ContinueEdit(const std::function<EditResult()>& change);
+    // A board chosen from the catalogue given to pieces, inside an edit (the
+    // caller takes the snapshot): the current colour, each piece's code and
+    // colour, and the board's picture as their texture when it can be read; a
+    // picture that cannot be read gives one message and leaves the colour.
+    EditResult ApplyPieceMaterial(const std::vector<int>& pieces, const std::string& code, const std::string& picture,
+                                  Color color);
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -63,6 +63,31 @@ TEST_P(NumbersUnderSeparator, ParsingDotAndSystem) {
         EXPECT_FALSE(ParseRealDot(bad)) << bad;
 }
 
+// Whatever a field shows, reading it back gives the value that was written.
+TEST_P(NumbersUnderSeparator, FieldsReadBackWhatTheyShow) {
+    const char sep = GetParam();
+    SepGuard g(sep);
+    for (double v : {0.0, 12.5, -0.25, 600.0, 1e-7, 1e20, 1234567.891, -1000000.0, 0.1 + 0.2, 1.0 / 3.0}) {
+        const std::string shown = FormatField(v);
+        const auto back = ParseField(shown);
+        ASSERT_TRUE(back) << shown;
+        EXPECT_NEAR(*back, v, std::abs(v) * 1e-14) << shown;
+    }
+    EXPECT_EQ(FormatField(12.5), std::string("12") + sep + "5");
+    // What users type: "." always, the system's separator too, a point still being typed.
+    const struct { const char* text; double value; } typed[] = {
+        {"12.5", 12.5}, {"12.", 12}, {" 7 ", 7}, {"-3", -3}, {".5", 0.5}, {"1E3", 1000},
+    };
+    for (const auto& t : typed) {
+        const auto v = ParseField(t.text);
+        ASSERT_TRUE(v) << t.text;
+        EXPECT_EQ(*v, t.value) << t.text;
+    }
+    EXPECT_EQ(ParseField("12,5"), sep == ',' ? std::optional<double>(12.5) : std::nullopt);
+    for (const char* bad : {"", "  ", "abc", "1,2.3", "1.2,3", "12a", "-", "NAN", "INF", "1e999"})
+        EXPECT_FALSE(ParseField(bad)) << bad;
+}
+
 INSTANTIATE_TEST_SUITE_P(DotAndComma, NumbersUnderSeparator, ::testing::Values('.', ','));
 
 TEST(Numbers, IntegersAndBlanks) {

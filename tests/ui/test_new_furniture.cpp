@@ -260,7 +260,7 @@ TEST_F(NewFurniture, TheWholeCommandSavedAndReadBackEqual) {
     EXPECT_TRUE(mobi->Image2->isHidden());
     EXPECT_EQ(mobi->Panel3->toolTip(), "Textura mobila");
     EXPECT_EQ(mobi->Panel4->toolTip(), "Culoare mobila");
-    EXPECT_EQ(main->currentColor, kBodyColor); // the body is chosen last
+    EXPECT_EQ(main->CurrentColor(), kBodyColor); // the body is chosen last
 
     // The model, piece by piece.
     const Furniture& f = main->model;
@@ -589,7 +589,7 @@ TEST_F(NewFurniture, DialogKeepsTheChoicesConsistent) {
         EXPECT_EQ(d->Panel3->palette().color(QPalette::Window), QColor(255, 0, 0));
         EXPECT_EQ(d->Panel3->toolTip(), "Culoare mobila");
         EXPECT_EQ(d->Edit5->text(), "16.00");
-        EXPECT_EQ(main->currentColor, kPlainColor);
+        EXPECT_EQ(main->CurrentColor(), kPlainColor);
         EXPECT_EQ(chooserCaptions, (std::vector<std::string>{"Selectare pal mobila", "Selectare pal mobila"}));
     }
     {   // Cancelled: nothing of the board changes.

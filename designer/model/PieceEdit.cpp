@@ -1,0 +1,116 @@
+#include "PieceEdit.h"
+
+#include "platform/Text.h"
+
+#include <cmath>
+
+namespace zv {
+
+namespace {
+std::size_t Slot(int piece) { return static_cast<std::size_t>(piece); }
+} // namespace
+
+bool SizeAccepted(double v) { return std::isfinite(v) && v >= 0 && v <= kMaxFieldMillimetres; }
+
+bool PositionAccepted(double v) { return std::isfinite(v) && std::abs(v) <= kMaxFieldMillimetres; }
+
+EditResult SetPieceSize(Furniture& f, int piece, Axis axis, double size) {
+    if (!f.scene.ValidPiece(piece)) return {};
+    f.scene.SetObjectSize(piece, axis == Axis::X ? size : 0, axis == Axis::Y ? size : 0, axis == Axis::Z ? size : 0);
+    return {};
+}
+
+EditResult SetPiecePosition(Furniture& f, int piece, Axis axis, double position) {
+    if (!f.scene.ValidPiece(piece)) return {};
+    const Scene3D::Box b = f.scene.PieceBox(piece);
+    switch (axis) {
+    case Axis::X: f.scene.MoveObject(piece, position - b.x0, 0, 0); break;
+    case Axis::Y: f.scene.MoveObject(piece, 0, position - b.y0, 0); break;
+    case Axis::Z: f.scene.MoveObject(piece, 0, 0, position - b.z0); break;
+    }
+    return {};
+}
+
+EditResult RenamePiece(Furniture& f, int piece, const std::string& name) {
+    if (!f.scene.ValidPiece(piece)) return {};
+    if (f.pieceNames.size() <= Slot(piece)) f.pieceNames.resize(Slot(piece) + 1);
+    f.pieceNames[Slot(piece)] = CutFurnitureName(name);
+    return {};
+}
+
+EditResult SetPieceEdgeBand(Furniture& f, int piece, int code) {
+    if (!f.scene.ValidPiece(piece) || code < 0 || code > 8) return {};
+    f.attrs.edgeBand[Slot(piece)] = code;
+    return {};
+}
+
+EditResult SetPieceMaterial(Furniture& f, int piece, const std::string& code, std::uint32_t color,
+                            const std::string& textureFile) {
+    if (!f.scene.ValidPiece(piece)) return {};
+    const std::size_t p = Slot(piece);
+    f.attrs.materialCode[p] = CutCode(code);
+    f.scene.color[p] = color;
+    f.attrs.textureFile[p] = CutFileName(textureFile);
+    f.attrs.textureIndex[p] = -1;
+    return {};
+}
+
+EditResult SetPieceTextureRepeated(Furniture& f, int piece, bool on) {
+    if (f.scene.ValidPiece(piece)) f.attrs.textureRepeated[Slot(piece)] = on ? 1 : 0;
+    return {};
+}
+
+EditResult SetPieceTextureRotated(Furniture& f, int piece, bool on) {
+    if (f.scene.ValidPiece(piece)) f.attrs.textureRotated[Slot(piece)] = on ? 1 : 0;
+    return {};
+}
+
+int ThinnestFace(const Scene3D& scene, int piece) {
+    const Scene3D::Box b = scene.PieceBox(piece);
+    double dx = b.x1 - b.x0, dy = b.y1 - b.y0, dz = b.z1 - b.z0;
+    return SortDimensions(dx, dy, dz);
+}
+
+EditResult SetPieceModelFile(Furniture& f, int piece, const std::string& file) {
+    if (!f.scene.ValidPiece(piece)) return {};
+    const std::size_t p = Slot(piece);
+    if (f.attrs.modelFile[p].empty()) {
+        f.attrs.modelFace[p] = static_cast<std::uint8_t>(ThinnestFace(f.scene, piece));
+        f.attrs.modelMirror[p] = 0;
+        f.attrs.modelRotation[p] = 0;
+    }
+    f.attrs.modelFile[p] = CutFileName(file);
+    return {};
+}
+
+EditResult TurnPieceModel(Furniture& f, int piece) {
+    if (!f.scene.ValidPiece(piece)) return {};
+    std::uint8_t& r = f.attrs.modelRotation[Slot(piece)];
+    r = r >= 3 ? 0 : static_cast<std::uint8_t>(r + 1);
+    return {};
+}
+
+EditResult MirrorPieceModel(Furniture& f, int piece) {
+    if (!f.scene.ValidPiece(piece)) return {};
+    std::uint8_t& m = f.attrs.modelMirror[Slot(piece)];
+    m = m == 1 ? 0 : 1;
+    return {};
+}
+
+EditResult NextPieceModelFace(Furniture& f, int piece) {
+    if (!f.scene.ValidPiece(piece)) return {};
+    std::uint8_t& face = f.attrs.modelFace[Slot(piece)];
+    face = face >= 2 ? 0 : static_cast<std::uint8_t>(face + 1);
+    return {};
+}
+
+EditResult RemovePieceModel(Furniture& f, int piece) {
+    if (!f.scene.ValidPiece(piece)) return {};
+    const std::size_t p = Slot(piece);
+    f.attrs.modelFile[p].clear();
+    f.attrs.modelMirror[p] = 0;
+    f.attrs.modelRotation[p] = 0;
+    return {};
+}
+
+} // namespace zv
