@@ -28,21 +28,23 @@ TVizualizarePoza::TVizualizarePoza(QWidget* parent) : FormBase<QDialog>(parent) 
     Image1 = new PictureBox(this);
     Image1->setObjectName("Image1");
     Image1->setCursor(Qt::CrossCursor);
-    Image1->stretch = true;
     Image1->onMouseDown = [this](const PictureBox::MouseArgs& a) { Image1MouseDown(a.x, a.y); };
 }
 
 void TVizualizarePoza::LoadPicture(const QImage& img) {
-    const QImage rgb = img.convertToFormat(QImage::Format_RGB32);
-    Image1->canvas().SetSize(rgb.width(), rgb.height());
-    Image1->canvas().Image() = rgb;
+    picture_ = img.convertToFormat(QImage::Format_RGB32);
     // At its own size when the screen holds it, else shrunk whole onto the screen.
     QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, rgb.width(), rgb.height());
+    const QRect avail = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), picture_.size());
     const QSize shown =
-        FitPictureSize(rgb.size(), screen ? avail.size() - QSize(kFrameWidth, kFrameHeight) : rgb.size());
-    Image1->setGeometry(0, 0, shown.width(), shown.height());
-    setFixedSize(shown);
+        FitPictureSize(picture_.size(), screen ? avail.size() - QSize(kFrameWidth, kFrameHeight) : picture_.size());
+    const QImage view = shown == picture_.size()
+                            ? picture_
+                            : picture_.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    Image1->canvas().SetSize(view.width(), view.height());
+    Image1->canvas().Image() = view;
+    Image1->setGeometry(0, 0, view.width(), view.height());
+    setFixedSize(view.size());
     if (screen) move(avail.center() - rect().center());
     Image1->update();
 }
@@ -50,14 +52,13 @@ void TVizualizarePoza::LoadPicture(const QImage& img) {
 void TVizualizarePoza::FormShow() { PickedColor = -1; }
 
 void TVizualizarePoza::Image1MouseDown(int x, int y) {
-    const Canvas& c = Image1->canvas();
-    // A shrunk picture: the pixel under the mouse in the picture's own size.
+    // The colour of the picture itself under the mouse, also when it is shown shrunk.
     if (Image1->width() > 0 && Image1->height() > 0) {
-        x = static_cast<int>(static_cast<long long>(x) * c.Width() / Image1->width());
-        y = static_cast<int>(static_cast<long long>(y) * c.Height() / Image1->height());
+        x = static_cast<int>(static_cast<long long>(x) * picture_.width() / Image1->width());
+        y = static_cast<int>(static_cast<long long>(y) * picture_.height() / Image1->height());
     }
-    if (x >= 0 && y >= 0 && x < c.Width() && y < c.Height())
-        PickedColor = static_cast<int>(c.Pixel(x, y) & 0xFFFFFFu);
+    if (x >= 0 && y >= 0 && x < picture_.width() && y < picture_.height())
+        PickedColor = static_cast<int>(FromQColor(picture_.pixelColor(x, y)) & 0xFFFFFFu);
     accept();
 }
 

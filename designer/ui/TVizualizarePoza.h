@@ -29,6 +29,9 @@ public:
 
     void FormShow() override;
     void Image1MouseDown(int x, int y);
+
+private:
+    QImage picture_; // as loaded; the box may show it shrunk
 };
 
 } // namespace zv
