@@ -575,6 +575,3 @@ TEST(MobilaFileAppend, WhatDoesNotFitChangesNothing) {
         EXPECT_EQ(f.pieceNames, m.pieceNames);
     }
 }
-
-// Writes the sample furniture files into data/:
-//   tests/model/model_test_mobila_file --gtest_also_run_disabled_tests --gtest_filter='*WriteSampleFiles'
