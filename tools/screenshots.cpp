@@ -18,6 +18,8 @@
 #include "ui/TPalPfl.h"
 #include "ui/TVizualizarePoza.h"
 
+#include "support/ShownAnswer.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -54,14 +56,10 @@ void ShootScreen(const char* name) {
 
 // Answers the next modal window: shows it, runs `act`, closes what is left open.
 void WhenShown(ScopedModalScript& modal, std::function<void()> act) {
-    modal.answers.push_back([act](QDialog& d) {
-        d.setResult(QDialog::Rejected);
-        d.show();
+    modal.answers.push_back(ShownAnswer([act] {
         Settle();
         act();
-        if (d.isVisible()) d.reject();
-        return d.result();
-    });
+    }));
 }
 
 } // namespace

@@ -29,6 +29,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "support/ShownAnswer.h"
+
 using namespace zv;
 
 namespace {
@@ -69,18 +71,8 @@ struct Program {
         main->model.scene.current = 0;
     }
     PieceHardware& Hw() { return main->model.attrs.hardware[0]; }
-    // Answers the next modal window: shows it as the program does, so that
-    // its FormShow runs, runs `act` in it, and gives what the window was
-    // closed with (cancelled when `act` left it open).
-    void WhenShown(std::function<void()> act) {
-        modal.answers.push_back([act](QDialog& d) {
-            d.setResult(QDialog::Rejected);
-            d.show();
-            act();
-            if (d.isVisible()) d.reject();
-            return d.result();
-        });
-    }
+    // Answers the next modal window with `act` run in it.
+    void WhenShown(std::function<void()> act) { modal.answers.push_back(ShownAnswer(std::move(act))); }
 
     ScopedModalScript modal;
     QTemporaryDir dir;

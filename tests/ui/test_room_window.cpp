@@ -13,6 +13,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "support/ShownAnswer.h"
+
 #include "support/Program.h"
 
 using namespace zv;
@@ -25,17 +27,8 @@ struct Program : TestProgram {
         main->EnableDesignControls();
         room = Forms().IntrodCamera;
     }
-    // Answers the room dialog: shown as the program shows it, `act` run in
-    // it, then closed with the button `act` clicked (cancelled without one).
-    void WhenShown(std::function<void()> act) {
-        modal.answers.push_back([act](QDialog& d) {
-            d.setResult(QDialog::Rejected);
-            d.show();
-            act();
-            if (d.isVisible()) d.reject();
-            return d.result();
-        });
-    }
+    // Answers the room dialog with `act` run in it.
+    void WhenShown(std::function<void()> act) { modal.answers.push_back(ShownAnswer(std::move(act))); }
     int Count(const std::string& name) const {
         int n = 0;
         for (const auto& s : main->model.pieceNames) n += s == name ? 1 : 0;
