@@ -15,11 +15,11 @@ constexpr int kFrameWidth = 16, kFrameHeight = 48;
 } // namespace
 
 QSize FitPictureSize(QSize picture, QSize available) {
-    if (picture.width() <= 0 || picture.height() <= 0) return QSize(std::max(1, picture.width()), std::max(1, picture.height()));
-    const double k = std::min({1.0, double(std::max(1, available.width())) / picture.width(),
-                               double(std::max(1, available.height())) / picture.height()});
-    if (k >= 1.0) return picture;
-    return QSize(std::max(1, int(std::floor(picture.width() * k))), std::max(1, int(std::floor(picture.height() * k))));
+    const int w = std::max(1, picture.width()), h = std::max(1, picture.height());
+    const double k = std::min({1.0, double(std::max(1, available.width())) / w,
+                               double(std::max(1, available.height())) / h});
+    if (k >= 1.0) return {w, h};
+    return {std::max(1, int(std::floor(w * k))), std::max(1, int(std::floor(h * k)))};
 }
 
 TVizualizarePoza::TVizualizarePoza(QWidget* parent) : FormBase<QDialog>(parent) {
