@@ -1,18 +1,10 @@
 #include "Deviz.h"
 
+#include "BoardPiece.h"
+#include "model/Room.h"
 #include "platform/Numbers.h"
 
-#include <cmath>
-#include <utility>
-#include <cstdio>
-
 namespace zv {
-
-bool IsBoardPiece(double a, double b, double c) {
-    if (!(a >= 3.5 && b >= 3.5 && c >= 3.5)) return false;
-    const int thin = (a <= 50.0) + (b <= 50.0) + (c <= 50.0);
-    return thin == 1;
-}
 
 double EdgeBandMetres(int code, double length, double width) {
     double l = 0, w = 0; // how many lengths and widths carry banding
@@ -35,14 +27,10 @@ MaterialList ListMaterials(const Furniture& f, const std::vector<PalPflItem>& bo
     MaterialList out;
     const Scene3D& s = f.scene;
     for (int p = 0; p < s.pieceCount && p < kMaxPieces; ++p) {
+        if (!IsBoardPiece(f, p)) continue;
         const auto box = s.PieceBox(p);
         double a = box.x1 - box.x0, b = box.y1 - box.y0, c = box.z1 - box.z0;
-        // Length, width, thickness (a plain sort: ties must not matter here).
-        if (a < b) std::swap(a, b);
-        if (b < c) std::swap(b, c);
-        if (a < b) std::swap(a, b);
-        // Sheet material: thin one way, wide the other two (a 3 mm back counts, a rail does not).
-        if (!(c > 0 && c <= 50.0 && b > 50.0)) continue;
+        SortDimensions(a, b, c); // length, width, thickness
         const std::string& code = f.attrs.materialCode[p];
         MaterialUse* use = nullptr;
         for (auto& m : out.boards)
@@ -67,6 +55,7 @@ MaterialList ListMaterials(const Furniture& f, const std::vector<PalPflItem>& bo
         use->edgeMetres += EdgeBandMetres(f.attrs.edgeBand[p], a, b);
     }
     for (int p = 0; p < s.pieceCount && p < kMaxPieces; ++p) {
+        if (IsRoomPiece(f, p)) continue;
         for (const HardwareEntry& e : f.attrs.hardware[p].Items()) {
             HardwareUse* use = nullptr;
             for (auto& h : out.hardware)
@@ -89,22 +78,14 @@ MaterialList ListMaterials(const Furniture& f, const std::vector<PalPflItem>& bo
 }
 
 namespace {
-std::string Money(double v) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.2f", std::isfinite(v) ? v : 0.0);
-    std::string s = buf;
-    for (char& c : s)
-        if (c == ',' || c == '.') c = SystemDecimalSeparator();
-    return s;
-}
+// Fixed decimals with the system's separator, as every number shown.
 std::string Qty(double v, int decimals) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, std::isfinite(v) ? v : 0.0);
-    std::string s = buf;
+    std::string s = FormatFixedDot(v, decimals);
     for (char& c : s)
-        if (c == ',' || c == '.') c = SystemDecimalSeparator();
+        if (c == '.') c = SystemDecimalSeparator();
     return s;
 }
+std::string Money(double v) { return Qty(v, 2); }
 std::string CodeText(const std::string& code) { return code.empty() ? "(fara cod)" : code; }
 } // namespace
 

@@ -1,6 +1,7 @@
 #pragma once
 // What a furniture is made of and what it costs: the board area and edge
 // banding per material, the hardware, and the estimate built on catalogue prices.
+#include "BoardPiece.h"
 #include "catalog/Catalogue.h"
 #include "model/Mobila.h"
 
@@ -8,10 +9,6 @@
 #include <vector>
 
 namespace zv {
-
-// A board (not a rail, handle or leg): every size at least 3.5 mm and exactly
-// one of them at most 50 mm.
-bool IsBoardPiece(double a, double b, double c);
 
 // Metres of edge banding for a board of length l and width w (mm) by edge code 0..8.
 double EdgeBandMetres(int code, double length, double width);
@@ -36,8 +33,7 @@ struct HardwareUse {
     bool listed = false;
 };
 
-// Sheet pieces (thin one way, wider than 50 mm the other two) by material, and
-// the hardware of all pieces.
+// The board pieces (IsBoardPiece) by material, and the hardware of all pieces.
 struct MaterialList {
     std::vector<MaterialUse> boards;  // in order of first use
     std::vector<HardwareUse> hardware; // in order of first use

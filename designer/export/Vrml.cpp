@@ -1,20 +1,20 @@
 #include "Vrml.h"
 
 #include "platform/IoError.h"
+#include "platform/Numbers.h"
 
 #include <QSaveFile>
-#include <cstdio>
+#include <cmath>
 #include <sstream>
 
 namespace zv {
 
 namespace {
+// Up to 15 significant digits; VRML wants "." whatever the locale.
 std::string Num(double v) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.6g", v);
-    std::string s = buf;
+    std::string s = FormatGeneral(std::isfinite(v) ? v : 0.0);
     for (char& c : s)
-        if (c == ',') c = '.'; // VRML wants "." whatever the locale
+        if (c == ',') c = '.';
     return s;
 }
 
@@ -34,6 +34,8 @@ std::string FurnitureToVrml(const Furniture& f) {
     o << "#VRML V1.0 ascii\n\n";
     o << "Separator {\n";
     o << "  Info { string " << Quoted(f.name) << " }\n";
+    // Seen from outside, every face's points run counter-clockwise.
+    o << "  ShapeHints { vertexOrdering COUNTERCLOCKWISE }\n";
     for (int p = 0; p < s.pieceCount && p < Scene3D::kMaxPieces; ++p) {
         const std::uint32_t c = s.color[p] & 0xFFFFFF;
         const std::string name = p < static_cast<int>(f.pieceNames.size()) ? f.pieceNames[p] : std::string();
@@ -47,7 +49,8 @@ std::string FurnitureToVrml(const Furniture& f) {
         for (int k = 0; k < count; ++k) {
             const int i = first + k;
             if (i < 0 || i >= Scene3D::kPointSlots) break;
-            o << "      " << Num(s.X[i]) << ' ' << Num(s.Y[i]) << ' ' << Num(s.Z[i]) << (k + 1 < count ? ",\n" : "\n");
+            // Our depth grows towards the back; VRML's z grows towards the viewer.
+            o << "      " << Num(s.X[i]) << ' ' << Num(s.Y[i]) << ' ' << Num(-s.Z[i]) << (k + 1 < count ? ",\n" : "\n");
         }
         o << "    ] }\n";
         o << "    IndexedFaceSet { coordIndex [\n";

@@ -1,6 +1,8 @@
 #pragma once
 // The furniture as a VRML 1.0 world: one separator per piece with its colour,
-// its points and its faces, coordinates in millimetres.
+// its points and its faces, coordinates in millimetres. The world is
+// right-handed, the furniture's front towards +z: x to the right, y up, as
+// the furniture is seen from the front.
 #include "model/Mobila.h"
 
 #include <string>

@@ -146,6 +146,15 @@ double Finite(double v) { return std::isfinite(v) ? v : 0.0; }
 
 template <class T> T Clamp(T v, T lo, T hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
+// Values that the windows already show by a rule of their own are read and
+// written by that rule, so an old file opens instead of being refused:
+// an edge-band code outside 0..8 bands nothing, as "deloc" (the piece list
+// gives it no length); a model face outside 0..2 is face 0, as the
+// current-piece window draws it; a current piece of -1 (none chosen) is the
+// first piece, as after deleting a piece.
+std::int32_t ShownEdgeBand(std::int32_t code) { return code >= 0 && code <= 8 ? code : 0; }
+std::uint8_t ShownModelFace(std::uint8_t face) { return face <= 2 ? face : 0; }
+
 // Points and pieces of the file go to the model's slots from (m0, n0).
 void PutPieces(const MobilaFile& f, Furniture& model, int m0, int n0) {
     Scene3D& s = model.scene;
@@ -299,6 +308,7 @@ MobilaFile DecodeMobilaFile(std::string_view bytes) {
         f.projParams.y[i] = r.Real();
     }
     f.current = r.Int();
+    if (f.current == -1) f.current = 0;
     if (f.current < 0 || f.current >= std::max(n, 1)) throw InvalidMobilaFile();
     f.modelCx = r.Real();
     f.modelCy = r.Real();
@@ -311,7 +321,7 @@ MobilaFile DecodeMobilaFile(std::string_view bytes) {
     }
     f.pieces.resize(static_cast<std::size_t>(n));
     for (MobilaPiece& p : f.pieces) {
-        p.edgeBand = r.Code(8);
+        p.edgeBand = ShownEdgeBand(r.Int());
         p.color = static_cast<std::uint32_t>(r.Int());
         const int fc = r.Count(kFileMaxFaces);
         p.cx = r.Real();
@@ -328,7 +338,7 @@ MobilaFile DecodeMobilaFile(std::string_view bytes) {
     }
     for (MobilaPiece& p : f.pieces) {
         p.modelFile = r.Str(kMaxFileName);
-        p.modelFace = r.ByteCode(2);
+        p.modelFace = ShownModelFace(r.Byte());
         p.modelRotation = r.ByteCode(3);
         p.modelMirror = r.ByteCode(1);
         p.textureFile = r.Str(kMaxFileName);
@@ -427,7 +437,7 @@ MobilaFile CaptureMobilaFile(const Furniture& model, int displayMode) {
     for (int i = 0; i < n; ++i) {
         const auto k = static_cast<std::size_t>(i);
         MobilaPiece& p = f.pieces[k];
-        p.edgeBand = Clamp(a.edgeBand[k], 0, 8);
+        p.edgeBand = ShownEdgeBand(a.edgeBand[k]);
         p.color = s.color[k];
         p.cx = Finite(s.pieceCx[k]);
         p.cy = Finite(s.pieceCy[k]);
@@ -441,7 +451,7 @@ MobilaFile CaptureMobilaFile(const Furniture& model, int displayMode) {
             p.faces[qk] = {first, Clamp(s.facePoints[k][qk], 0, m - first)};
         }
         p.modelFile = a.modelFile[k];
-        p.modelFace = std::min<std::uint8_t>(a.modelFace[k], 2);
+        p.modelFace = ShownModelFace(a.modelFace[k]);
         p.modelRotation = std::min<std::uint8_t>(a.modelRotation[k], 3);
         p.modelMirror = std::min<std::uint8_t>(a.modelMirror[k], 1);
         p.textureFile = a.textureFile[k];

@@ -1,19 +1,86 @@
 #include "Room.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace zv {
 
 const char* const kRoomPieceNames[kRoomPieces] = {"Pardoseala", "Perete stanga", "Perete dreapta", "Perete spate"};
 
+bool IsRoomPiece(const Furniture& f, int piece) {
+    if (piece < 0 || static_cast<std::size_t>(piece) >= f.pieceNames.size()) return false;
+    const std::string& name = f.pieceNames[static_cast<std::size_t>(piece)];
+    for (const char* n : kRoomPieceNames)
+        if (name == n) return true;
+    return false;
+}
+
+bool FurnitureExtentX(const Furniture& f, double& minX, double& maxX) {
+    const Scene3D& s = f.scene;
+    bool any = false;
+    double lo = std::numeric_limits<double>::infinity(), hi = -lo;
+    for (int p = 0; p < s.pieceCount && p < kMaxPieces; ++p) {
+        if (IsRoomPiece(f, p)) continue;
+        const int first = s.PieceFirstPoint(p), count = s.PiecePointCount(p);
+        for (int i = first; i < first + count; ++i) {
+            if (i < 0 || i >= Scene3D::kPointSlots) break;
+            lo = std::min(lo, s.X[static_cast<std::size_t>(i)]);
+            hi = std::max(hi, s.X[static_cast<std::size_t>(i)]);
+            any = true;
+        }
+    }
+    if (any) {
+        minX = lo;
+        maxX = hi;
+    }
+    return any;
+}
+
 double RoomPresetLeft(int preset, double minX, double maxX, double roomWidth, double wall, double current) {
+    // The space between the walls less the furniture's width.
+    const double free = minX + roomWidth - maxX - 2 * wall;
     switch (preset) {
-    case 1: return (minX + roomWidth - maxX) / 2;
+    case 1: return free / 2;
     case 2: return 40;
-    case 3: return minX + roomWidth - maxX - 2 * wall - 40;
+    case 3: return free - 40;
     default: return current;
     }
 }
+
+namespace {
+int RoomPieceCount(const Furniture& f) {
+    int n = 0;
+    for (int p = 0; p < f.scene.pieceCount && p < kMaxPieces; ++p) n += IsRoomPiece(f, p) ? 1 : 0;
+    return n;
+}
+
+int RoomPointCount(const Furniture& f) {
+    int n = 0;
+    for (int p = 0; p < f.scene.pieceCount && p < kMaxPieces; ++p)
+        if (IsRoomPiece(f, p)) n += f.scene.PiecePointCount(p);
+    return n;
+}
+
+// The furniture's own extents that the room is placed from; 0 without pieces.
+struct Anchor {
+    double minX = 0, minY = 0, maxZ = 0;
+};
+Anchor FurnitureAnchor(const Furniture& f) {
+    const Scene3D& s = f.scene;
+    if (s.pieceCount == 0 || s.pointCount == 0) return {};
+    return {s.MinX(), s.MinY(), s.MaxZ()};
+}
+
+// Deletes a piece from the scene, its per-piece slots and its name together.
+void DeleteRoomPiece(Furniture& f, int piece) {
+    const int count = f.scene.pieceCount;
+    f.scene.DeleteObject(piece);
+    f.attrs.RemoveSlot(piece, count);
+    if (static_cast<std::size_t>(piece) < f.pieceNames.size())
+        f.pieceNames.erase(f.pieceNames.begin() + piece);
+}
+} // namespace
 
 bool RoomFits(const Furniture& f, const RoomParams& p) {
     const Scene3D& s = f.scene;
@@ -21,18 +88,38 @@ bool RoomFits(const Furniture& f, const RoomParams& p) {
     for (double v : vals)
         if (!std::isfinite(v)) return false;
     if (p.wall <= 0 || p.width - 2 * p.wall <= 0 || p.depth - p.wall <= 0 || p.height <= 0) return false;
-    return s.pieceCount + kRoomPieces <= Scene3D::kMaxPieces && s.pointCount + 24 * kRoomPieces <= Scene3D::kMaxPoints;
+    const int pieces = s.pieceCount - RoomPieceCount(f);
+    const int points = s.pointCount - RoomPointCount(f);
+    return pieces + kRoomPieces <= Scene3D::kMaxPieces && points + 24 * kRoomPieces <= Scene3D::kMaxPoints;
 }
 
-bool AddRoom(Furniture& f, const RoomParams& p) {
-    if (!RoomFits(f, p)) return false;
+int RemoveRoom(Furniture& f) {
     Scene3D& s = f.scene;
+    int current = s.current;
+    int removed = 0;
+    for (int p = std::min(s.pieceCount, kMaxPieces) - 1; p >= 0; --p) {
+        if (!IsRoomPiece(f, p)) continue;
+        if (current == p)
+            current = -1;
+        else if (current > p)
+            --current;
+        DeleteRoomPiece(f, p);
+        ++removed;
+    }
+    if (removed) s.current = s.ValidPiece(current) ? current : 0;
+    return removed;
+}
+
+EditResult AddRoom(Furniture& f, const RoomParams& p) {
+    if (!RoomFits(f, p)) return {};
+    RemoveRoom(f);
+    Scene3D& s = f.scene;
+    const int first = s.pieceCount;
     const double innerW = p.width - 2 * p.wall, innerD = p.depth - p.wall;
-    const bool empty = s.pieceCount == 0;
-    const double minX = empty ? 0 : s.MinX(), minY = empty ? 0 : s.MinY(), maxZ = empty ? 0 : s.MaxZ();
-    const double xl = minX - p.left;   // inner face of the left wall
-    const double yf = minY - p.bottom; // top of the floor
-    const double zb = maxZ + p.back;   // inner face of the back wall
+    const Anchor a = FurnitureAnchor(f);
+    const double xl = a.minX - p.left;   // inner face of the left wall
+    const double yf = a.minY - p.bottom; // top of the floor
+    const double zb = a.maxZ + p.back;   // inner face of the back wall
     const double t = p.wall;
     struct Box { double x, y, z, sx, sy, sz; const RoomSurface* surface; };
     const Box boxes[kRoomPieces] = {
@@ -48,18 +135,22 @@ bool AddRoom(Furniture& f, const RoomParams& p) {
         s.color[i] = b.surface->color & 0xFFFFFF;
         f.pieceNames.resize(static_cast<std::size_t>(i));
         f.pieceNames.push_back(kRoomPieceNames[k]);
-        auto& a = f.attrs;
-        a.edgeBand[i] = 0;
-        a.materialCode[i].clear();
-        a.hardware[i].Clear();
-        a.modelFile[i].clear();
-        a.modelFace[i] = a.modelRotation[i] = a.modelMirror[i] = 0;
-        a.textureFile[i] = b.surface->texture;
-        a.textureRotated[i] = b.surface->textureRotated ? 1 : 0;
-        a.textureRepeated[i] = b.surface->textureRepeated ? 1 : 0;
-        a.textureIndex[i] = -1;
+        auto& at = f.attrs;
+        at.edgeBand[i] = 0;
+        at.materialCode[i].clear();
+        at.hardware[i].Clear();
+        at.modelFile[i].clear();
+        at.modelFace[i] = at.modelRotation[i] = at.modelMirror[i] = 0;
+        at.textureFile[i] = b.surface->texture;
+        at.textureRotated[i] = b.surface->textureRotated ? 1 : 0;
+        at.textureRepeated[i] = b.surface->textureRepeated ? 1 : 0;
+        at.textureIndex[i] = -1;
     }
-    return true;
+    EditResult r;
+    r.firstNewPiece = first;
+    r.newPieces = kRoomPieces;
+    r.extentsChanged = true;
+    return r;
 }
 
 } // namespace zv

@@ -1,6 +1,7 @@
 #pragma once
 // A room around the furniture: a floor and three walls added as pieces, so
 // the furniture can be seen where it will stand.
+#include "EditResult.h"
 #include "Mobila.h"
 
 #include <string>
@@ -21,19 +22,34 @@ struct RoomParams {
     RoomSurface walls, floor;
 };
 
+// The room's pieces are told from the furniture's by their names, which only
+// the room gives; the furniture file stays as it is.
 inline constexpr int kRoomPieces = 4;
 extern const char* const kRoomPieceNames[kRoomPieces];
+bool IsRoomPiece(const Furniture& f, int piece);
 
-// "Stanga:" for a preset of the room dialog: 1 centred at the back, 2 at the
-// left, 3 at the right; the furniture's X extent from the scene.
+// The furniture's own extent along X, without the room's pieces; false when
+// it has no piece of its own.
+bool FurnitureExtentX(const Furniture& f, double& minX, double& maxX);
+
+// "Stanga:" for a preset of the room dialog: 1 centred between the walls,
+// 2 at the left, 3 at the right; 0 keeps `current`. The furniture's X extent
+// is its own, not the room's.
 double RoomPresetLeft(int preset, double minX, double maxX, double roomWidth, double wall, double current);
 
-// Whether the sizes make a room and the tables have place for its pieces.
+// Whether the sizes make a room and the tables have place for its pieces
+// once the room made before is taken away.
 bool RoomFits(const Furniture& f, const RoomParams& p);
 
-// Adds the floor and the left, right and back walls behind the furniture's
-// pieces. False, changing nothing, when the sizes make no room or the piece
-// tables have no place for four more pieces.
-bool AddRoom(Furniture& f, const RoomParams& p);
+// Takes away the pieces of the room made before; the current piece stays the
+// same piece when it is the furniture's, else becomes the first. The number
+// of pieces taken away.
+int RemoveRoom(Furniture& f);
+
+// Replaces the room made before by a floor and the left, right and back walls
+// around the furniture's own pieces. Nothing changes (no new pieces) when the
+// sizes make no room or the tables have no place for it. The new pieces are
+// the last four.
+EditResult AddRoom(Furniture& f, const RoomParams& p);
 
 } // namespace zv

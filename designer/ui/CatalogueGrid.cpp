@@ -7,6 +7,7 @@
 #include "TVizualizarePoza.h"
 #include "catalog/Catalogue.h"
 #include "catalog/Thumbnails.h"
+#include "platform/Numbers.h"
 
 #include <QApplication>
 #include <QDir>
@@ -211,6 +212,15 @@ void ViewSelectedPicture(CatalogueGrid* grid) {
     const int r = grid->SelectedRow();
     if (grid->EntryCount() == 0 || r == 0) return;
     ViewCataloguePicture(grid->Cell(r, 4));
+}
+
+std::optional<double> ReadEntryReal(QLineEdit* e, const char* error) {
+    auto v = ParseRealDot(RemoveBlanks(e->text().toStdString()));
+    if (!v) {
+        ShowError(error);
+        e->setFocus();
+    }
+    return v;
 }
 
 bool CanEditCatalogue(bool loadedWhole, const char* message) {

@@ -281,24 +281,37 @@ template <class W> auto EditableSelectedEntry(W* w, const char* cannotEdit) -> d
     return &w->items[static_cast<std::size_t>(r - 1)];
 }
 
-// "&Adaugare" once the entry dialog `d` was prepared: runs it, then takes a
-// code that is valid and not yet listed and the dialog's other fields
-// (`readEntry(d, item)`, false after its own message); `save(code)` stores.
+// A number typed into an entry dialog, blanks dropped as the readers drop
+// them; not a number: `error` is shown and the field gets the focus, with
+// its text as typed.
+std::optional<double> ReadEntryReal(QLineEdit* e, const char* error);
+
+// "&Adaugare" once the entry dialog `d` was prepared: OK closes it only with
+// a valid code not yet listed and valid other fields (`readEntry(d, item)`,
+// false after its own message); otherwise the message is shown and the dialog
+// stays open with what was typed. `save(code)` stores the new entry.
 template <class W, class D, class Read, class Save>
 void AddCatalogueEntry(W* w, D* d, const char* badCode, const char* exists, Read readEntry, Save save) {
-    if (RunModal(*d) != QDialog::Accepted) return;
     typename decltype(w->items)::value_type it;
-    it.code = CutCode(d->Edit1->text().toStdString());
-    if (it.code.empty()) {
-        ShowError(badCode);
-        return;
-    }
-    if (FindCode(w->items, it.code) >= 0) {
-        ShowWarning(exists);
-        w->SelectCode(it.code);
-        return;
-    }
-    if (!readEntry(d, it)) return;
+    auto check = [&] {
+        typename decltype(w->items)::value_type typed;
+        typed.code = CutCode(d->Edit1->text().toStdString());
+        if (typed.code.empty()) {
+            ShowError(badCode);
+        } else if (FindCode(w->items, typed.code) >= 0) {
+            ShowWarning(exists);
+        } else {
+            if (!readEntry(d, typed)) return false;
+            it = typed;
+            return true;
+        }
+        d->Edit1->setFocus();
+        return false;
+    };
+    d->validate = check;
+    const int answer = RunModal(*d);
+    d->validate = nullptr;
+    if (answer != QDialog::Accepted || !check()) return;
     w->items.push_back(it);
     save(it.code);
 }
@@ -312,15 +325,22 @@ template <class D, class Item> void ShowEntryInDialog(D* d, const Item& cur) {
     d->Edit4->setText(QString::fromStdString(cur.picture));
 }
 
-// "&Modificare" once `d` shows entry `cur`: runs it and, when accepted with
-// valid fields, changes the entry and stores.
+// "&Modificare" once `d` shows entry `cur`: OK closes it only with valid
+// fields (as for AddCatalogueEntry); then the entry is changed and stored.
 template <class D, class Item, class Read, class Save>
 void ChangeCatalogueEntry(D* d, Item& cur, Read readEntry, Save save) {
-    const int answer = RunModal(*d);
-    d->Edit1->setEnabled(true);
-    if (answer != QDialog::Accepted) return;
     Item changed = cur;
-    if (!readEntry(d, changed)) return;
+    auto check = [&] {
+        Item typed = cur;
+        if (!readEntry(d, typed)) return false;
+        changed = typed;
+        return true;
+    };
+    d->validate = check;
+    const int answer = RunModal(*d);
+    d->validate = nullptr;
+    d->Edit1->setEnabled(true);
+    if (answer != QDialog::Accepted || !check()) return;
     cur = changed;
     const std::string code = cur.code; // the reload replaces the entries
     save(code);

@@ -48,7 +48,40 @@ QLineEdit* Field(QWidget* parent, const char* name, const char* label, int y, in
 }
 } // namespace
 
-TAdaugaPalPfl::TAdaugaPalPfl(QWidget* parent) : FormBase<QDialog>(parent) {
+void CatalogueEntryDialog::MakeButtons(int pictureY, int buttonsY) {
+    Button1 = new QPushButton("....", this);
+    Button1->setObjectName("Button1");
+    Button1->setToolTip("Cautare fisier cu poza");
+    Button1->setGeometry(392, pictureY, 34, 22);
+    BitBtn1 = new QPushButton("OK", this);
+    BitBtn1->setObjectName("BitBtn1");
+    BitBtn1->setDefault(true);
+    BitBtn1->setGeometry(126, buttonsY, 90, 27);
+    BitBtn2 = new QPushButton("Abandonare", this);
+    BitBtn2->setObjectName("BitBtn2");
+    BitBtn2->setGeometry(230, buttonsY, 90, 27);
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { OkClick(); });
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CatalogueEntryDialog::FormShow() {
+    if (Edit1->isEnabled())
+        Edit1->setFocus();
+    else
+        Edit2->setFocus();
+}
+
+void CatalogueEntryDialog::Button1Click() {
+    const std::string f = PickCataloguePicture(Edit4->text().toStdString());
+    if (!f.empty()) Edit4->setText(QString::fromStdString(f));
+}
+
+void CatalogueEntryDialog::OkClick() {
+    if (!validate || validate()) accept();
+}
+
+TAdaugaPalPfl::TAdaugaPalPfl(QWidget* parent) : CatalogueEntryDialog(parent) {
     setObjectName("AdaugaPalPfl");
     setWindowTitle("Adauga pal/pfl");
     setFixedSize(440, 300);
@@ -57,10 +90,6 @@ TAdaugaPalPfl::TAdaugaPalPfl(QWidget* parent) : FormBase<QDialog>(parent) {
     Edit2 = Field(this, "Edit2", "Descriere:", 40, 300);
     Edit3 = Field(this, "Edit3", "Pret/mp:", 68, 100);
     Edit4 = Field(this, "Edit4", "Poza:", 96, 260);
-    Button1 = new QPushButton("....", this);
-    Button1->setObjectName("Button1");
-    Button1->setToolTip("Cautare fisier cu poza");
-    Button1->setGeometry(392, 96, 34, 22);
     Edit5 = Field(this, "Edit5", "Grosime pal/pfl:", 124, 100);
     Edit6 = Field(this, "Edit6", "Pret cant/ml:", 152, 100);
     auto* lc = new QLabel("Culoare:", this);
@@ -72,19 +101,13 @@ TAdaugaPalPfl::TAdaugaPalPfl(QWidget* parent) : FormBase<QDialog>(parent) {
     Button2 = new QPushButton("&Selectare culoare din poza", this);
     Button2->setObjectName("Button2");
     Button2->setGeometry(180, 190, 200, 25);
-    BitBtn1 = new QPushButton("OK", this);
-    BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setDefault(true);
-    BitBtn1->setGeometry(126, 256, 90, 27);
-    BitBtn2 = new QPushButton("Abandonare", this);
-    BitBtn2->setObjectName("BitBtn2");
-    BitBtn2->setGeometry(230, 256, 90, 27);
+    MakeButtons(96, 256);
+    // The tab order follows the fields from the top.
+    setTabOrder(Edit4, Button1);
+    setTabOrder(Button1, Edit5);
 
     Panel1->onClick = [this] { Panel1Click(); };
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TAdaugaPalPfl::SetColor(Color c) {
@@ -94,20 +117,8 @@ void TAdaugaPalPfl::SetColor(Color c) {
 
 Color TAdaugaPalPfl::PanelColor() const { return Panel1->color; }
 
-void TAdaugaPalPfl::FormShow() {
-    if (Edit1->isEnabled())
-        Edit1->setFocus();
-    else
-        Edit2->setFocus();
-}
-
 void TAdaugaPalPfl::Panel1Click() {
     if (auto c = Dialogs().Color(PanelColor())) SetColor(*c);
-}
-
-void TAdaugaPalPfl::Button1Click() {
-    const std::string f = PickCataloguePicture(Edit4->text().toStdString());
-    if (!f.empty()) Edit4->setText(QString::fromStdString(f));
 }
 
 void TAdaugaPalPfl::Button2Click() {

@@ -42,11 +42,8 @@ namespace {
 constexpr const char* kCannotEdit = "Fisierul cu feronerie nu a fost citit complet; nu il pot modifica.";
 
 bool ReadEntryDialog(TAdaugaFeronerie* d, FeronerieItem& it) {
-    auto price = ParseRealDot(RemoveBlanks(d->Edit3->text().toStdString()));
-    if (!price) {
-        ShowError("Pret feronerie invalid.");
-        return false;
-    }
+    auto price = ReadEntryReal(d->Edit3, "Pret feronerie invalid.");
+    if (!price) return false;
     it.description = d->Edit2->text().toStdString();
     it.price = *price;
     it.picture = d->Edit4->text().toStdString();

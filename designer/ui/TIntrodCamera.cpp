@@ -175,9 +175,14 @@ void TIntrodCamera::ComboBox1Change() {
     if (!m) return;
     const int preset = ComboBox1->currentIndex();
     if (preset < 1 || preset > 3) return;
-    const Scene3D& s = m->model.scene;
-    Edit5->setText(QString::fromStdString(FormatGeneral(RoomPresetLeft(preset, s.MinX(), s.MaxX(), *width, *wall, 0))));
+    // The furniture's own width: a room made before does not count.
+    double minX = 0, maxX = 0;
+    FurnitureExtentX(m->model, minX, maxX);
+    Edit5->setText(QString::fromStdString(FormatGeneral(RoomPresetLeft(preset, minX, maxX, *width, *wall, 0))));
 }
+
+// The preset shown is the preset applied: the dialog opens on "centrat-spate".
+void TIntrodCamera::FormShow() { ComboBox1Change(); }
 
 void TIntrodCamera::Edit1Change() { ComboBox1->setCurrentIndex(0); }
 void TIntrodCamera::Edit5Enter() { ComboBox1->setCurrentIndex(0); }

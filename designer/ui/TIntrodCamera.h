@@ -33,6 +33,7 @@ public:
     std::string wallTexture, floorTexture;
     std::uint32_t wallColor = 0xC0C0C0, floorColor = 0xC0C0C0;
 
+    void FormShow() override;
     void BitBtn4Click(); // walls' texture
     void BitBtn3Click(); // walls' colour
     void BitBtn1Click(); // floor's texture
@@ -51,7 +52,6 @@ protected:
 private:
     void ChooseTexture(bool walls);
     void ChooseColor(bool walls);
-    void ShowSwatch(bool walls);
 };
 
 } // namespace zv

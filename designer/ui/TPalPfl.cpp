@@ -42,20 +42,13 @@ void TPalPfl::LoadCatalogue() {
 namespace {
 constexpr const char* kCannotEdit = "Fisierul cu pal/pfl nu a fost citit complet; nu il pot modifica.";
 
-// A number typed into the entry dialog; blanks are dropped as the readers do.
-std::optional<double> EntryReal(QLineEdit* e, const char* error) {
-    auto v = ParseRealDot(RemoveBlanks(e->text().toStdString()));
-    if (!v) ShowError(error);
-    return v;
-}
-
 // Reads the dialog's numbers in field order, stopping at the first bad one.
 bool ReadEntryDialog(TAdaugaPalPfl* d, PalPflItem& it) {
-    auto price = EntryReal(d->Edit3, "Pret/mp invalid.");
+    auto price = ReadEntryReal(d->Edit3, "Pret/mp invalid.");
     if (!price) return false;
-    auto thick = EntryReal(d->Edit5, "Grosime pal/pfl invalida.");
+    auto thick = ReadEntryReal(d->Edit5, "Grosime pal/pfl invalida.");
     if (!thick) return false;
-    auto edge = EntryReal(d->Edit6, "Pret cant/ml invalid.");
+    auto edge = ReadEntryReal(d->Edit6, "Pret cant/ml invalid.");
     if (!edge) return false;
     it.description = d->Edit2->text().toStdString();
     it.price = *price;

@@ -7,20 +7,36 @@
 
 using namespace zv;
 
-TEST(Room, PresetsForTheLeftField) {
-    // A furniture from 0 to 800 in a room 4000 wide with walls of 55.
-    EXPECT_DOUBLE_EQ(RoomPresetLeft(1, 0, 800, 4000, 55, 7), 1600);
-    EXPECT_DOUBLE_EQ(RoomPresetLeft(2, 0, 800, 4000, 55, 7), 40);
-    EXPECT_DOUBLE_EQ(RoomPresetLeft(3, 0, 800, 4000, 55, 7), 3050);
-    EXPECT_DOUBLE_EQ(RoomPresetLeft(0, 0, 800, 4000, 55, 7), 7);
-}
-
-TEST(Room, FloorAndThreeWallsAroundTheFurniture) {
+namespace {
+// A cupboard 800 wide, 2000 high, 600 deep, standing 100 above the origin.
+std::unique_ptr<Furniture> Cupboard() {
     auto f = std::make_unique<Furniture>();
     f->scene.Init();
     f->SetSlotDefaults();
-    f->scene.AddBox(0, 100, 0, 800, 2000, 600);
-    f->pieceNames = {"Dulap"};
+    f->scene.AddBox(0, 100, 0, 18, 2000, 600);
+    f->scene.AddBox(782, 100, 0, 18, 2000, 600);
+    f->pieceNames = {"Lateral stanga", "Lateral dreapta"};
+    return f;
+}
+
+int CountNamed(const Furniture& f, const std::string& name) {
+    int n = 0;
+    for (const auto& s : f.pieceNames) n += s == name ? 1 : 0;
+    return n;
+}
+} // namespace
+
+TEST(Room, PresetsForTheLeftField) {
+    // A furniture from 0 to 800 in a room 4000 wide with walls of 55: 3890
+    // between the walls, so centred leaves 1545 on either side.
+    const struct { int preset; double left; } cases[] = {{1, 1545}, {2, 40}, {3, 3050}, {0, 7}};
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(RoomPresetLeft(c.preset, 0, 800, 4000, 55, 7), c.left) << c.preset;
+    // Away from the origin the furniture's own width counts.
+    EXPECT_DOUBLE_EQ(RoomPresetLeft(1, 1000, 1800, 4000, 55, 7), 1545);
+}
+
+TEST(Room, FloorAndThreeWallsAroundTheFurniture) {
+    auto f = Cupboard();
     RoomParams p;
     p.left = 40;
     p.bottom = 100;
@@ -28,12 +44,14 @@ TEST(Room, FloorAndThreeWallsAroundTheFurniture) {
     p.walls.color = 0x00FF00;
     p.floor.texture = "texturi/pal18_fag.bmp";
     p.floor.textureRepeated = true;
-    ASSERT_TRUE(AddRoom(*f, p));
-    ASSERT_EQ(f->scene.pieceCount, 5);
-    EXPECT_EQ(f->pieceNames, (std::vector<std::string>{"Dulap", "Pardoseala", "Perete stanga", "Perete dreapta",
-                                                       "Perete spate"}));
-    const auto floor = f->scene.PieceBox(1), left = f->scene.PieceBox(2), right = f->scene.PieceBox(3),
-               back = f->scene.PieceBox(4);
+    const EditResult r = AddRoom(*f, p);
+    EXPECT_EQ(r.firstNewPiece, 2);
+    EXPECT_EQ(r.newPieces, 4);
+    ASSERT_EQ(f->scene.pieceCount, 6);
+    EXPECT_EQ(f->pieceNames, (std::vector<std::string>{"Lateral stanga", "Lateral dreapta", "Pardoseala",
+                                                       "Perete stanga", "Perete dreapta", "Perete spate"}));
+    const auto floor = f->scene.PieceBox(2), left = f->scene.PieceBox(3), right = f->scene.PieceBox(4),
+               back = f->scene.PieceBox(5);
     EXPECT_DOUBLE_EQ(floor.y1, 0);        // the furniture stands 100 above the floor
     EXPECT_DOUBLE_EQ(left.x1, -40);       // 40 from the left wall's inner face
     EXPECT_DOUBLE_EQ(back.z0, 655);       // 55 behind the furniture
@@ -41,10 +59,56 @@ TEST(Room, FloorAndThreeWallsAroundTheFurniture) {
     EXPECT_DOUBLE_EQ(left.y1 - left.y0, 2500);
     EXPECT_DOUBLE_EQ(floor.x1 - floor.x0, 4000);
     EXPECT_DOUBLE_EQ(back.z1 - floor.z0, 4000);
-    EXPECT_EQ(f->scene.color[2], 0x00FF00u);
-    EXPECT_EQ(f->attrs.textureFile[1], "texturi/pal18_fag.bmp");
-    EXPECT_EQ(f->attrs.textureRepeated[1], 1);
-    EXPECT_TRUE(f->attrs.textureFile[2].empty());
+    EXPECT_EQ(f->scene.color[3], 0x00FF00u);
+    EXPECT_EQ(f->attrs.textureFile[2], "texturi/pal18_fag.bmp");
+    EXPECT_EQ(f->attrs.textureRepeated[2], 1);
+    EXPECT_TRUE(f->attrs.textureFile[3].empty());
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(IsRoomPiece(*f, i), i >= 2) << i;
+}
+
+TEST(Room, CentredBetweenTheWalls) {
+    auto f = Cupboard();
+    RoomParams p;
+    double minX = 0, maxX = 0;
+    ASSERT_TRUE(FurnitureExtentX(*f, minX, maxX));
+    p.left = RoomPresetLeft(1, minX, maxX, p.width, p.wall, 0);
+    AddRoom(*f, p);
+    const double leftGap = f->scene.PieceBox(0).x0 - f->scene.PieceBox(3).x1;
+    const double rightGap = f->scene.PieceBox(4).x0 - f->scene.PieceBox(1).x1;
+    EXPECT_DOUBLE_EQ(leftGap, rightGap);
+}
+
+TEST(Room, ASecondRoomReplacesTheFirst) {
+    auto f = Cupboard();
+    f->scene.current = 1;
+    RoomParams p;
+    p.left = 100;
+    AddRoom(*f, p);
+    // A piece added after the room stays, and keeps being current.
+    f->scene.AddBox(18, 1000, 0, 764, 18, 580);
+    f->pieceNames.push_back("Polita");
+    f->attrs.materialCode[6] = "PAL18";
+    f->scene.current = 6;
+    double minX = 0, maxX = 0;
+    ASSERT_TRUE(FurnitureExtentX(*f, minX, maxX));
+    EXPECT_EQ(minX, 0);
+    EXPECT_EQ(maxX, 800);
+
+    p.left = 1000;
+    p.walls.color = 0x0000FF;
+    const EditResult r = AddRoom(*f, p);
+    EXPECT_EQ(r.firstNewPiece, 3);
+    ASSERT_EQ(f->scene.pieceCount, 7);
+    EXPECT_EQ(f->scene.pointCount, 7 * 24);
+    for (const char* n : kRoomPieceNames) EXPECT_EQ(CountNamed(*f, n), 1) << n;
+    EXPECT_EQ(f->pieceNames[2], "Polita");
+    EXPECT_EQ(f->attrs.materialCode[2], "PAL18"); // the tables moved with the names
+    EXPECT_EQ(f->scene.current, 2);
+    // Placed from the furniture, not from the old room: no wall through it.
+    const auto leftWall = f->scene.PieceBox(4), rightWall = f->scene.PieceBox(5);
+    EXPECT_DOUBLE_EQ(leftWall.x1, -1000);
+    EXPECT_GT(rightWall.x0, 800);
+    EXPECT_EQ(f->scene.color[4], 0x0000FFu);
 }
 
 TEST(Room, RefusedWithoutRoomOrPlace) {
@@ -52,13 +116,22 @@ TEST(Room, RefusedWithoutRoomOrPlace) {
     f->scene.Init();
     RoomParams bad;
     bad.width = 100; // thinner than two walls
-    EXPECT_FALSE(AddRoom(*f, bad));
+    EXPECT_EQ(AddRoom(*f, bad).newPieces, 0);
     RoomParams nan;
     nan.height = std::nan("");
-    EXPECT_FALSE(AddRoom(*f, nan));
-    for (int i = 0; i < 197; ++i) f->scene.AddBox(i, 0, 0, 1, 1, 1);
-    f->pieceNames.assign(197, "p");
-    EXPECT_FALSE(AddRoom(*f, RoomParams{}));
-    EXPECT_EQ(f->scene.pieceCount, 197);
-    EXPECT_EQ(f->pieceNames.size(), 197u);
+    EXPECT_FALSE(RoomFits(*f, nan));
+    for (int i = 0; i < 196; ++i) f->scene.AddBox(i, 0, 0, 1, 1, 1);
+    f->pieceNames.assign(196, "p");
+    EXPECT_TRUE(RoomFits(*f, RoomParams{}));
+    AddRoom(*f, RoomParams{});
+    EXPECT_EQ(f->scene.pieceCount, 200);
+    // Full, but the room made before makes place for the new one.
+    EXPECT_TRUE(RoomFits(*f, RoomParams{}));
+    EXPECT_EQ(AddRoom(*f, RoomParams{}).newPieces, 4);
+    EXPECT_EQ(f->scene.pieceCount, 200);
+    f->pieceNames[199] = "p"; // a wall renamed is the furniture's: no place left
+    EXPECT_FALSE(RoomFits(*f, RoomParams{}));
+    EXPECT_EQ(AddRoom(*f, RoomParams{}).newPieces, 0);
+    EXPECT_EQ(f->scene.pieceCount, 200);
+    EXPECT_EQ(f->pieceNames.size(), 200u);
 }

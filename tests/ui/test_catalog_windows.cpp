@@ -13,6 +13,7 @@
 #include "ui/TMain.h"
 #include "ui/TPalPfl.h"
 #include "ui/TVizualizarePoza.h"
+#include "platform/widgets/Modal.h"
 #include "platform/widgets/PictureBox.h"
 
 #include <QApplication>
@@ -25,9 +26,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
+
+#include "support/ShownAnswer.h"
 
 using namespace zv;
 
@@ -69,7 +71,10 @@ struct Program {
         main->model.scene.current = 0;
     }
     PieceHardware& Hw() { return main->model.attrs.hardware[0]; }
+    // Answers the next modal window with `act` run in it.
+    void WhenShown(std::function<void()> act) { modal.answers.push_back(ShownAnswer(std::move(act))); }
 
+    ScopedModalScript modal;
     QTemporaryDir dir;
     TMain* main;
     TPalPfl* palPfl;
@@ -77,25 +82,21 @@ struct Program {
     TFeroneriePiesa* piesa;
 };
 
-// Runs `act` once the next modal window is up (the one `exec` shows).
-void WhenShown(std::function<void()> act) {
-    QTimer::singleShot(0, [act] { act(); });
-}
 
 void Click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
 
 // Shows the piece hardware window and runs `act` inside it, then closes it.
 void InPieceWindow(Program& p, std::function<void()> act) {
-    WhenShown([&p, act] {
+    p.WhenShown([&p, act] {
         act();
         Click(p.piesa->BitBtn1);
     });
-    p.piesa->exec();
+    RunModal(*p.piesa);
 }
 
 // Adds the catalogue row `row` to the piece through "&Adaugare" and the chooser.
 void AddFromCatalogue(Program& p, int row) {
-    WhenShown([&p, row] {
+    p.WhenShown([&p, row] {
         p.feronerie->StringGrid1->SelectRow(row);
         Click(p.feronerie->BitBtn2);
     });
@@ -118,7 +119,7 @@ TEST(PalPflWindow, SortsNumbersAndChooses) {
     std::string code = "A1", picture = "old.bmp";
     Color color = 7;
     double thick = 0;
-    WhenShown([&] {
+    p.WhenShown([&] {
         CatalogueGrid* g = p.palPfl->StringGrid1;
         ASSERT_EQ(g->EntryCount(), 3);
         EXPECT_EQ(g->Column(1), (std::vector<std::string>{"a0", "A1", "b2"}));
@@ -155,7 +156,7 @@ TEST(PalPflWindow, CodesKeepTheirBytes) {
     std::string code, picture;
     Color color = 0;
     double thick = 0;
-    WhenShown([&] { Click(p.palPfl->BitBtn2); });
+    p.WhenShown([&] { Click(p.palPfl->BitBtn2); });
     ASSERT_TRUE(p.main->PickPalPfl(code, picture, color, thick));
     EXPECT_EQ(code, "ST\xC9JAR");
     thick = 0;
@@ -169,7 +170,7 @@ TEST(PalPflWindow, ClosingTheChooserChangesNothing) {
     std::string code = "nimic", picture = "p";
     Color color = 3;
     double thick = 4;
-    WhenShown([&] { Click(p.palPfl->BitBtn1); });
+    p.WhenShown([&] { Click(p.palPfl->BitBtn1); });
     EXPECT_FALSE(p.main->PickPalPfl(code, picture, color, thick));
     EXPECT_EQ(code, "nimic");
     EXPECT_EQ(color, 3u);
@@ -184,7 +185,7 @@ TEST(PalPflWindow, PreselectionAndSearch) {
     double thick = 0;
     // A code present is selected even with text left in the search field.
     p.palPfl->Edit1->setText("M");
-    WhenShown([&] {
+    p.WhenShown([&] {
         CatalogueGrid* g = p.palPfl->StringGrid1;
         EXPECT_EQ(p.palPfl->Edit1->text(), "");
         EXPECT_EQ(g->SelectedRow(), 4);
@@ -203,7 +204,7 @@ TEST(PalPflWindow, PreselectionAndSearch) {
 
     // An absent code leaves row 1 selected.
     code = "ABSENT";
-    WhenShown([&] {
+    p.WhenShown([&] {
         EXPECT_EQ(p.palPfl->StringGrid1->SelectedRow(), 1);
         Click(p.palPfl->BitBtn2);
     });
@@ -211,7 +212,7 @@ TEST(PalPflWindow, PreselectionAndSearch) {
     EXPECT_EQ(code, "MDF");
 
     // Enter in the search field chooses the row found.
-    WhenShown([&] {
+    p.WhenShown([&] {
         QTest::keyClicks(p.palPfl->Edit1, "pa");
         QTest::keyClick(p.palPfl->Edit1, Qt::Key_Return);
     });
@@ -223,7 +224,7 @@ TEST(PalPflWindow, MissingFileOneMessageWindowStillOpens) {
     Program p;
     ScopedDialogScript script;
     bool opened = false;
-    WhenShown([&] {
+    p.WhenShown([&] {
         opened = p.palPfl->isVisible();
         EXPECT_FALSE(Forms().IncarcDate->isVisible());
         Click(p.palPfl->BitBtn1);
@@ -258,7 +259,7 @@ TEST(PalPflWindow, BrokenFilesKeepWhatWasRead) {
         Color color = 1;
         double thick = 2;
         bool stripNull = false;
-        WhenShown([&] {
+        p.WhenShown([&] {
             stripNull = p.palPfl->StringGrid1->Strip().isNull();
             Click(p.palPfl->BitBtn2);
         });
@@ -277,7 +278,7 @@ TEST(PalPflWindow, SampleCatalogueThumbnails) {
     Program p;
     QDir::setCurrent(ZV_DATA_DIR); // the pictures are named relative to it
     p.main->startupFolder = ZV_DATA_DIR;
-    WhenShown([&] {
+    p.WhenShown([&] {
         CatalogueGrid* g = p.palPfl->StringGrid1;
         EXPECT_GE(g->EntryCount(), 12);
         const QImage& strip = g->Strip();
@@ -292,7 +293,7 @@ TEST(PalPflWindow, SampleCatalogueThumbnails) {
         // "&Vizualizare poza" shows the selected row's picture at its own size.
         p.palPfl->SelectCode("PAL18NUC");
         QSize shown;
-        WhenShown([&] {
+        p.WhenShown([&] {
             shown = Forms().VizualizarePoza->size();
             Forms().VizualizarePoza->reject();
         });
@@ -309,9 +310,9 @@ TEST(PalPflWindow, AddChangeDeleteWritesTheFile) {
     ScopedDialogScript script;
     p.Boards("32 32 1\r\n" + Board("B1"));
     TAdaugaPalPfl* d = Forms().AdaugaPalPfl;
-    WhenShown([&] {
+    p.WhenShown([&] {
         // Add.
-        WhenShown([&] {
+        p.WhenShown([&] {
             EXPECT_TRUE(d->Edit1->isEnabled());
             QTest::keyClicks(d->Edit1, "A2CODEPREA-LUNG");
             QTest::keyClicks(d->Edit2, "Pal nou");
@@ -325,15 +326,19 @@ TEST(PalPflWindow, AddChangeDeleteWritesTheFile) {
         Click(p.palPfl->Button1);
         EXPECT_EQ(p.palPfl->StringGrid1->Column(1), (std::vector<std::string>{"A2CODEPREA", "B1"}));
         EXPECT_EQ(p.palPfl->StringGrid1->SelectedRow(), 1);
-        // Change: the code stays, a bad number changes nothing.
-        WhenShown([&] {
+        // Change: the code stays; a bad number keeps the dialog open with it,
+        // and abandoning changes nothing.
+        p.WhenShown([&] {
             EXPECT_FALSE(d->Edit1->isEnabled());
             EXPECT_EQ(d->Edit3->text(), "21.5");
             d->Edit3->setText("2,5");
             Click(d->BitBtn1);
+            EXPECT_EQ(script->Messages().back(), "Pret/mp invalid.");
+            EXPECT_TRUE(d->isVisible());
+            EXPECT_EQ(d->Edit3->text(), "2,5");
+            Click(d->BitBtn2);
         });
         Click(p.palPfl->Button2);
-        EXPECT_EQ(script->Messages().back(), "Pret/mp invalid.");
         EXPECT_EQ(p.palPfl->StringGrid1->Cell(1, 3), "  21.50");
         // Delete B1, answering Yes.
         p.palPfl->StringGrid1->SelectRow(2);
@@ -349,6 +354,75 @@ TEST(PalPflWindow, AddChangeDeleteWritesTheFile) {
     EXPECT_EQ(back.items[0], (PalPflItem{"A2CODEPREA", "Pal nou", 21.5, "", Rgb(10, 20, 30), 18, 1.25}));
 }
 
+TEST(CatalogueEntryDialogs, ABadFieldKeepsTheDialogOpenWithWhatWasTyped) {
+    Program p;
+    ScopedDialogScript script;
+    p.Boards("32 32 1\r\n" + Board("B1"));
+    p.Catalogue("32 32 1\r\n" + Hardware("H1"));
+    TAdaugaPalPfl* board = Forms().AdaugaPalPfl;
+    TAdaugaFeronerie* hw = Forms().AdaugaFeronerie;
+    // Which dialog, the field typed wrong (0-based: code, description, price,
+    // picture, thickness, edge price), the wrong and the right text, the message.
+    const struct {
+        bool boards;
+        int field;
+        const char* bad;
+        const char* good;
+        const char* message;
+    } cases[] = {
+        {true, 0, "B1", "N1", "Exista deja acest cod in lista."},
+        {true, 0, "", "N2", "Cod pal/pfl invalid."},
+        {true, 2, "2,5", "2.5", "Pret/mp invalid."},
+        {true, 4, "18mm", "18", "Grosime pal/pfl invalida."},
+        {true, 5, "x", "1.5", "Pret cant/ml invalid."},
+        {false, 0, "H1", "N1", "Exista deja acest element de feronerie in lista."},
+        {false, 0, "", "N2", "Cod feronerie invalid."},
+        {false, 2, "1 ,5", "1.5", "Pret feronerie invalid."},
+    };
+    int added = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.boards ? "pal/pfl " : "feronerie ") + c.message);
+        CatalogueEntryDialog* d = c.boards ? static_cast<CatalogueEntryDialog*>(board) : hw;
+        std::vector<QLineEdit*> fields = {d->Edit1, d->Edit2, d->Edit3, d->Edit4};
+        if (c.boards) fields.insert(fields.end(), {board->Edit5, board->Edit6});
+        std::vector<QString> typed = {"N" + QString::number(++added + 2), "Nou", "12", "poza.jpg", "18", "1.5"};
+        typed.resize(fields.size());
+        typed[static_cast<std::size_t>(c.field)] = c.bad;
+        QPushButton* add = c.boards ? p.palPfl->Button1 : p.feronerie->Button1;
+        QPushButton* close = c.boards ? p.palPfl->BitBtn1 : p.feronerie->BitBtn1;
+        script->records.clear();
+        p.WhenShown([&] {
+            p.WhenShown([&] {
+                for (std::size_t i = 0; i < fields.size(); ++i) QTest::keyClicks(fields[i], typed[i]);
+                Click(d->BitBtn1);
+                EXPECT_EQ(script->Messages(), std::vector<std::string>{c.message});
+                ASSERT_TRUE(d->isVisible());
+                for (std::size_t i = 0; i < fields.size(); ++i) EXPECT_EQ(fields[i]->text(), typed[i]) << i;
+                fields[static_cast<std::size_t>(c.field)]->setText(c.good);
+                Click(d->BitBtn1);
+                EXPECT_FALSE(d->isVisible());
+            });
+            Click(add);
+            Click(close);
+        });
+        if (c.boards)
+            p.main->Listapalpfl1Click();
+        else
+            p.main->Listaferonerie1Click();
+        EXPECT_EQ(script->Messages().size(), 1u);
+    }
+    const auto boards = ReadPalPflCatalogue(p.dir.filePath("pal-pfl.dat").toStdString());
+    const auto hardware = ReadFeronerieCatalogue(p.dir.filePath("feron.dat").toStdString());
+    EXPECT_EQ(boards.items.size(), 6u);
+    EXPECT_EQ(hardware.items.size(), 4u);
+    ASSERT_GE(FindCode(boards.items, "N1"), 0);
+    EXPECT_EQ(boards.items[static_cast<std::size_t>(FindCode(boards.items, "N1"))],
+              (PalPflItem{"N1", "Nou", 12, "poza.jpg", 0xFFFFFF, 18, 1.5}));
+    ASSERT_GE(FindCode(hardware.items, "N2"), 0);
+    EXPECT_EQ(hardware.items[static_cast<std::size_t>(FindCode(hardware.items, "N2"))],
+              (FeronerieItem{"N2", "Nou", 12, "poza.jpg"}));
+}
+
 TEST(PalPflWindow, ViewerPicksTheColourUnderTheMouse) {
     Program p;
     QImage img(40, 30, QImage::Format_RGB32);
@@ -360,14 +434,14 @@ TEST(PalPflWindow, ViewerPicksTheColourUnderTheMouse) {
     d->Edit4->setText(file);
     d->SetColor(0);
     TVizualizarePoza* v = Forms().VizualizarePoza;
-    WhenShown([&] {
+    p.WhenShown([&] {
         EXPECT_EQ(v->Image1->size(), QSize(40, 30));
         QTest::mouseClick(v->Image1, Qt::LeftButton, {}, QPoint(5, 6));
     });
     d->Button2Click();
     EXPECT_EQ(v->PickedColor, 0x0000FF); // red in the low byte
     EXPECT_EQ(d->PanelColor(), 0x0000FFu);
-    WhenShown([&] { QTest::mouseClick(v->Image1, Qt::RightButton, {}, QPoint(20, 20)); });
+    p.WhenShown([&] { QTest::mouseClick(v->Image1, Qt::RightButton, {}, QPoint(20, 20)); });
     d->Button2Click();
     EXPECT_EQ(d->PanelColor(), Rgb(200, 100, 50));
     // A file that is not a picture shows nothing and changes nothing.
@@ -375,6 +449,41 @@ TEST(PalPflWindow, ViewerPicksTheColourUnderTheMouse) {
     d->Edit4->setText(p.dir.filePath("rau.jpg"));
     d->Button2Click();
     EXPECT_EQ(d->PanelColor(), Rgb(200, 100, 50));
+}
+
+TEST(PictureViewer, ALargePictureOpensFittedToTheScreen) {
+    const struct {
+        QSize picture, available, shown;
+    } cases[] = {{{3000, 2000}, {1264, 976}, {1264, 842}}, {{120, 160}, {1264, 976}, {120, 160}},
+                 {{50, 5000}, {1000, 1000}, {10, 1000}},    {{1264, 976}, {1264, 976}, {1264, 976}}};
+    for (const auto& c : cases) EXPECT_EQ(FitPictureSize(c.picture, c.available), c.shown) << c.picture.width();
+
+    Program p;
+    // Red on the left, blue on the right.
+    QImage img(3000, 2000, QImage::Format_RGB32);
+    img.fill(QColor(255, 0, 0));
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 1500; x < img.width(); ++x) img.setPixel(x, y, qRgb(0, 0, 255));
+    const QString file = p.dir.filePath("mare.bmp");
+    ASSERT_TRUE(img.save(file, "BMP"));
+    TVizualizarePoza* v = Forms().VizualizarePoza;
+    QRect frame;
+    QSize box;
+    p.WhenShown([&] {
+        QApplication::processEvents();
+        frame = v->frameGeometry();
+        box = v->Image1->size();
+        // Just right of the middle: the blue half of the picture.
+        QTest::mouseClick(v->Image1, Qt::LeftButton, {}, QPoint(box.width() / 2 + 2, box.height() / 2));
+    });
+    int picked = -1;
+    ASSERT_TRUE(ViewCataloguePicture(file.toStdString(), &picked));
+    const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(avail.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width() << "x"
+                                       << frame.height();
+    EXPECT_NEAR(double(box.width()) / box.height(), 1.5, 0.01);
+    EXPECT_GT(box.width(), avail.width() * 3 / 4); // shrunk no more than needed
+    EXPECT_EQ(picked, 0xFF0000);                   // blue, red in the low byte
 }
 
 // ---- hardware ----
@@ -486,16 +595,8 @@ TEST(FeroneriePiesaWindow, TheHundredAndSecondEntryIsRefused) {
     p.OnePiece();
     p.Catalogue("48 48 1\r\n" + Hardware("NOU"));
     for (int i = 0; i < kMaxHardware; ++i) p.Hw().Add("C" + std::to_string(i), 1);
-    bool chooserOpened = false;
-    InPieceWindow(p, [&] {
-        WhenShown([&] {
-            chooserOpened = p.feronerie->isVisible();
-            if (chooserOpened) Click(p.feronerie->BitBtn2);
-        });
-        Click(p.piesa->Button1);
-        QApplication::processEvents(); // the timer runs here when no chooser opened
-    });
-    EXPECT_FALSE(chooserOpened);
+    InPieceWindow(p, [&] { Click(p.piesa->Button1); });
+    EXPECT_EQ(p.modal.shown, std::vector<std::string>{"FeroneriePiesa"}); // no chooser opened
     EXPECT_EQ(p.Hw().Count(), kMaxHardware);
     ASSERT_EQ(script->Messages().size(), 1u);
     EXPECT_EQ(script->Messages()[0], "Lista de feronerie a piesei este plina (101 elemente).");
@@ -506,17 +607,17 @@ TEST(FeronerieWindow, BrowseAndEditTheCatalogue) {
     ScopedDialogScript script;
     p.Catalogue("48 48 2\r\n" + Hardware("b2") + Hardware("A1"));
     TAdaugaFeronerie* d = Forms().AdaugaFeronerie;
-    WhenShown([&] {
+    p.WhenShown([&] {
         EXPECT_FALSE(p.feronerie->BitBtn2->isVisible());
         EXPECT_EQ(p.feronerie->StringGrid1->Column(1), (std::vector<std::string>{"A1", "b2"}));
         // A duplicate code is refused.
-        WhenShown([&] {
+        p.WhenShown([&] {
             QTest::keyClicks(d->Edit1, "A1");
             Click(d->BitBtn1);
         });
         Click(p.feronerie->Button1);
         EXPECT_EQ(script->Messages().back(), "Exista deja acest element de feronerie in lista.");
-        WhenShown([&] {
+        p.WhenShown([&] {
             QTest::keyClicks(d->Edit1, "C3");
             QTest::keyClicks(d->Edit2, "Cui");
             QTest::keyClicks(d->Edit3, "0.05");
@@ -536,7 +637,7 @@ TEST(FeronerieWindow, BrowseAndEditTheCatalogue) {
 
     // A catalogue read only in part is not written back.
     p.Catalogue("48 48 2\r\n" + Hardware("A1") + Hardware("B1", "x"));
-    WhenShown([&] {
+    p.WhenShown([&] {
         Click(p.feronerie->Button3);
         Click(p.feronerie->BitBtn1);
     });
@@ -544,75 +645,4 @@ TEST(FeronerieWindow, BrowseAndEditTheCatalogue) {
     QFile f(p.dir.filePath("feron.dat"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll().toStdString(), "48 48 2\r\n" + Hardware("A1") + Hardware("B1", "x"));
-}
-
-// Pictures of every window with the sample catalogues, for looking at:
-// ZV_SCREENSHOTS=<folder> writes them there.
-TEST(CatalogueWindows, Screenshots) {
-    const QByteArray out = qgetenv("ZV_SCREENSHOTS");
-    if (out.isEmpty()) GTEST_SKIP() << "set ZV_SCREENSHOTS to a folder";
-    Program p;
-    ScopedDialogScript script;
-    QDir::setCurrent(ZV_DATA_DIR);
-    p.main->startupFolder = ZV_DATA_DIR;
-    auto shoot = [&](QWidget* w, const char* name) { w->grab().save(QString(out) + "/" + name + ".png"); };
-    WhenShown([&] {
-        p.palPfl->StringGrid1->SelectRow(3);
-        QApplication::processEvents();
-        shoot(p.palPfl, "TPalPfl");
-        Click(p.palPfl->BitBtn2);
-    });
-    std::string code = "PAL18NUC", picture;
-    Color color = 0;
-    double thick = 0;
-    p.main->PickPalPfl(code, picture, color, thick);
-    WhenShown([&] {
-        shoot(p.feronerie, "TFeronerie");
-        Click(p.feronerie->BitBtn1);
-    });
-    p.main->Listaferonerie1Click();
-    p.OnePiece();
-    for (const char* c : {"MAN128", "BAL35", "PIC100", "SUR4X16", "NECUNOSCUT"}) p.Hw().Add(c, 2);
-    InPieceWindow(p, [&] {
-        QApplication::processEvents();
-        shoot(p.piesa, "TFeroneriePiesa");
-    });
-    TVizualizarePoza* v = Forms().VizualizarePoza;
-    WhenShown([&] {
-        shoot(v, "TVizualizarePoza");
-        v->reject();
-    });
-    ViewCataloguePicture("texturi/pal18_stejar.jpg");
-    TAdaugaPalPfl* a = Forms().AdaugaPalPfl;
-    a->Edit1->setText("PAL18STJ");
-    a->Edit2->setText("Pal melaminat stejar natur 18 mm");
-    a->Edit3->setText("38.5");
-    a->Edit4->setText("texturi/pal18_stejar.jpg");
-    a->Edit5->setText("18");
-    a->Edit6->setText("1.8");
-    a->SetColor(6330052);
-    a->show();
-    QApplication::processEvents();
-    shoot(a, "TAdaugaPalPfl");
-    a->hide();
-    TAdaugaFeronerie* af = Forms().AdaugaFeronerie;
-    af->show();
-    QApplication::processEvents();
-    shoot(af, "TAdaugaFeronerie");
-    af->hide();
-    Forms().IncarcDate->ShowNow();
-    shoot(Forms().IncarcDate, "TIncarcDate");
-    Forms().IncarcDate->hide();
-
-    // The whole screen, the catalogue opened from the menu over the main window.
-    if (QGuiApplication::platformName() != "xcb") return;
-    p.main->show();
-    QTest::qWait(300);
-    p.main->startupFolder = ZV_DATA_DIR;
-    WhenShown([&] {
-        QTest::qWait(300);
-        QGuiApplication::primaryScreen()->grabWindow(0).save(QString(out) + "/screen_Feronerie.png");
-        Click(p.feronerie->BitBtn1);
-    });
-    p.main->Listaferonerie1->trigger();
 }

@@ -1,0 +1,166 @@
+// Pictures of the catalogue windows, the entry dialogs, the picture viewer,
+// the room dialog and the estimate with the sample data, to look at:
+//   zv_screenshots <folder>        (run on an X server, e.g. under xvfb-run)
+// Each modal window is shown as the program shows it, grabbed, and closed.
+#include "platform/Dialogs.h"
+#include "platform/widgets/Application.h"
+#include "platform/widgets/Modal.h"
+#include "ui/CatalogueGrid.h"
+#include "ui/Forms.h"
+#include "ui/TAdaugaFeronerie.h"
+#include "ui/TAdaugaPalPfl.h"
+#include "ui/TCalculareDeviz.h"
+#include "ui/TFeronerie.h"
+#include "ui/TFeroneriePiesa.h"
+#include "ui/TIncarcDate.h"
+#include "ui/TIntrodCamera.h"
+#include "ui/TMain.h"
+#include "ui/TPalPfl.h"
+#include "ui/TVizualizarePoza.h"
+
+#include "support/ShownAnswer.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <functional>
+#include <iostream>
+
+using namespace zv;
+
+namespace {
+
+QString g_out;
+
+void Settle() {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+void Shoot(QWidget* w, const char* name) {
+    Settle();
+    const QString file = g_out + "/" + name + ".png";
+    w->grab().save(file);
+    std::cout << file.toStdString() << "\n";
+}
+
+// The whole screen, for a window seen over the main window.
+void ShootScreen(const char* name) {
+    Settle();
+    const QString file = g_out + "/" + name + ".png";
+    QGuiApplication::primaryScreen()->grabWindow(0).save(file);
+    std::cout << file.toStdString() << "\n";
+}
+
+// Answers the next modal window: shows it, runs `act`, closes what is left open.
+void WhenShown(ScopedModalScript& modal, std::function<void()> act) {
+    modal.answers.push_back(ShownAnswer([act] {
+        Settle();
+        act();
+    }));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Application app(argc, argv);
+    if (argc != 2) {
+        std::cerr << "usage: zv_screenshots <folder>\n";
+        return 2;
+    }
+    g_out = QDir(argv[1]).absolutePath();
+    QDir().mkpath(g_out);
+    QDir::setCurrent(ZV_DATA_DIR); // the catalogue pictures are named relative to it
+    CreateForms();
+    TMain* main = Forms().Main;
+    main->startupFolder = ZV_DATA_DIR;
+    ScopedDialogScript dialogs;
+    ScopedModalScript modal;
+
+    // The board catalogue as the chooser, and an entry typed wrong: the dialog
+    // stays open with the message's field as typed.
+    TPalPfl* palPfl = Forms().PalPfl;
+    TAdaugaPalPfl* a = Forms().AdaugaPalPfl;
+    WhenShown(modal, [&] {
+        palPfl->StringGrid1->SelectRow(3);
+        Shoot(palPfl, "TPalPfl");
+        WhenShown(modal, [&] {
+            a->Edit1->setText("PAL18GRI");
+            a->Edit2->setText("Pal melaminat gri 18 mm");
+            a->Edit3->setText("38,5");
+            a->Edit4->setText("texturi/pal18_stejar.jpg");
+            a->Edit5->setText("18");
+            a->Edit6->setText("1.8");
+            a->SetColor(6330052);
+            a->BitBtn1->click();
+            Shoot(a, "TAdaugaPalPfl");
+        });
+        palPfl->Button1->click();
+        palPfl->BitBtn2->click();
+    });
+    std::string code = "PAL18NUC", picture;
+    Color color = 0;
+    double thick = 0;
+    main->PickPalPfl(code, picture, color, thick);
+
+    TFeronerie* feronerie = Forms().Feronerie;
+    TAdaugaFeronerie* af = Forms().AdaugaFeronerie;
+    WhenShown(modal, [&] {
+        Shoot(feronerie, "TFeronerie");
+        WhenShown(modal, [&] { Shoot(af, "TAdaugaFeronerie"); });
+        feronerie->Button1->click();
+    });
+    main->Listaferonerie1Click();
+
+    // A shelf with hardware, some of it no longer in the catalogue.
+    main->model.scene.AddBox(0, 0, 0, 800, 18, 600);
+    main->model.pieceNames = {"Polita"};
+    main->model.scene.current = 0;
+    main->EnableDesignControls();
+    for (const char* c : {"MAN128", "BAL35", "PIC100", "SUR4X16", "NECUNOSCUT"}) main->model.attrs.hardware[0].Add(c, 2);
+    TFeroneriePiesa* piesa = Forms().FeroneriePiesa;
+    WhenShown(modal, [&] { Shoot(piesa, "TFeroneriePiesa"); });
+    RunModal(*piesa);
+
+    TVizualizarePoza* v = Forms().VizualizarePoza;
+    WhenShown(modal, [&] { Shoot(v, "TVizualizarePoza"); });
+    ViewCataloguePicture("texturi/pal18_stejar.jpg");
+    // A picture larger than the screen, seen whole.
+    QImage big(3000, 2000, QImage::Format_RGB32);
+    big.fill(QColor(200, 170, 120));
+    for (int y = 0; y < big.height(); y += 100)
+        for (int x = 0; x < big.width(); ++x) big.setPixel(x, y, qRgb(90, 60, 30));
+    const QString bigFile = g_out + "/_mare.bmp";
+    big.save(bigFile, "BMP");
+    WhenShown(modal, [&] { ShootScreen("screen_VizualizarePoza_mare"); });
+    ViewCataloguePicture(bigFile.toStdString());
+    QFile::remove(bigFile);
+
+    TIntrodCamera* room = Forms().IntrodCamera;
+    WhenShown(modal, [&] { Shoot(room, "TIntrodCamera"); });
+    main->Introduceremobilaincamera1Click();
+
+    TCalculareDeviz* deviz = Forms().CalculareDeviz;
+    main->model.attrs.materialCode[0] = "PAL18STJ";
+    WhenShown(modal, [&] {
+        deviz->BitBtn1->click();
+        Shoot(deviz, "TCalculareDeviz");
+    });
+    main->BitBtn15Click();
+
+    Forms().IncarcDate->ShowNow();
+    Shoot(Forms().IncarcDate, "TIncarcDate");
+    Forms().IncarcDate->hide();
+
+    // The whole screen, the hardware catalogue opened from the menu over the main window.
+    main->show();
+    Settle();
+    WhenShown(modal, [&] { ShootScreen("screen_Feronerie"); });
+    main->Listaferonerie1->trigger();
+
+    for (const std::string& m : dialogs->Messages()) std::cout << "message: " << m << "\n";
+    DestroyForms();
+    return 0;
+}
