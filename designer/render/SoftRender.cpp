@@ -479,12 +479,14 @@ Bounds PieceBounds(const Scene3D& s, int piece) {
 }
 
 // The eye of the 3D view in model coordinates: the centre of the
-// perspective, taken back through the pan, the zoom and the three rotations.
+// perspective, (0, 0, observer z) on the screen side, taken back through the
+// pan, the zoom and the three rotations of DrawObject.
 bool EyeInModel(const Scene3D& s, double eye[3]) {
     if (!(s.zoom > 0) || !std::isfinite(s.zoom)) return false;
-    double x = (0.0 - s.panX) / s.zoom;
-    double y = -(0.0 - s.panY) / s.zoom;
-    double z = (s.observerZ - 1000.0 - s.panZ) / s.zoom;
+    const double ex = 0, ey = 0, ez = s.observerZ;
+    double x = (ex - s.panX) / s.zoom;
+    double y = (s.panY - ey) / s.zoom;
+    double z = (ez - 1000.0 - s.panZ) / s.zoom;
     Scene3D::RotatePair(x, y, std::cos(s.rotZ), -std::sin(s.rotZ));
     Scene3D::RotatePair(z, x, std::cos(s.rotY), -std::sin(s.rotY));
     Scene3D::RotatePair(y, z, std::cos(s.rotX), -std::sin(s.rotX));
@@ -545,7 +547,7 @@ void SortForView(Scene3D& s) {
     for (int k = 0; k < n; ++k) rank[s.drawOrder[k]] = k;
     std::array<Bounds, Scene3D::kMaxPieces> box;
     for (int i = 0; i < n; ++i) box[i] = PieceBounds(s, i);
-    std::array<std::bitset<Scene3D::kMaxPieces>, Scene3D::kMaxPieces> after{}; // after[i][j]: i before j
+    std::array<std::bitset<Scene3D::kMaxPieces>, Scene3D::kMaxPieces> after{}; // after[i]: pieces painted after i
     std::array<int, Scene3D::kMaxPieces> waiting{}; // pieces still to paint before this one
     for (int i = 0; i < n; ++i)
         for (int j = i + 1; j < n; ++j) {
