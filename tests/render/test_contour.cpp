@@ -581,9 +581,11 @@ TEST(ContourTriangulation, PointsInOrOnTheEarBlockIt) {
     EXPECT_EQ(FindDiagonal(6, wx, wy), std::make_pair(0, 3));
     EXPECT_EQ(TriangulateAndCheck({{5, 0}, {10, 10}, {10, 20}, {5, 10}, {0, 20}, {0, 10}}), "");
 
-    // Of the points in the ear, the one farthest from the cut (not the nearest to the pivot).
-    const double fx[6] = {0, 10, 3, 0, -1, -10}, fy[6] = {0, 10, 2, 9, 1, 10};
-    EXPECT_EQ(FindDiagonal(6, fx, fy), std::make_pair(0, 4));
+    // Of the points in the ear, the one farthest from the cut: point 2, 4
+    // below it, and not point 3, which is nearer the pivot but only 3 below.
+    const double fx[5] = {0, 10, 5, 0, -10}, fy[5] = {0, 10, 6, 7, 10};
+    EXPECT_EQ(FindDiagonal(5, fx, fy), std::make_pair(0, 2));
+    EXPECT_EQ(TriangulateAndCheck({{0, 0}, {10, 10}, {5, 6}, {0, 7}, {-10, 10}}), "");
     // The pivot is the leftmost of the lowest: a point in a row along the bottom is never it.
     const double bx[5] = {5, 10, 10, 0, 0}, by[5] = {0, 0, 10, 10, 0};
     EXPECT_EQ(FindDiagonal(5, bx, by), std::make_pair(0, 3));
@@ -691,7 +693,10 @@ std::vector<ShapeCase> TriangulationShapes() {
 TEST(ContourTriangulation, TrianglesTileEveryShape) {
     for (const ShapeCase& s : TriangulationShapes()) {
         SCOPED_TRACE(s.name);
-        if (!IsSimple(s.outline)) { ADD_FAILURE() << "not simple " << s.outline.size(); continue; }
+        if (!IsSimple(s.outline)) {
+            ADD_FAILURE() << "the shape itself is not a simple outline";
+            continue;
+        }
         EXPECT_EQ(TriangulateAndCheck(s.outline), "");
     }
 }
