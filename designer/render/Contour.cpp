@@ -98,8 +98,9 @@ std::optional<ContourMessage> ContourTracer::Trace(const QImage& picture, const 
     poly.Clear();
     tracedCount = 0;
     Begin(picture);
-    if (options.resetDirection) state.direction = 0;
-    state.direction &= 7;
+    // Not the direction the previous trace ended with: the same picture must
+    // give the same outline whatever was traced before it.
+    state.direction = 0;
     if (!FindContourStart()) {
         img_ = QImage();
         return ContourMessage{MsgKind::Error, kNoContourText + fileName};
@@ -154,7 +155,10 @@ void MirrorAndTurnContour(std::vector<double>& X, std::vector<double>& Y, bool m
         sx += X[i];
         sy += Y[i];
     }
-    const double cx = sx / static_cast<double>(n), cy = sy / static_cast<double>(n);
+    // The mean point taken to whole units: whole-pixel outlines then stay on
+    // whole numbers, so the triangulation's exact tests see every point where
+    // it is. The fit removes the shift.
+    const double cx = std::round(sx / static_cast<double>(n)), cy = std::round(sy / static_cast<double>(n));
     if (mirror)
         for (std::size_t i = 0; i < n; ++i) X[i] = cx - X[i];
     // Quarter turns with exact cosines, so pixel outlines stay on whole numbers.
@@ -190,40 +194,50 @@ inline int Sign(double v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
 inline int Orient(double px, double py, double vx, double vy, double ux, double uy) {
     return Sign((uy - vy) * (px - vx) - (py - vy) * (ux - vx));
 }
+// Inside the triangle or on one of its edges: no two signs strictly opposite.
+inline bool InClosedTriangle(double px, double py, double ax, double ay, double bx, double by, double cx, double cy) {
+    const int s1 = Orient(px, py, ax, ay, bx, by);
+    const int s2 = Orient(px, py, bx, by, cx, cy);
+    const int s3 = Orient(px, py, cx, cy, ax, ay);
+    return (s1 >= 0 && s2 >= 0 && s3 >= 0) || (s1 <= 0 && s2 <= 0 && s3 <= 0);
+}
+// How far P lies from the line A-C, times |AC| (the same for every P, so only the order counts).
+inline double DepthFromCut(double px, double py, double ax, double ay, double cx, double cy) {
+    return std::fabs((cx - ax) * (py - ay) - (cy - ay) * (px - ax));
+}
+// The pivot: the lowest point, and of the lowest the leftmost. That corner
+// is always convex, even when the bottom edge holds several points in a row.
+inline bool LowerLeft(double x1, double y1, double x2, double y2) { return y1 < y2 || (y1 == y2 && x1 < x2); }
 
-// FindDiagonal over a sub-polygon given as positions into X, Y.
+// The ear at the pivot can be cut only when no other point lies in it or on
+// its edges: a point on the cut prev-next would leave a later cut crossing
+// the outline. Otherwise the diagonal goes from the pivot to the point of the
+// ear farthest from the cut; nothing lies between them.
 std::pair<int, int> FindDiagonalOf(const int* id, int n, const double* X, const double* Y) {
     int pivot = 0;
-    double lowY = Y[id[0]];
     for (int i = 1; i < n; ++i)
-        if (Y[id[i]] < lowY) {
-            lowY = Y[id[i]];
-            pivot = i;
-        }
+        if (LowerLeft(X[id[i]], Y[id[i]], X[id[pivot]], Y[id[pivot]])) pivot = i;
     const int prev = pivot == 0 ? n - 1 : pivot - 1;
     const int next = pivot == n - 1 ? 0 : pivot + 1;
     const double ax = X[id[prev]], ay = Y[id[prev]];
     const double bx = X[id[pivot]], by = Y[id[pivot]];
     const double cx = X[id[next]], cy = Y[id[next]];
-    // A triangle with area: a point outside its box cannot be inside. A flat
-    // one counts every point of its line as inside, so it gets no box test.
-    const bool flat = Orient(cx, cy, ax, ay, bx, by) == 0;
-    const double lox = std::min({ax, bx, cx}), hix = std::max({ax, bx, cx});
-    const double loy = std::min({ay, by, cy}), hiy = std::max({ay, by, cy});
     int best = -1;
-    double bestDistance = 10000000.0;
-    for (int i = 0; i < n; ++i) {
-        if (i == prev || i == pivot || i == next) continue;
-        const double px = X[id[i]], py = Y[id[i]];
-        if (!flat && (px < lox || px > hix || py < loy || py > hiy)) continue;
-        const int s1 = Orient(px, py, ax, ay, bx, by);
-        const int s2 = Orient(px, py, bx, by, cx, cy);
-        if (s1 != s2) continue;
-        if (Orient(px, py, cx, cy, ax, ay) != s1) continue;
-        const double d = SquaredLength(by - py, bx - px);
-        if (d < bestDistance) {
-            best = i;
-            bestDistance = d;
+    // A flat corner (a spike folded back on itself) holds no area: cut it.
+    if (Orient(cx, cy, ax, ay, bx, by) != 0) {
+        const double lox = std::min({ax, bx, cx}), hix = std::max({ax, bx, cx});
+        const double loy = std::min({ay, by, cy}), hiy = std::max({ay, by, cy});
+        double bestDepth = -1;
+        for (int i = 0; i < n; ++i) {
+            if (i == prev || i == pivot || i == next) continue;
+            const double px = X[id[i]], py = Y[id[i]];
+            if (px < lox || px > hix || py < loy || py > hiy) continue;
+            if (!InClosedTriangle(px, py, ax, ay, bx, by, cx, cy)) continue;
+            const double d = DepthFromCut(px, py, ax, ay, cx, cy);
+            if (d > bestDepth) {
+                best = i;
+                bestDepth = d;
+            }
         }
     }
     int a = prev, b = next;
@@ -241,10 +255,7 @@ int OrientationSign(double px, double py, double vx, double vy, double ux, doubl
 }
 
 bool PointInTriangle(double px, double py, double ax, double ay, double bx, double by, double cx, double cy) {
-    const int s1 = Orient(px, py, ax, ay, bx, by);
-    const int s2 = Orient(px, py, bx, by, cx, cy);
-    const int s3 = Orient(px, py, cx, cy, ax, ay);
-    return s1 == s2 && s2 == s3;
+    return InClosedTriangle(px, py, ax, ay, bx, by, cx, cy);
 }
 
 std::pair<int, int> FindDiagonal(int n, const double* X, const double* Y) {
@@ -260,7 +271,7 @@ namespace {
 // position order is an id order.
 struct Part {
     std::vector<int> ids;
-    std::vector<int> byY; // the same ids by (Y, id); unused in the plain mode
+    std::vector<int> byY; // the same ids, lowest and then leftmost first; unused in the plain mode
 };
 
 class Triangulator {
@@ -275,8 +286,11 @@ public:
         std::iota(first.ids.begin(), first.ids.end(), 0);
         if (indexed_) {
             first.byY = first.ids;
-            std::sort(first.byY.begin(), first.byY.end(),
-                      [&](int p, int q) { return Y_[p] < Y_[q] || (Y_[p] == Y_[q] && p < q); });
+            std::sort(first.byY.begin(), first.byY.end(), [&](int p, int q) {
+                if (LowerLeft(X_[p], Y_[p], X_[q], Y_[q])) return true;
+                if (LowerLeft(X_[q], Y_[q], X_[p], Y_[p])) return false;
+                return p < q;
+            });
         }
         // The top is worked first, so part A is finished (with all its own
         // splits) before part B, as a recursion would, without using the call stack.
@@ -308,25 +322,26 @@ private:
         const int prevId = cur[static_cast<std::size_t>(prev)], nextId = cur[static_cast<std::size_t>(next)];
         const double ax = X_[prevId], ay = Y_[prevId], bx = X_[pivotId], by = Y_[pivotId];
         const double cx = X_[nextId], cy = Y_[nextId];
-        if (Orient(cx, cy, ax, ay, bx, by) == 0) return FindDiagonalOf(cur.data(), m, X_, Y_); // flat ear
-        const double lox = std::min({ax, bx, cx}), hix = std::max({ax, bx, cx});
-        const double hiy = std::max({ay, by, cy});
         int bestId = -1;
-        double bestDistance = 10000000.0;
-        for (std::size_t k = head; k < byY.size(); ++k) {
-            const int id = byY[k];
-            const double py = Y_[id];
-            if (py > hiy) break;
-            if (!Alive(id) || id == prevId || id == pivotId || id == nextId) continue;
-            const double px = X_[id];
-            if (px < lox || px > hix) continue;
-            const int s1 = Orient(px, py, ax, ay, bx, by);
-            if (s1 != Orient(px, py, bx, by, cx, cy) || s1 != Orient(px, py, cx, cy, ax, ay)) continue;
-            const double d = SquaredLength(by - py, bx - px);
-            // Of equal distances the first position, which is the smallest id.
-            if (d < bestDistance || (d == bestDistance && id < bestId)) {
-                bestId = id;
-                bestDistance = d;
+        if (Orient(cx, cy, ax, ay, bx, by) != 0) {
+            const double lox = std::min({ax, bx, cx}), hix = std::max({ax, bx, cx});
+            const double hiy = std::max({ay, by, cy});
+            double bestDepth = -1;
+            // Every point of the part lies at or above the pivot.
+            for (std::size_t k = head + 1; k < byY.size(); ++k) {
+                const int id = byY[k];
+                const double py = Y_[id];
+                if (py > hiy) break;
+                if (!Alive(id) || id == prevId || id == nextId) continue;
+                const double px = X_[id];
+                if (px < lox || px > hix) continue;
+                if (!InClosedTriangle(px, py, ax, ay, bx, by, cx, cy)) continue;
+                const double d = DepthFromCut(px, py, ax, ay, cx, cy);
+                // Of equal depths the first position, which is the smallest id.
+                if (d > bestDepth || (d == bestDepth && id < bestId)) {
+                    bestId = id;
+                    bestDepth = d;
+                }
             }
         }
         int a = prev, b = next;
@@ -563,8 +578,17 @@ std::string NextContourModelName(const std::string& startupFolder) {
 }
 
 QImage MakeContourModelPicture(double length, double width) {
-    const int w = std::clamp(RoundEven(length / 3), 1, kMaxModelSide);
-    const int h = std::clamp(RoundEven(width / 3), 1, kMaxModelSide);
+    double a = std::isfinite(length) ? length / 3 : 0;
+    double b = std::isfinite(width) ? width / 3 : 0;
+    // A piece too long for the drawing is shrunk whole, so the outline keeps its shape.
+    const double longest = std::max(a, b);
+    if (longest > kMaxModelSide) {
+        const double k = kMaxModelSide / longest;
+        a *= k;
+        b *= k;
+    }
+    const int w = std::clamp(RoundEven(a), 1, kMaxModelSide);
+    const int h = std::clamp(RoundEven(b), 1, kMaxModelSide);
     Canvas c(w + 50, h + 50);
     c.Clear(0xFFFFFF);
     c.penColor = 0;

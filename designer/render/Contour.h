@@ -26,7 +26,8 @@ struct Furniture;
 inline constexpr int kContourMaxPoints = 2500;
 
 // Tracer state: the colours and the cursor with its direction (0 east, then
-// counter-clockwise on the screen in eighths; rows grow downwards).
+// counter-clockwise on the screen in eighths; rows grow downwards). Every
+// trace starts facing east: a trace depends on its picture alone.
 struct ContourTrace {
     std::int32_t background = 0xFFFFFF;
     std::int32_t contour = 0;
@@ -68,8 +69,7 @@ struct ContourMessage {
 // How a tracer differs between the main window and the projection window.
 struct ContourTraceOptions {
     int maxPoints = kContourMaxPoints;
-    bool scanFromRow25 = true;    // rows 25..H-2 first, then 0..24; else 0..H-2 in one pass
-    bool resetDirection = false;  // start every trace facing east
+    bool scanFromRow25 = true; // rows 25..H-2 first, then 0..24; else 0..H-2 in one pass
 };
 
 // Text of the messages, followed by the file name.
@@ -116,7 +116,8 @@ bool Collinear(double x1, double y1, double x2, double y2, double x3, double y3)
 inline bool NearlyEqual(double eps, double a, double b) { return (a > b ? a - b : b - a) <= eps; }
 inline double SquaredLength(double a, double b) { return a * a + b * b; }
 
-// Mirror (X := cx - X) and quarter turns counter-clockwise about the mean point.
+// Mirror (X := cx - X) and quarter turns counter-clockwise about the mean
+// point, rounded to whole units.
 void MirrorAndTurnContour(std::vector<double>& X, std::vector<double>& Y, bool mirror, int rotation);
 // Stretches the bounding box onto the rectangle, each axis on its own; a
 // zero extent leaves the points unchanged.
@@ -124,13 +125,19 @@ void FitContourToRect(std::vector<double>& X, std::vector<double>& Y, double x1,
 
 // Sign of P against the directed edge V->U: +1, -1 or 0.
 int OrientationSign(double px, double py, double vx, double vy, double ux, double uy);
-// All three signs against prev->pivot, pivot->next, next->prev equal.
+// P inside the triangle or on one of its edges (no two of the signs against
+// a->b, b->c, c->a strictly opposite). A flat triangle holds its whole line.
 bool PointInTriangle(double px, double py, double ax, double ay, double bx, double by, double cx, double cy);
-// The splitting diagonal of a polygon of n >= 3 points, the smaller position first.
+// The splitting diagonal of a polygon of n >= 3 points, the smaller position
+// first. The pivot is the lowest point (of those the leftmost, then the
+// first); its ear prev-next is cut when no other point lies in it or on its
+// edges, else the diagonal joins the pivot to the point of the ear farthest
+// from the line prev-next (of equal ones the first).
 std::pair<int, int> FindDiagonal(int n, const double* X, const double* Y);
 // Cuts a simple polygon into n - 2 triangles by diagonal splits and appends
-// their corners; fewer than three points give none. Works on an explicit
-// stack, so long outlines cannot exhaust the call stack.
+// their corners, each triangle in the outline's own turning sense; fewer than
+// three points give none. Works on an explicit stack, so long outlines cannot
+// exhaust the call stack.
 void TriangulateContour(int n, const double* X, const double* Y, std::vector<std::array<ContourPoint, 3>>& out);
 namespace detail {
 // The same cuts, scanning every point at every step: the reference for tests.
@@ -203,8 +210,9 @@ inline constexpr int kMaxModelSide = 2000; // pixels of a model drawing, margins
 // startupFolder + "/Model" + N + ".bmp" for the first N without a file.
 std::string NextContourModelName(const std::string& startupFolder);
 // White picture of (w + 50) x (h + 50) with the black outline from (25, 25)
-// to (w + 25, h + 25); w and h are a third of length and width, rounded and
-// kept within 1..kMaxModelSide.
+// to (w + 25, h + 25); w and h are a third of length and width, rounded. A
+// side longer than kMaxModelSide shrinks both by one factor; a side that is
+// not a positive number becomes 1.
 QImage MakeContourModelPicture(double length, double width);
 
 struct NewContourModelResult {

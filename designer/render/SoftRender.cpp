@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace zv {
@@ -426,6 +428,7 @@ void DrawObject(Scene3D& s, Canvas& c, int piece, int sideMode, int mode) {
     for (int f = 0; f < faces; ++f) {
         int first, n;
         if (!FaceRun(s, piece, f, first, n, kMaxFacePoints)) continue;
+        bool finite = true;
         for (int k = 0; k < n; ++k) {
             double x = s.X[first + k] - s.modelCx, y = s.Y[first + k] - s.modelCy, z = s.Z[first + k] - s.modelCz;
             Scene3D::RotatePair(y, z, cosX, sinX);
@@ -434,20 +437,153 @@ void DrawObject(Scene3D& s, Canvas& c, int piece, int sideMode, int mode) {
             tx[k] = x * s.zoom + s.panX;
             ty[k] = -y * s.zoom + s.panY;
             tz[k] = z * s.zoom + 1000.0 + s.panZ;
+            finite = finite && std::isfinite(tx[k]) && std::isfinite(ty[k]) && std::isfinite(tz[k]);
         }
+        // A corner that is not a number has no place: the face would be drawn
+        // with a corner missing, so it is not drawn at all.
+        if (!finite) continue;
         DrawFace(s, c, n, fill, s.screenCx, s.screenCy, ambient, red, green, blue, sideMode, 1.0, 0, 0, -500, tx,
                  ty, tz);
     }
     ResetPenAndBrush(c);
 }
 
-void DrawScene(Scene3D& s, Canvas& c, int mode, int sideMode) {
+namespace {
+
+struct Bounds {
+    double lo[3], hi[3];
+    bool ok = false;
+};
+
+// The smallest box holding every point of the piece's sound faces.
+Bounds PieceBounds(const Scene3D& s, int piece) {
+    Bounds b;
+    for (int a = 0; a < 3; ++a) {
+        b.lo[a] = std::numeric_limits<double>::infinity();
+        b.hi[a] = -std::numeric_limits<double>::infinity();
+    }
+    const std::array<const double*, 3> axes = {s.X.data(), s.Y.data(), s.Z.data()};
+    const int faces = FaceLimit(s, piece);
+    for (int f = 0; f < faces; ++f) {
+        int first, n;
+        if (!FaceRun(s, piece, f, first, n, kMaxFacePoints)) continue;
+        for (int k = first; k < first + n; ++k)
+            for (int a = 0; a < 3; ++a) {
+                b.lo[a] = std::min(b.lo[a], axes[a][k]);
+                b.hi[a] = std::max(b.hi[a], axes[a][k]);
+            }
+    }
+    b.ok = true;
+    for (int a = 0; a < 3; ++a) b.ok = b.ok && std::isfinite(b.lo[a]) && std::isfinite(b.hi[a]);
+    return b;
+}
+
+// The eye of the 3D view in model coordinates: the centre of the
+// perspective, (0, 0, observer z) on the screen side, taken back through the
+// pan, the zoom and the three rotations of DrawObject.
+bool EyeInModel(const Scene3D& s, double eye[3]) {
+    if (!(s.zoom > 0) || !std::isfinite(s.zoom)) return false;
+    const double ex = 0, ey = 0, ez = s.observerZ;
+    double x = (ex - s.panX) / s.zoom;
+    double y = (s.panY - ey) / s.zoom;
+    double z = (ez - 1000.0 - s.panZ) / s.zoom;
+    Scene3D::RotatePair(x, y, std::cos(s.rotZ), -std::sin(s.rotZ));
+    Scene3D::RotatePair(z, x, std::cos(s.rotY), -std::sin(s.rotY));
+    Scene3D::RotatePair(y, z, std::cos(s.rotX), -std::sin(s.rotX));
+    eye[0] = x + s.modelCx;
+    eye[1] = y + s.modelCy;
+    eye[2] = z + s.modelCz;
+    return std::isfinite(eye[0]) && std::isfinite(eye[1]) && std::isfinite(eye[2]);
+}
+
+// Which of two boxes must be painted first, judged by the planes that
+// separate them: -1 a first (b is nearer the eye), +1 b first, 0 when no
+// plane decides (they overlap, or they cannot cover each other on screen).
+int SeparatedOrder(const Bounds& a, const Bounds& b, const double eye[3]) {
+    int verdict = 0;
+    bool separated = false;
+    for (int k = 0; k < 3; ++k) {
+        const Bounds* low = nullptr; // the box on the smaller side of a plane across axis k
+        const Bounds* high = nullptr;
+        if (a.hi[k] <= b.lo[k]) {
+            low = &a;
+            high = &b;
+        } else if (b.hi[k] <= a.lo[k]) {
+            low = &b;
+            high = &a;
+        } else {
+            continue;
+        }
+        separated = true;
+        int v;
+        if (eye[k] < low->hi[k])
+            v = low == &a ? +1 : -1; // the eye is on the low box's side: that one is nearer
+        else if (eye[k] > high->lo[k])
+            v = high == &a ? +1 : -1;
+        else
+            return 0; // the eye lies in a separating plane: no sight line meets both
+        if (verdict != 0 && v != verdict) return 0; // planes disagree: they never cover each other
+        verdict = v;
+    }
+    return separated ? verdict : 0;
+}
+
+} // namespace
+
+void SortForView(Scene3D& s) {
     const int n = PieceLimit(s);
     const double cosX = std::cos(s.rotX), sinX = std::sin(s.rotX);
     const double cosY = std::cos(s.rotY), sinY = std::sin(s.rotY);
     std::array<double, Scene3D::kMaxPieces> key{};
     for (int i = 0; i < n; ++i) key[i] = s.DepthKey(i, cosX, sinX, cosY, sinY);
     SortObjects(s, key.data(), false);
+    double eye[3];
+    if (n < 2 || !EyeInModel(s, eye)) return;
+
+    // The farthest-point key alone puts a shelf that reaches deeper than a
+    // door over that door. A plane between two boxes settles which one can
+    // hide the other; the key only orders the rest.
+    std::array<int, Scene3D::kMaxPieces> rank{};
+    for (int k = 0; k < n; ++k) rank[s.drawOrder[k]] = k;
+    std::array<Bounds, Scene3D::kMaxPieces> box;
+    for (int i = 0; i < n; ++i) box[i] = PieceBounds(s, i);
+    std::array<std::bitset<Scene3D::kMaxPieces>, Scene3D::kMaxPieces> after{}; // after[i]: pieces painted after i
+    std::array<int, Scene3D::kMaxPieces> waiting{}; // pieces still to paint before this one
+    for (int i = 0; i < n; ++i)
+        for (int j = i + 1; j < n; ++j) {
+            if (!box[i].ok || !box[j].ok) continue;
+            const int v = SeparatedOrder(box[i], box[j], eye);
+            if (v < 0) {
+                after[i].set(j);
+                ++waiting[j];
+            } else if (v > 0) {
+                after[j].set(i);
+                ++waiting[i];
+            }
+        }
+    // Each step paints, of the pieces nothing is waiting for, the one the key
+    // puts first; should the planes ever form a ring, the key breaks it.
+    std::array<bool, Scene3D::kMaxPieces> done{};
+    std::array<std::int32_t, Scene3D::kMaxPieces> order{};
+    for (int k = 0; k < n; ++k) {
+        int pick = -1, stuck = -1;
+        for (int i = 0; i < n; ++i) {
+            if (done[i]) continue;
+            if (waiting[i] == 0 && (pick < 0 || rank[i] < rank[pick])) pick = i;
+            if (stuck < 0 || rank[i] < rank[stuck]) stuck = i;
+        }
+        if (pick < 0) pick = stuck;
+        done[pick] = true;
+        order[k] = pick;
+        for (int j = 0; j < n; ++j)
+            if (after[pick].test(j)) --waiting[j];
+    }
+    std::copy(order.begin(), order.begin() + n, s.drawOrder.begin());
+}
+
+void DrawScene(Scene3D& s, Canvas& c, int mode, int sideMode) {
+    const int n = PieceLimit(s);
+    SortForView(s);
     for (int k = 0; k < n; ++k) DrawObject(s, c, s.drawOrder[k], sideMode, mode);
     // The current piece's outline on top of every other; only a real piece.
     if (mode >= kModeOutline && s.ValidPiece(s.current)) DrawObject(s, c, s.current, sideMode, mode);
@@ -475,10 +611,13 @@ void DrawProjectedObject(Scene3D& s, Canvas& c, int piece, double panX, double p
         int first, n;
         if (!FaceRun(s, piece, f, first, n, kMaxProjectedPoints)) continue;
         int count = 0;
-        for (int k = 0; k < n; ++k)
-            if (MiniPoint(s.X[first + k], s.Y[first + k], s.Z[first + k], s.miniScale, panX, panY, view, pts[count]))
-                ++count;
-        if (count < 3) continue;
+        for (int k = 0; k < n; ++k) {
+            const double x = s.X[first + k], y = s.Y[first + k], z = s.Z[first + k];
+            // As in the 3D view: a face with a corner that is not a number is left out whole.
+            if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(z)) break;
+            if (MiniPoint(x, y, z, s.miniScale, panX, panY, view, pts[count])) ++count;
+        }
+        if (count < n) continue;
         if (outlines)
             PaintPolyline(c, pts, count);
         else

@@ -47,9 +47,16 @@ void DrawFace(const Scene3D& s, Canvas& c, int n, int fill, int cx, int cy, doub
               int blue, int sideMode, double exponent, double lx, double ly, double lz, const double* X,
               const double* Y, const double* Z);
 
+// The painting order of the 3D view into drawOrder[0..n-1], farthest piece
+// first. Two boxes that a plane separates are ordered by the side of that
+// plane the eye is on; pieces that overlap, or that no plane decides, keep
+// the order of DepthKey (largest first). The software pick replays this
+// order from the last position (nearest) down.
+void SortForView(Scene3D& s);
 // One piece in the 3D view (also used for picking one piece at a time).
 void DrawObject(Scene3D& s, Canvas& c, int piece, int sideMode, int mode);
-// Every piece, farthest first; in outline mode the current piece again, last.
+// Every piece in the order of SortForView; in outline mode the current piece
+// again, last.
 void DrawScene(Scene3D& s, Canvas& c, int mode, int sideMode);
 
 // Mini views: 1 front, 2 back, 3 left, 4 right, 5 top, 6 bottom; 0 keeps the

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <random>
 #include <set>
 
 using namespace zv;
@@ -43,20 +45,6 @@ void Frame(QImage& img, int x0, int y0, int x1, int y1) {
     }
 }
 
-double PolygonArea(const std::vector<double>& X, const std::vector<double>& Y) {
-    double a = 0;
-    const std::size_t n = X.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::size_t j = (i + 1) % n;
-        a += X[i] * Y[j] - X[j] * Y[i];
-    }
-    return std::fabs(a) / 2;
-}
-
-double TriangleArea(const std::array<ContourPoint, 3>& t) {
-    return std::fabs((t[1].x - t[0].x) * (t[2].y - t[0].y) - (t[2].x - t[0].x) * (t[1].y - t[0].y)) / 2;
-}
-
 // A star-shaped simple polygon of n points (radii alternate).
 void Star(int n, double r1, double r2, std::vector<double>& X, std::vector<double>& Y) {
     X.resize(static_cast<std::size_t>(n));
@@ -79,6 +67,227 @@ std::unique_ptr<Furniture> OnePiece(double sx, double sy, double sz) {
 }
 
 void Save(const QImage& img, const QString& path) { ASSERT_TRUE(img.save(path, "BMP")); }
+
+// ---- checking a triangulation against its outline ----
+
+struct Pt {
+    double x = 0, y = 0;
+};
+using Outline = std::vector<Pt>;
+
+double Cross(const Pt& o, const Pt& a, const Pt& b) { return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x); }
+int Sgn(double v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
+bool OnSegment(const Pt& p, const Pt& a, const Pt& b) {
+    return Cross(a, b, p) == 0 && std::min(a.x, b.x) <= p.x && p.x <= std::max(a.x, b.x) &&
+           std::min(a.y, b.y) <= p.y && p.y <= std::max(a.y, b.y);
+}
+// Closed segments a-b and c-d have a point in common.
+bool Touch(const Pt& a, const Pt& b, const Pt& c, const Pt& d) {
+    const int d1 = Sgn(Cross(a, b, c)), d2 = Sgn(Cross(a, b, d)), d3 = Sgn(Cross(c, d, a)), d4 = Sgn(Cross(c, d, b));
+    if (d1 * d2 < 0 && d3 * d4 < 0) return true;
+    return OnSegment(c, a, b) || OnSegment(d, a, b) || OnSegment(a, c, d) || OnSegment(b, c, d);
+}
+// Segments i-j and k-l of one outline meet at most in a shared end, without running along each other.
+bool MeetOnlyAtSharedEnd(const Outline& P, int i, int j, int k, int l) {
+    const int s = (i == k || i == l) ? i : (j == k || j == l) ? j : -1;
+    if (s < 0) return !Touch(P[i], P[j], P[k], P[l]);
+    const Pt& o = P[s];
+    const Pt& x = P[s == i ? j : i];
+    const Pt& y = P[s == k ? l : k];
+    const bool sameWay = Cross(o, x, y) == 0 && (x.x - o.x) * (y.x - o.x) + (x.y - o.y) * (y.y - o.y) > 0;
+    return !sameWay;
+}
+bool IsSimple(const Outline& P) {
+    const int n = static_cast<int>(P.size());
+    if (n < 3) return false;
+    for (int i = 0; i < n; ++i)
+        for (int k = i + 1; k < n; ++k)
+            if (!MeetOnlyAtSharedEnd(P, i, (i + 1) % n, k, (k + 1) % n)) return false;
+    return true;
+}
+double SignedArea(const Outline& P) {
+    double a = 0;
+    for (std::size_t i = 0; i < P.size(); ++i) {
+        const Pt& p = P[i];
+        const Pt& q = P[(i + 1) % P.size()];
+        a += p.x * q.y - q.x * p.y;
+    }
+    return a / 2;
+}
+bool Inside(const Outline& P, const Pt& p) {
+    bool in = false;
+    for (std::size_t i = 0, j = P.size() - 1; i < P.size(); j = i++)
+        if ((P[i].y > p.y) != (P[j].y > p.y) &&
+            p.x < (P[j].x - P[i].x) * (p.y - P[i].y) / (P[j].y - P[i].y) + P[i].x)
+            in = !in;
+    return in;
+}
+Outline ToOutline(const std::vector<double>& X, const std::vector<double>& Y) {
+    Outline P;
+    for (std::size_t i = 0; i < X.size(); ++i) P.push_back({X[i], Y[i]});
+    return P;
+}
+
+// What is wrong with the triangles of a simple outline, or "" when they tile
+// it: n - 2 triangles turning as the outline does, their areas summing to the
+// outline's, and every side that is not an outline edge a diagonal inside it
+// that touches no other vertex and crosses no edge.
+std::string CheckTriangles(const Outline& P, const std::vector<ContourTriangle>& tris) {
+    const int n = static_cast<int>(P.size());
+    if (static_cast<int>(tris.size()) != n - 2) return "triangle count " + std::to_string(tris.size());
+    const double area = SignedArea(P);
+    double sum = 0;
+    for (std::size_t k = 0; k < tris.size(); ++k) {
+        const int c[3] = {tris[k].a, tris[k].b, tris[k].c};
+        for (int i : c)
+            if (i < 0 || i >= n) return "index out of range in triangle " + std::to_string(k);
+        const double t = Cross(P[c[0]], P[c[1]], P[c[2]]) / 2;
+        if (Sgn(t) != Sgn(area)) return "triangle " + std::to_string(k) + " turns the wrong way or is flat";
+        sum += std::fabs(t);
+        for (int e = 0; e < 3; ++e) {
+            const int i = c[e], j = c[(e + 1) % 3];
+            if (std::abs(i - j) == 1 || std::abs(i - j) == n - 1) continue; // an outline edge
+            for (int m = 0; m < n; ++m)
+                if (!MeetOnlyAtSharedEnd(P, i, j, m, (m + 1) % n))
+                    return "diagonal " + std::to_string(i) + "-" + std::to_string(j) + " meets edge " +
+                           std::to_string(m);
+            if (!Inside(P, {(P[i].x + P[j].x) / 2, (P[i].y + P[j].y) / 2}))
+                return "diagonal " + std::to_string(i) + "-" + std::to_string(j) + " runs outside";
+        }
+    }
+    if (std::fabs(sum - std::fabs(area)) > 1e-9 * std::fabs(area))
+        return "areas sum to " + std::to_string(sum) + ", outline " + std::to_string(std::fabs(area));
+    return "";
+}
+
+// Triangulates an outline the way the cache does and checks the triangles.
+std::string TriangulateAndCheck(const Outline& P) {
+    ContourPolygon p;
+    for (const Pt& q : P) {
+        p.X.push_back(q.x);
+        p.Y.push_back(q.y);
+    }
+    TriangulateContour(p.Count(), p.X.data(), p.Y.data(), p.corners);
+    MatchCornerIndices(p);
+    return CheckTriangles(P, p.triangles);
+}
+
+// A one-pixel black outline of the polygon on white, traced and simplified.
+Outline TracedDrawing(const Outline& shape, int w, int h) {
+    QImage img = White(w, h);
+    {
+        QPainter painter(&img);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(Qt::black, 0));
+        QPolygonF q;
+        for (const Pt& p : shape) q << QPointF(p.x, p.y);
+        painter.drawPolygon(q);
+    }
+    ContourTracer t;
+    ContourPolygon poly;
+    t.Trace(img, "shape", poly);
+    return ToOutline(poly.X, poly.Y);
+}
+
+// Every boundary pixel of a rectangle as a point: long straight runs.
+Outline PixelRectangle(int w, int h) {
+    Outline P;
+    for (int x = 0; x < w; ++x) P.push_back({double(x), 0});
+    for (int y = 1; y < h; ++y) P.push_back({double(w - 1), double(y)});
+    for (int x = w - 2; x >= 0; --x) P.push_back({double(x), double(h - 1)});
+    for (int y = h - 2; y > 0; --y) P.push_back({0, double(y)});
+    return P;
+}
+
+Outline Rounded(Outline P, double scale = 1) {
+    for (Pt& p : P) {
+        p.x = std::round(p.x * scale);
+        p.y = std::round(p.y * scale);
+    }
+    return P;
+}
+
+// An arc band: the outer edge out, the inner edge back (a C, or a spiral when the radius grows).
+Outline Band(double cx, double cy, double a0, double a1, int steps, double r0, double grow, double width) {
+    Outline P;
+    for (int i = 0; i <= steps; ++i) {
+        const double a = a0 + (a1 - a0) * i / steps, r = r0 + grow * (a - a0);
+        P.push_back({cx + r * std::cos(a), cy + r * std::sin(a)});
+    }
+    for (int i = steps; i >= 0; --i) {
+        const double a = a0 + (a1 - a0) * i / steps, r = r0 + grow * (a - a0) - width;
+        P.push_back({cx + r * std::cos(a), cy + r * std::sin(a)});
+    }
+    return P;
+}
+
+// A corridor of half-width w around a square spiral turning left, its legs
+// growing by `step` every second turn.
+Outline SquareSpiral(int legs, double step, double w) {
+    static constexpr double dx[4] = {1, 0, -1, 0}, dy[4] = {0, 1, 0, -1};
+    std::vector<Pt> centre{{0, 0}};
+    for (int k = 0; k < legs; ++k) {
+        const double len = step * (k / 2 + 1);
+        centre.push_back({centre.back().x + dx[k % 4] * len, centre.back().y + dy[k % 4] * len});
+    }
+    Outline left, right;
+    for (std::size_t i = 0; i < centre.size(); ++i) {
+        // The left normals of the legs in and out of this point.
+        const int in = static_cast<int>(i == 0 ? 0 : (i - 1) % 4), out = static_cast<int>(i % 4);
+        double nx = -dy[out], ny = dx[out];
+        if (i > 0 && i < centre.size() - 1) {
+            nx += -dy[in];
+            ny += dx[in];
+        } else if (i == centre.size() - 1) {
+            nx = -dy[in];
+            ny = dx[in];
+        }
+        left.push_back({centre[i].x + w * nx, centre[i].y + w * ny});
+        right.push_back({centre[i].x - w * nx, centre[i].y - w * ny});
+    }
+    Outline P = right;
+    P.insert(P.end(), left.rbegin(), left.rend());
+    return P;
+}
+
+Outline StarOutline(int spikes, double cx, double cy, double r1, double r2) {
+    std::vector<double> X, Y;
+    Star(2 * spikes, r1, r2, X, Y);
+    Outline P = ToOutline(X, Y);
+    for (Pt& p : P) {
+        p.x += cx - 500;
+        p.y += cy - 500;
+    }
+    return P;
+}
+
+// A random simple polygon on a grid of (grid + 1)^2 points: a triangle grown
+// by putting a new point into a random edge whenever the two new edges touch
+// nothing else. Small grids give many points in a row and on each other's lines.
+Outline RandomSimplePolygon(std::mt19937& rng, int n, int grid) {
+    std::uniform_int_distribution<int> coord(0, grid);
+    auto point = [&] { return Pt{double(coord(rng)), double(coord(rng))}; };
+    Outline P;
+    do P = {point(), point(), point()};
+    while (Cross(P[0], P[1], P[2]) == 0);
+    for (int tries = 0; static_cast<int>(P.size()) < n && tries < 30 * n; ++tries) {
+        const int m = static_cast<int>(P.size());
+        const int k = std::uniform_int_distribution<int>(0, m - 1)(rng);
+        const Pt p = point();
+        bool ok = true;
+        for (const Pt& q : P) ok = ok && !(q.x == p.x && q.y == p.y);
+        if (!ok) continue;
+        Outline Q = P;
+        Q.insert(Q.begin() + k + 1, p);
+        // Only the two new edges, k-(k+1) and (k+1)-(k+2), need checking.
+        const int mm = m + 1;
+        for (int e : {k, k + 1})
+            for (int f = 0; f < mm && ok; ++f)
+                if (f != e) ok = MeetOnlyAtSharedEnd(Q, e % mm, (e + 1) % mm, f, (f + 1) % mm);
+        if (ok) P = std::move(Q);
+    }
+    return P;
+}
 
 } // namespace
 
@@ -109,21 +318,53 @@ TEST(ContourTracer, OwnModelOf600x300PieceTracesToFiveCorners) {
     EXPECT_EQ(qGray(model.pixel(25, 25)), 0);
 }
 
-TEST(ContourTracer, DirectionCarriesOverAndAFreshTracerStartsEast) {
-    QImage img = White(60, 60);
-    Frame(img, 30, 30, 40, 40);
-    ContourTracer a;
-    ContourPolygon p1, p2;
-    a.Trace(img, "a", p1);
-    const int after = a.state.direction;
-    EXPECT_EQ(after, 2); // ended going up the left side
-    ContourTracer b;
-    b.Trace(img, "a", p2);
-    EXPECT_EQ(p1.X, p2.X);
-    ContourTracer c(ContourTraceOptions{kContourMaxPoints, true, true});
-    c.state.direction = 5;
-    c.Trace(img, "a", p2);
-    EXPECT_EQ(p1.X, p2.X); // the reset option starts east again
+// A 12-spike star drawn one pixel wide: where the trace goes at each spike
+// depends on the direction it starts with.
+static QImage SpikeStar() {
+    QImage img = White(300, 300);
+    QPainter painter(&img);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(Qt::black, 0));
+    QPolygonF q;
+    for (const Pt& p : StarOutline(12, 150, 150, 120, 40)) q << QPointF(std::round(p.x), std::round(p.y));
+    painter.drawPolygon(q);
+    return img;
+}
+
+TEST(ContourTracer, ATraceDependsOnlyOnItsPicture) {
+    const QImage star = SpikeStar();
+    QImage square = White(60, 60);
+    Frame(square, 30, 30, 40, 40);
+    const QImage model = MakeContourModelPicture(600, 300);
+
+    ContourPolygon fresh;
+    ContourTracer().Trace(star, "star", fresh);
+    ASSERT_GE(fresh.Count(), 3);
+    // Whatever direction an earlier trace ended with, and whatever was traced before.
+    for (int d = 0; d < 8; ++d) {
+        ContourTracer t;
+        ContourPolygon p;
+        t.state.direction = d;
+        t.Trace(star, "star", p);
+        EXPECT_EQ(p.X, fresh.X) << "direction " << d;
+        EXPECT_EQ(p.Y, fresh.Y) << "direction " << d;
+    }
+    const QImage* pictures[3] = {&star, &square, &model};
+    const std::vector<std::vector<int>> orders = {{0, 1, 2}, {1, 0, 2}, {2, 1, 0}, {0, 2, 1}};
+    std::vector<ContourPolygon> first(3);
+    for (std::size_t o = 0; o < orders.size(); ++o) {
+        ContourTracer t; // one tracer for the whole run, as the program has
+        for (int k : orders[o]) {
+            ContourPolygon p;
+            t.Trace(*pictures[k], "p", p);
+            if (o == 0) {
+                first[static_cast<std::size_t>(k)] = p;
+                continue;
+            }
+            EXPECT_EQ(p.X, first[static_cast<std::size_t>(k)].X) << "order " << o << ", picture " << k;
+            EXPECT_EQ(p.Y, first[static_cast<std::size_t>(k)].Y) << "order " << o << ", picture " << k;
+        }
+    }
 }
 
 struct BorderCase {
@@ -319,7 +560,7 @@ TEST(ContourTriangulation, SmallPolygons) {
     }
 }
 
-TEST(ContourTriangulation, EarWithAPointInsideSplitsToThatPoint) {
+TEST(ContourTriangulation, PointsInOrOnTheEarBlockIt) {
     // The lowest point's ear (3, 0, 1) holds point 2.
     const double x[4] = {0, 10, 1, -10}, y[4] = {-1, 10, 2, 10};
     EXPECT_EQ(FindDiagonal(4, x, y), std::make_pair(0, 2));
@@ -329,54 +570,156 @@ TEST(ContourTriangulation, EarWithAPointInsideSplitsToThatPoint) {
     EXPECT_EQ(out[0][1].x, 10); // (0, 1, 2) first
     EXPECT_EQ(out[1][2].x, -10); // then (0, 2, 3)
     EXPECT_TRUE(PointInTriangle(1, 2, -10, 10, 0, -1, 10, 10));
-    EXPECT_FALSE(PointInTriangle(0, 10, -10, 10, 0, -1, 10, 10)); // on an edge: outside
-    EXPECT_TRUE(PointInTriangle(5, 5, 0, 0, 1, 1, 2, 2));         // flat: its whole line is inside
+    EXPECT_TRUE(PointInTriangle(0, 10, -10, 10, 0, -1, 10, 10));   // on an edge: in
+    EXPECT_FALSE(PointInTriangle(0, 11, -10, 10, 0, -1, 10, 10));
+    EXPECT_TRUE(PointInTriangle(5, 5, 0, 0, 1, 1, 2, 2));          // flat: its whole line is in
+    EXPECT_FALSE(PointInTriangle(5, 6, 0, 0, 1, 1, 2, 2));
+
+    // A notch whose bottom (3) lies exactly on the cut of the pivot's ear
+    // (5, 0, 1): cutting it would leave point 3 on an edge.
+    const double wx[6] = {5, 10, 10, 5, 0, 0}, wy[6] = {0, 10, 20, 10, 20, 10};
+    EXPECT_EQ(FindDiagonal(6, wx, wy), std::make_pair(0, 3));
+    EXPECT_EQ(TriangulateAndCheck({{5, 0}, {10, 10}, {10, 20}, {5, 10}, {0, 20}, {0, 10}}), "");
+
+    // Of the points in the ear, the one farthest from the cut: point 2, 4
+    // below it, and not point 3, which is nearer the pivot but only 3 below.
+    const double fx[5] = {0, 10, 5, 0, -10}, fy[5] = {0, 10, 6, 7, 10};
+    EXPECT_EQ(FindDiagonal(5, fx, fy), std::make_pair(0, 2));
+    EXPECT_EQ(TriangulateAndCheck({{0, 0}, {10, 10}, {5, 6}, {0, 7}, {-10, 10}}), "");
+    // The pivot is the leftmost of the lowest: a point in a row along the bottom is never it.
+    const double bx[5] = {5, 10, 10, 0, 0}, by[5] = {0, 0, 10, 10, 0};
+    EXPECT_EQ(FindDiagonal(5, bx, by), std::make_pair(0, 3));
 }
 
-TEST(ContourTriangulation, ConcaveShapesCoverTheirArea) {
-    struct Shape {
-        const char* name;
-        std::vector<double> X, Y;
-    };
-    std::vector<Shape> shapes = {
-        {"L", {0, 4, 4, 1, 1, 0}, {0, 0, 1, 1, 3, 3}},
-        {"U", {0, 3, 3, 2, 2, 1, 1, 0}, {0, 0, 3, 3, 1, 1, 3, 3}},
-        {"comb", {}, {}},
-        {"star_2500", {}, {}},
-    };
-    // A comb of 40 teeth.
-    for (int i = 0; i < 40; ++i) {
-        shapes[2].X.insert(shapes[2].X.end(), {i * 4.0, i * 4.0 + 2, i * 4.0 + 2, i * 4.0 + 4});
-        shapes[2].Y.insert(shapes[2].Y.end(), {30.0, 30.0, 5.0, 5.0});
-    }
-    shapes[2].X.push_back(160);
-    shapes[2].Y.push_back(0);
-    shapes[2].X.push_back(0);
-    shapes[2].Y.push_back(0);
-    Star(2500, 450, 300, shapes[3].X, shapes[3].Y);
+struct ShapeCase {
+    std::string name;
+    Outline outline;
+};
 
-    for (auto& s : shapes) {
-        SCOPED_TRACE(s.name);
-        ContourPolygon p;
-        p.X = s.X;
-        p.Y = s.Y;
-        const int n = p.Count();
-        TriangulateContour(n, p.X.data(), p.Y.data(), p.corners);
-        ASSERT_EQ(p.corners.size(), static_cast<std::size_t>(n - 2));
-        double sum = 0;
-        for (const auto& t : p.corners) sum += TriangleArea(t);
-        EXPECT_NEAR(sum, PolygonArea(p.X, p.Y), 1e-6 * PolygonArea(p.X, p.Y));
-        MatchCornerIndices(p);
-        ASSERT_EQ(p.TriangleCount(), n - 2);
-        for (std::size_t k = 0; k < p.triangles.size(); ++k) {
-            for (int idx : {p.triangles[k].a, p.triangles[k].b, p.triangles[k].c}) {
-                ASSERT_GE(idx, 0);
-                ASSERT_LT(idx, n);
+std::vector<ShapeCase> TriangulationShapes() {
+    std::vector<ShapeCase> shapes;
+    auto add = [&](std::string name, Outline P) { shapes.push_back({std::move(name), std::move(P)}); };
+    // Traced pixel outlines, mirrored and turned every way, as a piece's model is.
+    auto addTraced = [&](const std::string& name, const std::vector<double>& X0, const std::vector<double>& Y0) {
+        for (int m = 0; m < 2; ++m)
+            for (int r = 0; r < 4; ++r) {
+                std::vector<double> X = X0, Y = Y0;
+                MirrorAndTurnContour(X, Y, m == 1, r);
+                add(name + "_m" + std::to_string(m) + "_r" + std::to_string(r), ToOutline(X, Y));
             }
-            EXPECT_EQ(p.X[static_cast<std::size_t>(p.triangles[k].a)], p.corners[k][0].x);
-            EXPECT_EQ(p.Y[static_cast<std::size_t>(p.triangles[k].c)], p.corners[k][2].y);
-        }
+    };
+    {
+        QImage img;
+        EXPECT_TRUE(LoadPicture(std::string(ZV_DATA_DIR) + "/Cerc.bmp", img).ok);
+        ContourTracer t;
+        ContourPolygon p;
+        t.Trace(img, "Cerc.bmp", p);
+        addTraced("Cerc_bmp", p.X, p.Y);
+        t.Trace(MakeContourModelPicture(600, 300), "Model1.bmp", p);
+        addTraced("own_model", p.X, p.Y);
     }
+    // The tracer cannot turn back into a corner sharper than 45 degrees, so
+    // the drawn shapes keep their corners wider than that.
+    const Outline arrow = {{50, 100}, {90, 50}, {65, 55}, {70, 0}, {50, 20}, {30, 0}, {35, 55}, {10, 50}};
+    const Outline fatArrow = {{0, 30}, {50, 30}, {50, 0}, {100, 50}, {50, 100}, {50, 70}, {0, 70}, {20, 50}};
+    const Outline thinC = Band(0, 0, 0.5, 2 * M_PI - 0.5, 60, 100, 0, 6);
+    const Outline spiral = Band(0, 0, 0, 5 * M_PI, 200, 20, 12, 9);
+    const Outline squareSpiral = SquareSpiral(14, 10, 2);
+    const Outline star = StarOutline(12, 0, 0, 100, 25);
+    add("arrow", arrow);
+    add("thin_C", Rounded(thinC));
+    add("spiral", Rounded(spiral));
+    add("square_spiral", squareSpiral);
+    add("star_12", Rounded(star));
+    auto traced = [&](const Outline& P, double scale, double shift, int size) {
+        Outline Q = P;
+        for (Pt& q : Q) q = {q.x * scale + shift, q.y * scale + shift};
+        const Outline T = TracedDrawing(Q, size, size);
+        std::vector<double> X, Y;
+        for (const Pt& q : T) {
+            X.push_back(q.x);
+            Y.push_back(q.y);
+        }
+        return std::make_pair(X, Y);
+    };
+    {
+        auto [X, Y] = traced(fatArrow, 4, 40, 480);
+        addTraced("arrow_traced", X, Y);
+    }
+    {
+        auto [X, Y] = traced(thinC, 2, 230, 460);
+        addTraced("thin_C_traced", X, Y);
+    }
+    {
+        auto [X, Y] = traced(squareSpiral, 2, 150, 300);
+        addTraced("square_spiral_traced", X, Y);
+    }
+    {
+        auto [X, Y] = traced(star, 2.5, 280, 560);
+        addTraced("star_12_traced", X, Y);
+    }
+    // Points in a row: every pixel of a frame, a staircase, a comb, a U, an L.
+    add("frame_every_pixel", PixelRectangle(40, 15));
+    {
+        Outline P;
+        for (int s = 0; s < 8; ++s) {
+            for (int k = 0; k < 3; ++k) P.push_back({double(s * 3 + k), double(s * 3)});
+            for (int k = 0; k < 3; ++k) P.push_back({double(s * 3 + 3), double(s * 3 + k)});
+        }
+        P.push_back({24, 24});
+        P.push_back({0, 24});
+        for (int y = 23; y > 0; --y) P.push_back({0, double(y)});
+        add("staircase_every_pixel", P);
+    }
+    {
+        Outline P;
+        for (int i = 0; i < 40; ++i) {
+            P.push_back({i * 4.0, 30});
+            P.push_back({i * 4.0 + 2, 30});
+            P.push_back({i * 4.0 + 2, 5});
+            P.push_back({i * 4.0 + 4, 5});
+        }
+        P.push_back({160, 0});
+        P.push_back({80, 0});
+        P.push_back({0, 0});
+        add("comb", P);
+    }
+    add("U", {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {3, 3}, {2, 3}, {2, 1}, {1, 1}, {1, 3}, {0, 3}, {0, 2}});
+    add("L", {{0, 0}, {4, 0}, {4, 1}, {3, 1}, {1, 1}, {1, 3}, {0, 3}});
+    add("star_2500", StarOutline(1250, 500, 500, 450, 300));
+    return shapes;
+}
+
+TEST(ContourTriangulation, TrianglesTileEveryShape) {
+    for (const ShapeCase& s : TriangulationShapes()) {
+        SCOPED_TRACE(s.name);
+        if (!IsSimple(s.outline)) {
+            ADD_FAILURE() << "the shape itself is not a simple outline";
+            continue;
+        }
+        EXPECT_EQ(TriangulateAndCheck(s.outline), "");
+    }
+}
+
+TEST(ContourTriangulation, RandomSimplePolygonsAreTiled) {
+    std::mt19937 rng(20240611);
+    int checked = 0, points = 0;
+    for (int k = 0; k < 3000; ++k) {
+        const int grid = k % 3 == 0 ? 8 : (k % 3 == 1 ? 40 : 1000);
+        const int n = 4 + k % 37;
+        const Outline P = RandomSimplePolygon(rng, n, grid);
+        ASSERT_TRUE(IsSimple(P)) << k;
+        const std::string wrong = TriangulateAndCheck(P);
+        if (!wrong.empty()) {
+            std::string pts;
+            for (const Pt& q : P) pts += "(" + std::to_string(int(q.x)) + "," + std::to_string(int(q.y)) + ") ";
+            FAIL() << "polygon " << k << ": " << wrong << "\n" << pts;
+        }
+        ++checked;
+        points += static_cast<int>(P.size());
+    }
+    EXPECT_EQ(checked, 3000);
+    EXPECT_GT(points, 3000 * 15) << "the polygons grew to a useful size";
 }
 
 // The ordered look-up must cut exactly as the scan of every point does.
@@ -514,6 +857,27 @@ TEST_F(ContourFiles, CacheTracesOnceAndGivesEachMessageOnce) {
     EXPECT_TRUE(cache.TakeMessages().empty());
 }
 
+TEST_F(ContourFiles, CachedOutlinesDoNotDependOnWhatWasTracedFirst) {
+    Save(SpikeStar(), QString::fromStdString(Path("star.bmp")));
+    Save(MakeContourModelPicture(600, 300), QString::fromStdString(Path("model.bmp")));
+    auto f = OnePiece(600, 300, 18);
+    f->scene.AddBox(0, 400, 0, 600, 300, 18);
+    f->attrs.modelFile[0] = Path("star.bmp");
+    f->attrs.modelFile[1] = Path("model.bmp");
+    auto build = [&](std::initializer_list<int> order) {
+        ContourCache cache;
+        std::vector<ContourPolygon> out(2);
+        for (int piece : order) EXPECT_TRUE(BuildContourModel(*f, piece, true, 0, 0, 600, 300, cache, out[piece]));
+        return out;
+    };
+    const auto a = build({0, 1}), b = build({1, 0});
+    for (int piece : {0, 1}) {
+        EXPECT_EQ(a[piece].X, b[piece].X) << piece;
+        EXPECT_EQ(a[piece].Y, b[piece].Y) << piece;
+        EXPECT_EQ(a[piece].TriangleCount(), b[piece].TriangleCount()) << piece;
+    }
+}
+
 TEST_F(ContourFiles, UnreadableModelGivesTheLoaderMessageOnce) {
     {
         std::ofstream(Path("bad.bmp")) << "not a picture";
@@ -574,6 +938,16 @@ TEST_F(ContourFiles, NewModelTakesTheNextFreeNumber) {
     QImage sideImg;
     ASSERT_TRUE(LoadPicture(s.fileName, sideImg).ok);
     EXPECT_EQ(sideImg.size(), img.size());
+
+    // A worktop of 9000 x 600: the drawing keeps its 15 : 1 shape.
+    auto top = OnePiece(9000, 38, 600);
+    const NewContourModelResult l = NewContourModel(*top, folder);
+    ASSERT_TRUE(l.ok) << l.error;
+    QImage longImg;
+    ASSERT_TRUE(LoadPicture(l.fileName, longImg).ok);
+    EXPECT_EQ(longImg.size(), QSize(2050, 183));
+    EXPECT_EQ(qGray(longImg.pixel(2024, 157)), 0); // the far corner of the outline
+    EXPECT_EQ(qGray(longImg.pixel(2025, 158)), 255);
 }
 
 TEST_F(ContourFiles, NewModelNeedsAPieceAndAWorkingSave) {
@@ -588,16 +962,22 @@ TEST_F(ContourFiles, NewModelNeedsAPieceAndAWorkingSave) {
     EXPECT_FALSE(r.error.empty());
 }
 
-TEST(ContourModelPicture, SizesAreKeptInRange) {
+TEST(ContourModelPicture, LongPiecesShrinkWholeAndSizesStayInRange) {
+    static_assert(kMaxModelSide == 2000);
     struct Case {
         double length, width;
-        int w, h;
+        int w, h; // margins included
     };
     const Case cases[] = {
         {600, 300, 250, 150},
+        {6000, 3000, 2050, 1050},  // at the limit: a third each
+        {9000, 600, 2050, 183},    // 3000 x 200 shrunk by 2/3: the shape of the piece
+        {12000, 6000, 2050, 1050}, // 4000 x 2000 halved
+        {600, 7200, 217, 2050},    // the longer side may come second: 200 x 2400 by 5/6
+        {1e12, 300, 2050, 51},     // the short side cannot fall below one pixel
         {-600, 300, 51, 150},
         {NAN, NAN, 51, 51},
-        {1e12, INFINITY, kMaxModelSide + 50, kMaxModelSide + 50},
+        {INFINITY, 300, 51, 150},
         {7.5, 4.5, 52, 52}, // 2.5 and 1.5 round to even
     };
     for (const auto& c : cases) {

@@ -1,10 +1,14 @@
 // The software 3D view and the mini views, drawn on a canvas without a window.
 #include "render/SoftRender.h"
 
+#include "model/Mobila.h"
+#include "model/MobilaFile.h"
+
 #include <QImage>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -56,11 +60,13 @@ protected:
         Redraw3DImage(s, c, kW, kH, mode, side);
     }
     // Pixels of one colour inside the frame, away from the "3D" text.
-    int Count(Color color) const {
+    int Count(Color color) const { return CountWhere([&](Color p) { return p == color; }); }
+    int CountNot(Color color) const { return CountWhere([&](Color p) { return p != color; }); }
+    template <class Pred> int CountWhere(Pred pred) const {
         int n = 0;
         for (int y = 1; y < c.Height() - 1; ++y)
             for (int x = 1; x < c.Width() - 1; ++x)
-                if (!(x < 40 && y < 30) && c.Pixel(x, y) == color) ++n;
+                if (!(x < 40 && y < 30) && pred(c.Pixel(x, y))) ++n;
         return n;
     }
     std::set<Color> Colours() const {
@@ -330,26 +336,133 @@ TEST_F(SoftScene, FacesCutAtTheScreenPlaneAndBehindTheEye) {
     EXPECT_EQ(Colours(), std::set<Color>{kWhite});
 }
 
-TEST_F(SoftScene, BrokenTablesAreSkipped) {
-    Box(0, 0, 0, 600, 800, 400, Rgb(200, 50, 50));
-    Box(0, 0, 0, 600, 800, 400, Rgb(200, 50, 50));
-    s.faceCount[0] = 50;          // beyond the 11 face slots
-    s.facePoints[1][0] = 2;       // too few points
-    s.facePoints[1][1] = 1000;    // beyond the work buffers
-    s.faceFirst[1][2] = 4799;     // runs past the points in use
+// Broken tables draw exactly what their sound faces describe: the same
+// pictures as sound tables that hold only those faces.
+TEST_F(SoftScene, BrokenTablesDrawOnlyTheirSoundFaces) {
+    const Color red = Rgb(200, 50, 50), blue = Rgb(40, 60, 200);
+    // Side by side with a gap: they never cover each other in the 3D view.
+    Box(0, 0, 0, 250, 800, 400, red);
+    Box(350, 0, 0, 250, 800, 400, blue);
+    s.current = -1;
+    Scene3D sound = s;
+    // Piece 0 keeps faces 0, 3, 4, 5 (1 and 2 get a corner that is not a
+    // number); piece 1 keeps its bottom and top (4 and 5).
+    sound.faceCount[0] = 4;
+    sound.faceFirst[0] = {0, 12, 16, 20};
+    sound.facePoints[0] = {4, 4, 4, 4};
+    sound.faceCount[1] = 2;
+    sound.faceFirst[1] = {24 + 16, 24 + 20};
+    sound.facePoints[1] = {4, 4};
+
+    s.faceCount[0] = 50;       // beyond the 11 face slots
+    s.X[5] = std::nan("");     // face 1, point 1
+    s.Y[10] = std::numeric_limits<double>::infinity(); // face 2, point 2
+    s.facePoints[1][0] = 2;    // too few points
+    s.facePoints[1][1] = 1000; // beyond the work buffers
+    s.faceFirst[1][2] = 4799;  // runs past the points in use
     s.faceFirst[1][3] = -7;
-    s.X[5] = std::nan("");
-    s.Y[10] = std::numeric_limits<double>::infinity();
-    s.color[1] |= 0xFF000000;     // a stray high byte
-    s.drawOrder.fill(12345);
+    s.color[1] |= 0xFF000000;  // a stray high byte
+    s.drawOrder.fill(12345);   // left from a scene with more pieces
+
     for (int mode : {kModeLit, kModeFlat, kModeOutline}) {
+        Canvas expected;
+        FitViewScale(sound, kW, kH, H, W);
+        Redraw3DImage(sound, expected, kW, kH, mode, 1);
         Draw(mode);
-        for (int view = 0; view <= 7; ++view) {
-            Canvas mini;
+        EXPECT_TRUE(c.Image() == expected.Image()) << "3D view, mode " << mode;
+        EXPECT_GT(CountNot(kWhite), 1000) << "the sound faces are drawn, mode " << mode;
+        for (int view = 1; view <= 6; ++view) {
+            Canvas mini, miniExpected;
             RedrawProjectionImage(s, mini, 168, 126, view, 10, 10, mode);
+            RedrawProjectionImage(sound, miniExpected, 168, 126, view, 10, 10, mode);
+            EXPECT_TRUE(mini.Image() == miniExpected.Image()) << "mini view " << view << ", mode " << mode;
         }
     }
-    EXPECT_GT(Count(Rgb(200, 50, 50)) + Count(kWhite - Rgb(200, 50, 50)), 0) << "the sound faces are still drawn";
+    std::set<int> order(s.drawOrder.begin(), s.drawOrder.begin() + 2);
+    EXPECT_EQ(order, (std::set<int>{0, 1})) << "the draw order is rebuilt";
+}
+
+// A door in front of a shelf that reaches deeper: the shelf's farthest
+// corner is nearer than the door's, yet the door must be painted last
+// whenever the eye is in front of it, and first when it is behind.
+TEST_F(SoftScene, APlaneBetweenTwoBoxesDecidesTheirOrder) {
+    const int door = Box(0, 0, -18, 1000, 2000, 18, Rgb(44, 72, 110));
+    const int shelf = Box(18, 1650, 0, 964, 18, 580, Rgb(245, 245, 242));
+    struct Case {
+        double rotX, rotY;
+        bool fromFront;
+    } cases[] = {
+        {-0.4, 0.7, true}, {-0.4, -0.7, true}, {0.4, 0.7, true}, {0, 0, true},
+        {0.3, M_PI, false}, {-0.4, M_PI - 0.7, false},
+    };
+    bool keyAloneWrong = false;
+    for (const auto& k : cases) {
+        s.rotX = k.rotX;
+        s.rotY = k.rotY;
+        FitViewScale(s, kW, kH, H, W);
+        SortForView(s);
+        const int first = k.fromFront ? shelf : door, last = k.fromFront ? door : shelf;
+        EXPECT_EQ(s.drawOrder[0], first) << k.rotX << " " << k.rotY;
+        EXPECT_EQ(s.drawOrder[1], last) << k.rotX << " " << k.rotY;
+        const double keyDoor = s.DepthKey(door, std::cos(k.rotX), std::sin(k.rotX), std::cos(k.rotY), std::sin(k.rotY));
+        const double keyShelf = s.DepthKey(shelf, std::cos(k.rotX), std::sin(k.rotX), std::cos(k.rotY), std::sin(k.rotY));
+        keyAloneWrong = keyAloneWrong || (k.fromFront && keyDoor > keyShelf);
+    }
+    EXPECT_TRUE(keyAloneWrong) << "a case where the farthest corner alone paints the shelf over the door";
+
+    // Boxes that overlap keep the order of the farthest corner.
+    Box(100, 100, 100, 200, 200, 200, Rgb(200, 0, 0));
+    Box(150, 150, -300, 100, 100, 700, Rgb(0, 200, 0));
+    s.rotX = -0.2;
+    s.rotY = 0.5;
+    SortForView(s);
+    std::vector<int> pair;
+    for (int k = 0; k < s.pieceCount; ++k)
+        if (s.drawOrder[k] >= 2) pair.push_back(s.drawOrder[k]);
+    const double k2 = s.DepthKey(2, std::cos(-0.2), std::sin(-0.2), std::cos(0.5), std::sin(0.5));
+    const double k3 = s.DepthKey(3, std::cos(-0.2), std::sin(-0.2), std::cos(0.5), std::sin(0.5));
+    ASSERT_NE(k2, k3);
+    EXPECT_EQ(pair, (k2 > k3 ? std::vector<int>{2, 3} : std::vector<int>{3, 2}));
+}
+
+// The sample wardrobe seen from the left and above with its doors closed:
+// every pixel of the doors shows the doors, not a shelf or the hanger rail.
+TEST_F(SoftScene, ClosedDoorsOfTheSampleWardrobeHideItsInside) {
+    auto f = std::make_unique<Furniture>();
+    f->scene.Init();
+    ReplaceWithMobilaFile(ReadMobilaFile(std::string(ZV_DATA_DIR) + "/Dulap.mo4"), *f);
+    s = f->scene;
+    s.rotX = -0.4;
+    s.rotY = 0.7;
+    s.rotZ = 0;
+    s.panX = s.panY = s.panZ = 0;
+    s.current = -1;
+    s.currentFillStyle = 1;
+    W = s.MaxX() - s.MinX();
+    H = s.MaxY() - s.MinY();
+    Scene3D doors = s; // the doors alone: every other piece draws nothing
+    int doorCount = 0;
+    for (int i = 0; i < s.pieceCount; ++i) {
+        const bool isDoor = f->pieceNames[static_cast<std::size_t>(i)].rfind("Usa", 0) == 0;
+        doorCount += isDoor;
+        if (!isDoor) doors.faceCount[i] = 0;
+    }
+    ASSERT_EQ(doorCount, 2);
+    for (int mode : {kModeLit, kModeFlat}) {
+        Canvas alone;
+        FitViewScale(doors, kW, kH, H, W);
+        Redraw3DImage(doors, alone, kW, kH, mode, 1);
+        Draw(mode);
+        int doorPixels = 0, covered = 0;
+        for (int y = 1; y < kH - 1; ++y)
+            for (int x = 1; x < kW - 1; ++x) {
+                if ((x < 40 && y < 30) || alone.Pixel(x, y) == kWhite) continue;
+                ++doorPixels;
+                covered += c.Pixel(x, y) != alone.Pixel(x, y);
+            }
+        EXPECT_GT(doorPixels, 10000) << "mode " << mode;
+        EXPECT_EQ(covered, 0) << "door pixels painted over, mode " << mode;
+    }
 }
 
 TEST_F(SoftScene, View0KeepsASoundDrawOrderAndMendsAStaleOne) {
@@ -398,6 +511,40 @@ TEST_F(SoftScene, MiniViewsMapPointsAndPairsDifferOnlyInOverlap) {
     RedrawProjectionImage(s, v1, 168, 126, 1, 10, 10, kModeOutline);
     EXPECT_EQ(v1.Pixel(25, 115), kWhite);
     EXPECT_EQ(v1.Pixel(20, 115), front);
+}
+
+// Every mini view paints the piece nearer to its viewer last. Two boxes
+// overlap across the view and lie apart along it: the one at 0..100 and the
+// one at 300..400 along the view's axis.
+TEST_F(SoftScene, MiniViewsPaintTheNearerPieceLast) {
+    const Color nearOrigin = Rgb(200, 30, 30), farther = Rgb(30, 30, 200);
+    struct Case {
+        int view;
+        int axis;      // 0 X, 1 Y, 2 Z
+        int x, y;      // a pixel where both boxes project
+        Color onTop;
+    } cases[] = {
+        {1, 2, 25, 110, nearOrigin}, // "Fata": seen from the front (small Z)
+        {2, 2, 25, 110, farther},    // "Spate"
+        {3, 0, 15, 110, nearOrigin}, // "Stanga": seen from the left (small X)
+        {4, 0, 15, 110, farther},    // "Dreapta"
+        {5, 1, 25, 110, farther},    // "Sus": seen from above (large Y)
+        {6, 1, 25, 110, nearOrigin}, // "Jos"
+    };
+    s.current = -1;
+    for (const auto& k : cases) {
+        s.Clear();
+        double lo[3] = {0, 0, 0}, size[3] = {400, 400, 400};
+        lo[k.axis] = 0;
+        size[k.axis] = 100;
+        Box(lo[0], lo[1], lo[2], size[0], size[1], size[2], nearOrigin);
+        double lo2[3] = {200, 200, 200};
+        lo2[k.axis] = 300;
+        Box(lo2[0], lo2[1], lo2[2], size[0], size[1], size[2], farther);
+        Canvas mini;
+        RedrawProjectionImage(s, mini, 168, 126, k.view, 10, 10, kModeLit);
+        EXPECT_EQ(mini.Pixel(k.x, k.y), k.onTop) << "view " << k.view;
+    }
 }
 
 TEST_F(SoftScene, AxesLegend) {
