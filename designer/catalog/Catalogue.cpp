@@ -110,7 +110,7 @@ std::optional<CatalogueHeader> ParseHeader(LineReader& r) {
     CatalogueHeader h{v[0], v[1], v[2]};
     if (h.thumbWidth < 1 || h.thumbWidth > kMaxThumbSide || h.thumbHeight < 1 || h.thumbHeight > kMaxThumbSide)
         return std::nullopt;
-    if (h.count < 0) return std::nullopt;
+    if (h.count < 0 || h.count > kMaxHeaderCount) return std::nullopt;
     return h;
 }
 

@@ -18,13 +18,15 @@ inline constexpr const char* kFeronerieFile = "feron.dat";
 inline constexpr const char* kCatalogueNotFound = "Nu am gasit fisierul cu feroneria.";
 inline constexpr const char* kCatalogueCorrupt = "Fisier cu feronerie alterat.";
 
-// A thumbnail side beyond this makes the header unreadable. The grid holds at
-// most kMaxCatalogueEntries entries: a file with more is read up to there
+// A thumbnail side beyond kMaxThumbSide, or a count beyond kMaxHeaderCount
+// (no catalogue has that many), makes the header unreadable. The grid holds
+// at most kMaxCatalogueEntries entries: a file with more is read up to there
 // and reported as too long. The thumbnail strip holds every slot
 // of such a catalogue at 64 x 64; with larger thumbnails it holds the first
 // StripSlots(...) of them and the rows after those show none.
 inline constexpr int kMaxThumbSide = 1024;
 inline constexpr int kMaxCatalogueEntries = 20000;
+inline constexpr int kMaxHeaderCount = 1000000;
 inline constexpr long long kMaxStripPixels = static_cast<long long>(kMaxCatalogueEntries) * 64 * 64;
 
 // First line of both files: thumbnail width, thumbnail height, entry count.
