@@ -258,10 +258,16 @@ bool EncodeJpegInto(const QImage& src, std::vector<unsigned char>& bytes, std::s
         jpeg_write_scanlines(&cinfo, &row, 1);
     }
     jpeg_finish_compress(&cinfo);
-    bytes.assign(err.buffer, err.buffer + err.bufferSize);
     jpeg_destroy_compress(&cinfo);
+    bool ok = true;
+    try {
+        bytes.assign(err.buffer, err.buffer + err.bufferSize);
+    } catch (const std::bad_alloc&) {
+        error = kNoMemory;
+        ok = false;
+    }
     std::free(err.buffer);
-    return true;
+    return ok;
 }
 
 QImage AsRgb32(const QImage& img) {
@@ -457,8 +463,14 @@ PictureResult SaveBmp(const std::string& path, const QImage& img) {
     const std::uint64_t rowBytes = (static_cast<std::uint64_t>(img.width()) * 3 + 3) / 4 * 4;
     if (rowBytes * static_cast<std::uint64_t>(img.height()) + 54 > 0xFFFFFFFFu)
         return Fail("Picture too large for a BMP file");
-    const std::vector<unsigned char> bytes = EncodeBmp(img);
-    return WriteWholeFile(path, bytes.data(), bytes.size());
+    try {
+        const QImage rgb = AsRgb32(img);
+        if (rgb.isNull()) return Fail(kNoMemory);
+        const std::vector<unsigned char> bytes = EncodeBmp(rgb);
+        return WriteWholeFile(path, bytes.data(), bytes.size());
+    } catch (const std::bad_alloc&) {
+        return Fail(kNoMemory);
+    }
 }
 
 // ---- JPEG ----
@@ -482,8 +494,10 @@ PictureResult EncodeJpeg(const QImage& source, std::vector<unsigned char>& bytes
     if (source.isNull() || source.width() <= 0 || source.height() <= 0) return Fail("Empty picture: nothing to save");
     if (source.width() > kMaxJpegSide || source.height() > kMaxJpegSide)
         return Fail("Picture too large for a JPEG file (at most 65500 pixels a side)");
+    const QImage rgb = AsRgb32(source);
+    if (rgb.isNull()) return Fail(kNoMemory);
     std::string error;
-    if (!EncodeJpegInto(AsRgb32(source), bytes, error)) return Fail(error);
+    if (!EncodeJpegInto(rgb, bytes, error)) return Fail(error);
     return Ok();
 }
 
