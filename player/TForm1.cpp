@@ -126,7 +126,10 @@ void TForm1::ShowSlide() {
     if (!SlideExists(n)) return;
     QImage img;
     std::string error;
-    if (!DecodeJpegFile(SlideFile(n), img, error)) {
+    // Decoded no larger than the picture box needs: a huge photograph is
+    // reduced by libjpeg as it is read, not held whole.
+    const QSize box = (QSizeF(Image1->size()) * Image1->devicePixelRatioF()).toSize();
+    if (!DecodeJpegFile(SlideFile(n), img, error, box)) {
         // One box at a time: ticks that arrive while it is open do not stack more.
         if (!reporting_ && showError) {
             reporting_ = true;

@@ -110,8 +110,7 @@ std::optional<CatalogueHeader> ParseHeader(LineReader& r) {
     CatalogueHeader h{v[0], v[1], v[2]};
     if (h.thumbWidth < 1 || h.thumbWidth > kMaxThumbSide || h.thumbHeight < 1 || h.thumbHeight > kMaxThumbSide)
         return std::nullopt;
-    if (h.count < 0 || h.count > kMaxCatalogueEntries) return std::nullopt;
-    if (!StripSizeOk(h.count, h.thumbWidth, h.thumbHeight)) return std::nullopt;
+    if (h.count < 0 || h.count > kMaxHeaderCount) return std::nullopt;
     return h;
 }
 
@@ -156,12 +155,17 @@ template <class Item> CatalogueFile<Item> ParseCatalogue(const std::string& byte
     for (int i = 0; i < header->count; ++i) {
         if (r.AtEnd()) break; // fewer entries than promised: stop, no rows of nothing
         Item it;
-        if (!ReadEntry(r, it)) {
+        const bool read = ReadEntry(r, it);
+        // Only blank lines were left: not an entry.
+        if (read && r.AtEnd() && it == Item{}) break;
+        if (i == kMaxCatalogueEntries) {
+            out.status = CatalogueStatus::TooLong;
+            break;
+        }
+        if (!read) {
             out.status = CatalogueStatus::Corrupt;
             break;
         }
-        // Only blank lines were left: not an entry.
-        if (r.AtEnd() && it == Item{}) break;
         out.items.push_back(std::move(it));
     }
     return out;
@@ -222,6 +226,10 @@ template <class Item> std::string CatalogueFile<Item>::Message() const {
     case CatalogueStatus::Ok: return {};
     case CatalogueStatus::NotFound: return kCatalogueNotFound;
     case CatalogueStatus::Corrupt: return kCatalogueCorrupt;
+    case CatalogueStatus::TooLong: {
+        const std::string n = std::to_string(kMaxCatalogueEntries);
+        return "Fisierul are mai mult de " + n + " de intrari: sunt citite doar primele " + n + ".";
+    }
     }
     return {};
 }
@@ -419,9 +427,10 @@ ThumbRect ThumbnailPlace(int pictureW, int pictureH, int thumbW, int thumbH, int
     return r;
 }
 
-bool StripSizeOk(int count, int thumbW, int thumbH) {
-    if (count < 0 || thumbW < 1 || thumbH < 1) return false;
-    return static_cast<long long>(count) * thumbW * thumbH <= kMaxStripPixels;
+int StripSlots(int count, int thumbW, int thumbH) {
+    if (count <= 0 || thumbW < 1 || thumbH < 1 || thumbW > kMaxThumbSide || thumbH > kMaxThumbSide) return 0;
+    const long long fit = kMaxStripPixels / (static_cast<long long>(thumbW) * thumbH);
+    return static_cast<int>(std::min<long long>(count, fit));
 }
 
 } // namespace zv

@@ -18,11 +18,16 @@ inline constexpr const char* kFeronerieFile = "feron.dat";
 inline constexpr const char* kCatalogueNotFound = "Nu am gasit fisierul cu feroneria.";
 inline constexpr const char* kCatalogueCorrupt = "Fisier cu feronerie alterat.";
 
-// Limits a header must keep; beyond them the file is refused as unreadable
-// rather than letting a count size the grid or the thumbnail strip.
+// A thumbnail side beyond kMaxThumbSide, or a count beyond kMaxHeaderCount
+// (no catalogue has that many), makes the header unreadable. The grid holds
+// at most kMaxCatalogueEntries entries: a file with more is read up to there
+// and reported as too long. The thumbnail strip holds every slot
+// of such a catalogue at 64 x 64; with larger thumbnails it holds the first
+// StripSlots(...) of them and the rows after those show none.
 inline constexpr int kMaxThumbSide = 1024;
 inline constexpr int kMaxCatalogueEntries = 20000;
-inline constexpr long long kMaxStripPixels = 64LL * 1024 * 1024;
+inline constexpr int kMaxHeaderCount = 1000000;
+inline constexpr long long kMaxStripPixels = static_cast<long long>(kMaxCatalogueEntries) * 64 * 64;
 
 // First line of both files: thumbnail width, thumbnail height, entry count.
 struct CatalogueHeader {
@@ -57,6 +62,7 @@ enum class CatalogueStatus {
     Ok,
     NotFound, // cannot be opened, or the header is missing or out of range
     Corrupt,  // a numeric field of an entry is not a number
+    TooLong,  // more entries than the grid holds; the first kMaxCatalogueEntries are read
 };
 
 template <class Item> struct CatalogueFile {
@@ -65,6 +71,7 @@ template <class Item> struct CatalogueFile {
     // The entries read, in file order. After a fault: those before the faulty
     // entry. Reading stops at the end of the file even when the header promised
     // more; an entry cut short by the end keeps empty texts and zero numbers.
+    // A status other than Ok means the file was not read whole.
     std::vector<Item> items;
     bool ok() const { return status == CatalogueStatus::Ok; }
     // The user's message for the status; empty when ok.
@@ -150,7 +157,8 @@ struct ThumbRect {
 // Where a w x h picture goes in slot `slot` of a strip of thumbW x thumbH
 // slots, keeping its proportions (halves rounded to the even integer).
 ThumbRect ThumbnailPlace(int pictureW, int pictureH, int thumbW, int thumbH, int slot);
-// Whether a strip of `count` slots can be made for this header.
-bool StripSizeOk(int count, int thumbW, int thumbH);
+// How many of `count` slots of thumbW x thumbH the thumbnail strip holds
+// (all of them up to kMaxStripPixels); 0 for sizes that are no thumbnail.
+int StripSlots(int count, int thumbW, int thumbH);
 
 } // namespace zv

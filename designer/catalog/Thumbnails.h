@@ -11,9 +11,9 @@ namespace zv {
 // False (nothing shown, no message) when the file is missing or unreadable.
 bool LoadCataloguePicture(const std::string& fileName, QImage& out);
 
-// A white strip of pictures.size() slots of thumbW x thumbH with each picture
-// drawn into its slot, proportions kept. Missing pictures leave their slot white.
-// A null image when the strip cannot be sized.
+// A white 24-bit strip of StripSlots(pictures.size(), ...) slots of thumbW x
+// thumbH with each picture drawn into its slot, proportions kept. Missing
+// pictures leave their slot white. A null image when the strip cannot be sized.
 QImage BuildThumbnailStrip(const std::vector<std::string>& pictures, int thumbW, int thumbH);
 
 } // namespace zv

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <new>
 #include <vector>
 
 #include <jpeglib.h>
@@ -15,10 +16,6 @@ namespace zv {
 
 namespace {
 
-// Pictures larger than this are refused before anything is allocated: far
-// beyond any texture or thumbnail, and it keeps a hostile header from
-// asking for gigabytes.
-constexpr std::uint64_t kMaxPixels = std::uint64_t(1) << 28;
 // libjpeg's own limit on either side.
 constexpr int kMaxJpegSide = 65500;
 
@@ -41,14 +38,26 @@ void Put32(unsigned char* p, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) p[i] = static_cast<unsigned char>(v >> (8 * i));
 }
 
+bool TooManyPixels(std::uint64_t w, std::uint64_t h) {
+    return w > static_cast<std::uint64_t>(kMaxPicturePixels) || h > static_cast<std::uint64_t>(kMaxPicturePixels) ||
+           w * h > static_cast<std::uint64_t>(kMaxPicturePixels);
+}
+
+constexpr const char* kNoMemory = "Not enough memory for the picture";
+
 bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& bytes) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) return false;
     bytes.clear();
     unsigned char buf[65536];
     std::size_t n = 0;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.insert(bytes.end(), buf, buf + n);
-    const bool ok = !std::ferror(f);
+    bool ok = true;
+    try {
+        while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.insert(bytes.end(), buf, buf + n);
+        ok = !std::ferror(f);
+    } catch (const std::bad_alloc&) {
+        ok = false;
+    }
     std::fclose(f);
     return ok;
 }
@@ -105,23 +114,35 @@ struct JpegError {
     std::longjmp(e->jump, 1);
 }
 
-void JpegEmitMessage(j_common_ptr cinfo, int level) {
+// Warnings that say nothing about the pixels: stray bytes between markers,
+// an unknown JFIF revision or Adobe transform code, a bad colour profile.
+bool HarmlessWarning(int code) {
+    return code == JWRN_EXTRANEOUS_DATA || code == JWRN_JFIF_MAJOR || code == JWRN_ADOBE_XFORM ||
+           code == JWRN_BOGUS_ICC;
+}
+
+// Every other warning means the decoder would fill in or skip pixels: stop
+// there rather than decode grey rows to the end of a damaged file.
+void JpegDecodeWarning(j_common_ptr cinfo, int level) {
     if (level >= 0) return; // trace messages
-    auto* e = reinterpret_cast<JpegError*>(cinfo->err);
     cinfo->err->num_warnings++;
-    // Stray bytes between markers are harmless; every other warning means
-    // the decoder filled in or skipped pixels.
-    if (cinfo->err->msg_code == JWRN_EXTRANEOUS_DATA) return;
-    if (!e->damaged) (*cinfo->err->format_message)(cinfo, e->message);
+    if (HarmlessWarning(cinfo->err->msg_code)) return;
+    auto* e = reinterpret_cast<JpegError*>(cinfo->err);
+    (*cinfo->err->format_message)(cinfo, e->message);
     e->damaged = true;
+    std::longjmp(e->jump, 1);
+}
+
+void JpegEncodeWarning(j_common_ptr cinfo, int level) {
+    if (level < 0) cinfo->err->num_warnings++;
 }
 
 void JpegOutputMessage(j_common_ptr) {}
 
-void InitJpegError(JpegError& e) {
+void InitJpegError(JpegError& e, void (*warning)(j_common_ptr, int)) {
     jpeg_std_error(&e.mgr);
     e.mgr.error_exit = JpegErrorExit;
-    e.mgr.emit_message = JpegEmitMessage;
+    e.mgr.emit_message = warning;
     e.mgr.output_message = JpegOutputMessage;
     e.message[0] = 0;
     e.damaged = false;
@@ -129,42 +150,58 @@ void InitJpegError(JpegError& e) {
     e.bufferSize = 0;
 }
 
+std::string JpegDecodeError(const JpegError& e) {
+    if (e.damaged) return std::string("Damaged JPEG data: ") + e.message;
+    // Over the memory cap: a progressive file too large to hold.
+    if (e.mgr.msg_code == JERR_NO_BACKING_STORE || e.mgr.msg_code == JERR_OUT_OF_MEMORY) return kNoMemory;
+    return std::string("Invalid JPEG data: ") + e.message;
+}
+
 // The decoding itself; kept free of objects with destructors between setjmp
 // and longjmp.
 bool DecodeJpegInto(const unsigned char* data, std::size_t size, QImage& out, std::string& error) {
     jpeg_decompress_struct cinfo;
     JpegError err;
-    InitJpegError(err);
+    InitJpegError(err, JpegDecodeWarning);
     cinfo.err = &err.mgr;
     QImage* volatile img = nullptr;
     unsigned char* volatile cmykRow = nullptr;
     if (setjmp(err.jump)) {
-        error = std::string("Invalid JPEG data: ") + err.message;
+        error = JpegDecodeError(err);
         jpeg_destroy_decompress(&cinfo);
         delete img;
         delete[] cmykRow;
         return false;
     }
     jpeg_create_decompress(&cinfo);
+    cinfo.mem->max_memory_to_use = static_cast<long>(kMaxJpegMemory);
     jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
     jpeg_read_header(&cinfo, TRUE);
+    // Before jpeg_start_decompress, which is where a progressive file takes
+    // memory for all its coefficients.
+    if (TooManyPixels(cinfo.image_width, cinfo.image_height)) {
+        error = PictureTooLargeText(cinfo.image_width, cinfo.image_height);
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
     const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
     jpeg_calc_output_dimensions(&cinfo);
     const std::uint64_t w = cinfo.output_width, h = cinfo.output_height;
-    if (w == 0 || h == 0 || w * h > kMaxPixels) {
-        error = "JPEG picture too large";
+    if (w == 0 || h == 0) {
+        error = "Invalid JPEG data: empty picture";
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
-    img = new QImage(NewImage(static_cast<int>(w), static_cast<int>(h)));
-    if (img->isNull()) {
-        error = "Not enough memory for the picture";
+    img = new (std::nothrow) QImage(NewImage(static_cast<int>(w), static_cast<int>(h)));
+    if (cmyk) cmykRow = new (std::nothrow) unsigned char[w * 4];
+    if (!img || img->isNull() || (cmyk && !cmykRow)) {
+        error = kNoMemory;
         jpeg_destroy_decompress(&cinfo);
         delete img;
+        delete[] cmykRow;
         return false;
     }
-    if (cmyk) cmykRow = new unsigned char[w * 4];
     jpeg_start_decompress(&cinfo);
     while (cinfo.output_scanline < cinfo.output_height) {
         const int y = static_cast<int>(cinfo.output_scanline);
@@ -187,8 +224,8 @@ bool DecodeJpegInto(const unsigned char* data, std::size_t size, QImage& out, st
     if (whole) jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
     delete[] cmykRow;
-    if (!whole || err.damaged) {
-        error = err.damaged ? std::string("Damaged JPEG data: ") + err.message : "Truncated JPEG data";
+    if (!whole) {
+        error = "Truncated JPEG data";
         delete img;
         return false;
     }
@@ -200,7 +237,7 @@ bool DecodeJpegInto(const unsigned char* data, std::size_t size, QImage& out, st
 bool EncodeJpegInto(const QImage& src, std::vector<unsigned char>& bytes, std::string& error) {
     jpeg_compress_struct cinfo;
     JpegError err;
-    InitJpegError(err);
+    InitJpegError(err, JpegEncodeWarning);
     cinfo.err = &err.mgr;
     if (setjmp(err.jump)) {
         error = std::string("Error writing JPEG: ") + err.message;
@@ -221,10 +258,16 @@ bool EncodeJpegInto(const QImage& src, std::vector<unsigned char>& bytes, std::s
         jpeg_write_scanlines(&cinfo, &row, 1);
     }
     jpeg_finish_compress(&cinfo);
-    bytes.assign(err.buffer, err.buffer + err.bufferSize);
     jpeg_destroy_compress(&cinfo);
+    bool ok = true;
+    try {
+        bytes.assign(err.buffer, err.buffer + err.bufferSize);
+    } catch (const std::bad_alloc&) {
+        error = kNoMemory;
+        ok = false;
+    }
     std::free(err.buffer);
-    return true;
+    return ok;
 }
 
 QImage AsRgb32(const QImage& img) {
@@ -232,6 +275,11 @@ QImage AsRgb32(const QImage& img) {
 }
 
 } // namespace
+
+std::string PictureTooLargeText(long long width, long long height) {
+    return "Poza este prea mare: " + std::to_string(width) + " x " + std::to_string(height) + " pixeli (cel mult " +
+           std::to_string(kMaxPicturePixels / (1024 * 1024)) + " megapixeli).";
+}
 
 // ---- BMP ----
 
@@ -267,9 +315,8 @@ PictureResult DecodeBmp(const unsigned char* data, std::size_t size, QImage& out
     const bool topDown = height < 0;
     if (topDown) height = -height;
     if (width <= 0 || height <= 0) return Fail("Invalid BMP size");
-    if (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > kMaxPixels ||
-        width > 0x7FFFFFFF / 4 || height > 0x7FFFFFFF)
-        return Fail("BMP picture too large");
+    if (TooManyPixels(static_cast<std::uint64_t>(width), static_cast<std::uint64_t>(height)))
+        return Fail(PictureTooLargeText(width, height));
 
     // Channel masks: defaults for plain files, from the header or right after it.
     std::uint32_t masks[3] = {0x00FF0000u, 0x0000FF00u, 0x000000FFu};
@@ -308,15 +355,28 @@ PictureResult DecodeBmp(const unsigned char* data, std::size_t size, QImage& out
     if (start > size || pixelBytes > size - start) return Fail("Error reading bitmap data");
 
     QImage img = NewImage(static_cast<int>(width), static_cast<int>(height));
-    if (img.isNull()) return Fail("Not enough memory for the picture");
+    if (img.isNull()) return Fail(kNoMemory);
 
-    auto shiftOf = [](std::uint32_t m) { int s = 0; if (!m) return 0; while (!(m & 1u)) { m >>= 1; ++s; } return s; };
-    auto scale = [&](std::uint32_t v, int c) -> int {
-        const std::uint32_t m = masks[c];
-        if (!m) return 0;
-        const std::uint32_t max = m >> shiftOf(m);
-        return static_cast<int>(((v & m) >> shiftOf(m)) * 255u / max);
+    // A channel of any width, up to all 32 bits, scaled to 0..255.
+    struct Channel {
+        std::uint32_t mask = 0;
+        int shift = 0;
+        std::uint64_t max = 0;
+        int Get(std::uint32_t v) const {
+            if (!max) return 0;
+            const std::uint64_t c = (v & mask) >> shift;
+            return static_cast<int>((c * 255u + max / 2) / max);
+        }
     };
+    Channel channel[3];
+    for (int c = 0; c < 3; ++c) {
+        Channel& ch = channel[c];
+        ch.mask = masks[c];
+        if (!ch.mask) continue;
+        while (!((ch.mask >> ch.shift) & 1u)) ++ch.shift;
+        ch.max = ch.mask >> ch.shift;
+    }
+    auto scale = [&](std::uint32_t v, int c) { return channel[c].Get(v); };
     const bool standard32 = bpp == 32 && masks[0] == 0x00FF0000u && masks[1] == 0x0000FF00u && masks[2] == 0x000000FFu;
 
     for (std::int64_t row = 0; row < height; ++row) {
@@ -403,8 +463,14 @@ PictureResult SaveBmp(const std::string& path, const QImage& img) {
     const std::uint64_t rowBytes = (static_cast<std::uint64_t>(img.width()) * 3 + 3) / 4 * 4;
     if (rowBytes * static_cast<std::uint64_t>(img.height()) + 54 > 0xFFFFFFFFu)
         return Fail("Picture too large for a BMP file");
-    const std::vector<unsigned char> bytes = EncodeBmp(img);
-    return WriteWholeFile(path, bytes.data(), bytes.size());
+    try {
+        const QImage rgb = AsRgb32(img);
+        if (rgb.isNull()) return Fail(kNoMemory);
+        const std::vector<unsigned char> bytes = EncodeBmp(rgb);
+        return WriteWholeFile(path, bytes.data(), bytes.size());
+    } catch (const std::bad_alloc&) {
+        return Fail(kNoMemory);
+    }
 }
 
 // ---- JPEG ----
@@ -428,8 +494,10 @@ PictureResult EncodeJpeg(const QImage& source, std::vector<unsigned char>& bytes
     if (source.isNull() || source.width() <= 0 || source.height() <= 0) return Fail("Empty picture: nothing to save");
     if (source.width() > kMaxJpegSide || source.height() > kMaxJpegSide)
         return Fail("Picture too large for a JPEG file (at most 65500 pixels a side)");
+    const QImage rgb = AsRgb32(source);
+    if (rgb.isNull()) return Fail(kNoMemory);
     std::string error;
-    if (!EncodeJpegInto(AsRgb32(source), bytes, error)) return Fail(error);
+    if (!EncodeJpegInto(rgb, bytes, error)) return Fail(error);
     return Ok();
 }
 

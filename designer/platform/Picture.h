@@ -8,6 +8,15 @@
 
 namespace zv {
 
+// The most pixels a picture may have, whatever its kind: a real photograph
+// fits, and a header that claims more is refused before anything is allocated.
+inline constexpr long long kMaxPicturePixels = 64LL * 1024 * 1024;
+// libjpeg's own memory (a progressive file's coefficients) is capped at this.
+inline constexpr long long kMaxJpegMemory = 10 * kMaxPicturePixels;
+
+// "Poza este prea mare: W x H pixeli (cel mult 64 megapixeli)."
+std::string PictureTooLargeText(long long width, long long height);
+
 struct PictureResult {
     bool ok = false;
     std::string error; // user-facing text when !ok

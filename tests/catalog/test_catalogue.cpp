@@ -1,5 +1,8 @@
 // The catalogue reader, writer, sort and code search shared by boards and hardware.
 #include "catalog/Catalogue.h"
+#include "catalog/Thumbnails.h"
+#include "platform/Picture.h"
+#include "platform/Text.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -79,12 +82,16 @@ TEST(CatalogueRead, HeaderAndCountFaults) {
         {"two numbers", "64 64\r\n", CatalogueStatus::NotFound, 0},
         {"count on the next line", "64 64\r\n1\r\n" + Board("A"), CatalogueStatus::NotFound, 0},
         {"negative count", "64 64 -1\r\n" + Board("A"), CatalogueStatus::NotFound, 0},
-        {"huge count", "64 64 2000000000\r\n" + Board("A"), CatalogueStatus::NotFound, 0},
+        {"count above the grid over one entry", "64 64 1000000\r\n" + Board("A"), CatalogueStatus::Ok, 1},
+        {"count no catalogue has", "64 64 1000001\r\n" + Board("A"), CatalogueStatus::NotFound, 0},
         {"count overflowing 32 bits", "64 64 99999999999\r\n", CatalogueStatus::NotFound, 0},
         {"zero width", "0 64 1\r\n" + Board("A"), CatalogueStatus::NotFound, 0},
         {"negative height", "64 -5 1\r\n" + Board("A"), CatalogueStatus::NotFound, 0},
         {"huge thumbnails", "100000 100000 1\r\n" + Board("A"), CatalogueStatus::NotFound, 0},
-        {"strip too large", "1000 1000 1000\r\n" + Board("A"), CatalogueStatus::NotFound, 0},
+        {"thumbnail sides at their limit", "1024 1024 1\r\n" + Board("A"), CatalogueStatus::Ok, 1},
+        {"width one past its limit", "1025 1024 1\r\n" + Board("A"), CatalogueStatus::NotFound, 0},
+        {"height one past its limit", "1024 1025 1\r\n" + Board("A"), CatalogueStatus::NotFound, 0},
+        {"large thumbnails, many entries", "1000 1000 1000\r\n" + Board("A"), CatalogueStatus::Ok, 1},
         {"real in the header", "64.5 64 1\r\n" + Board("A"), CatalogueStatus::NotFound, 0},
         {"decimal comma", "64 64 3\r\n" + Board("A") + Board("B", "12,50") + Board("C"), CatalogueStatus::Corrupt, 1},
         {"colour not an integer", "64 64 2\r\n" + Board("A") + Board("B", "1", "18", "1.5"),
@@ -138,6 +145,27 @@ TEST(CatalogueSort, ByUpperCasedCodeKeepingEqualCodesInFileOrder) {
     EXPECT_EQ(Codes(items), (std::vector<std::string>{"a0", "A1", "b2", "B2", "Z", "_x"}));
     EXPECT_EQ(items[2].description, "first");
     EXPECT_EQ(SortOrderByCode({"Z1", "A1"}), (std::vector<std::size_t>{1, 0}));
+}
+
+TEST(CatalogueSort, ManyEqualCodesKeepTheirFileOrder) {
+    // Far more rows than a sort does by insertion, five codes in both cases:
+    // an unstable sort would mix the rows of one code.
+    const char* codes[] = {"pal18", "PAL18", "b", "Mdf", "a", "MDF", "B"};
+    std::vector<PalPflItem> items;
+    for (int i = 0; i < 700; ++i)
+        items.push_back(Code(codes[(i * 5 + i / 7) % 7], std::to_string(i)));
+    const std::vector<PalPflItem> original = items;
+    std::vector<std::string> originalCodes = Codes(items);
+    SortByCode(items);
+    const std::vector<std::size_t> order = SortOrderByCode(originalCodes);
+    ASSERT_EQ(items.size(), original.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i], original[order[i]]) << i;
+        if (i == 0) continue;
+        const std::string a = UpperAscii(items[i - 1].code), b = UpperAscii(items[i].code);
+        EXPECT_LE(a, b) << i;
+        if (a == b) EXPECT_LT(std::stoi(items[i - 1].description), std::stoi(items[i].description)) << i;
+    }
 }
 
 TEST(CatalogueSearch, PrefixIgnoresCaseLookUpDoesNot) {
@@ -201,6 +229,53 @@ TEST(CatalogueCells, FormatsAndFallbacks) {
     EXPECT_FALSE(IsBmpFile("bmp"));
     EXPECT_EQ(LeftPart("abc", 2), "ab");
     EXPECT_EQ(LeftPart("abc", 5), "abc");
+}
+
+namespace {
+std::string ManyBoards(int n) {
+    std::string s = "64 64 " + std::to_string(n) + "\r\n";
+    for (int i = 0; i < n; ++i) s += Board("C" + std::to_string(i));
+    return s;
+}
+} // namespace
+
+TEST(CatalogueRead, TwentyThousandEntriesAreReadAndOneMoreIsSaid) {
+    const PalPflCatalogue full = ParsePalPflCatalogue(ManyBoards(kMaxCatalogueEntries) + "\r\n\r\n");
+    EXPECT_TRUE(full.ok()) << full.Message();
+    ASSERT_EQ(full.items.size(), 20000u);
+    EXPECT_EQ(full.items.back().code, "C19999");
+
+    const PalPflCatalogue over = ParsePalPflCatalogue(ManyBoards(kMaxCatalogueEntries + 1));
+    EXPECT_EQ(over.status, CatalogueStatus::TooLong);
+    EXPECT_EQ(over.items.size(), 20000u) << "the first ones are there for the look-ups";
+    EXPECT_EQ(over.Message(), "Fisierul are mai mult de 20000 de intrari: sunt citite doar primele 20000.");
+}
+
+TEST(CatalogueThumbnails, StripHoldsEveryEntryOfTheLongestCatalogue) {
+    EXPECT_EQ(StripSlots(20000, 64, 64), 20000);
+    EXPECT_EQ(StripSlots(20000, 1024, 1024), 78); // only the first rows of oversized thumbnails
+    EXPECT_EQ(StripSlots(3, 1024, 1024), 3);
+    EXPECT_EQ(StripSlots(5, 1025, 64), 0);
+    EXPECT_EQ(StripSlots(0, 64, 64), 0);
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string red = dir.filePath("rosu.bmp").toStdString();
+    QImage pic(40, 20, QImage::Format_RGB32);
+    pic.fill(qRgb(255, 0, 0));
+    ASSERT_TRUE(SaveBmp(red, pic).ok);
+    // Pictures in the first and the far slots; the rest have none.
+    std::vector<std::string> pictures(20000);
+    for (int i : {0, 16383, 16384, 19999}) pictures[static_cast<std::size_t>(i)] = red;
+    const QImage strip = BuildThumbnailStrip(pictures, 64, 64);
+    ASSERT_FALSE(strip.isNull());
+    ASSERT_EQ(strip.size(), QSize(20000 * 64, 64));
+    for (int i : {0, 16383, 16384, 19999}) {
+        // Landscape: full width, 32 high, centred down.
+        EXPECT_EQ(strip.pixel(i * 64 + 32, 32), qRgb(255, 0, 0)) << i;
+        EXPECT_EQ(strip.pixel(i * 64 + 32, 8), qRgb(255, 255, 255)) << i;
+    }
+    EXPECT_EQ(strip.pixel(19998 * 64 + 32, 32), qRgb(255, 255, 255));
 }
 
 TEST(CatalogueThumbnails, PlacedInTheSlotKeepingProportions) {

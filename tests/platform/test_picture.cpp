@@ -1,6 +1,7 @@
 // BMP and JPEG reading and writing: round trips, the palette files drawing
 // programs save, and damaged files that must give errors rather than crashes.
 #include "platform/Picture.h"
+#include "player/JpegFixtures.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -350,5 +351,128 @@ TEST_F(PictureFiles, DamagedBytesNeverCrashTheDecoders) {
             if (r.ok) EXPECT_FALSE(img.isNull());
             else EXPECT_TRUE(img.isNull());
         }
+    }
+}
+
+TEST_F(PictureFiles, PaletteCutShortByThePixelOffset) {
+    // "Colours used" 0 means 256 entries, but the pixels start after four:
+    // the table ends there and the pixels are read from their offset.
+    const std::vector<QRgb> pal{qRgb(200, 0, 0), qRgb(0, 200, 0), qRgb(0, 0, 200), qRgb(9, 9, 9)};
+    std::vector<unsigned char> v = PaletteBmp(8, 5, 1, pal, {{0, 1, 2, 3, 200}});
+    Put32(v, 46, 0);
+    QImage img;
+    const PictureResult r = DecodeBmp(v.data(), v.size(), img);
+    ASSERT_TRUE(r.ok) << r.error;
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(img.pixel(x, 0), pal[static_cast<std::size_t>(x)]) << x;
+    EXPECT_EQ(img.pixel(4, 0), qRgb(0, 0, 0)) << "an index past the cut table is black";
+}
+
+TEST_F(PictureFiles, ChannelMasksOfAnyWidth) {
+    // One pixel of a 32- or 16-bit file with BITFIELDS masks after a 40-byte header.
+    auto masked = [](int bpp, std::uint32_t r, std::uint32_t g, std::uint32_t b, std::uint32_t pixel) {
+        std::vector<unsigned char> v(54 + 12 + 4, 0);
+        v[0] = 'B';
+        v[1] = 'M';
+        Put32(v, 10, 54 + 12);
+        Put32(v, 14, 40);
+        Put32(v, 18, 1);
+        Put32(v, 22, 1);
+        Put16(v, 26, 1);
+        Put16(v, 28, static_cast<std::uint32_t>(bpp));
+        Put32(v, 30, 3);
+        Put32(v, 54, r);
+        Put32(v, 58, g);
+        Put32(v, 62, b);
+        Put32(v, 66, pixel);
+        QImage img;
+        const PictureResult res = DecodeBmp(v.data(), v.size(), img);
+        EXPECT_TRUE(res.ok) << res.error;
+        return img.isNull() ? QRgb(0) : img.pixel(0, 0);
+    };
+    const struct {
+        const char* what;
+        int bpp;
+        std::uint32_t r, g, b, pixel;
+        QRgb expected;
+    } cases[] = {
+        {"red over all 32 bits", 32, 0xFFFFFFFFu, 0, 0, 0xFFFFFFFFu, qRgb(255, 0, 0)},
+        {"half of 32 bits", 32, 0xFFFFFFFFu, 0, 0, 0x80000000u, qRgb(128, 0, 0)},
+        {"10-10-10", 32, 0x3FF00000u, 0x000FFC00u, 0x000003FFu, (1023u << 20) | (512u << 10) | 0u, qRgb(255, 128, 0)},
+        {"8-8-8 in the high bytes", 32, 0xFF000000u, 0x00FF0000u, 0x0000FF00u, 0x11223344u, qRgb(0x11, 0x22, 0x33)},
+        {"5-6-5", 16, 0xF800u, 0x07E0u, 0x001Fu, 0xFFFFu, qRgb(255, 255, 255)},
+        {"5-6-5 green half", 16, 0xF800u, 0x07E0u, 0x001Fu, 32u << 5, qRgb(0, 130, 0)},
+        {"no mask is no light", 32, 0, 0x0000FF00u, 0, 0xFFFFFFFFu, qRgb(0, 255, 0)},
+    };
+    for (const auto& c : cases) EXPECT_EQ(masked(c.bpp, c.r, c.g, c.b, c.pixel), c.expected) << c.what;
+}
+
+// ---- the one size limit, and JPEG files that claim more than they hold ----
+
+TEST_F(PictureFiles, PixelLimitExactlyAtItsValue) {
+    // 8192 x 8192 is 64 megapixels: past the limit check (and then short of
+    // data); one row more is refused by its size, before anything is allocated.
+    const std::vector<unsigned char> bmp = EncodeBmp(Pattern(4, 4));
+    const fixtures::Bytes jpg = fixtures::DetailedJpeg(64, 64);
+    const long before = fixtures::PeakMemoryMb();
+    for (const auto& [h, refused] : std::vector<std::pair<unsigned, bool>>{{8192, false}, {8193, true}}) {
+        SCOPED_TRACE(h);
+        const std::string limitText = "Poza este prea mare: 8192 x " + std::to_string(h) + " pixeli (cel mult 64 megapixeli).";
+        std::vector<unsigned char> b = bmp;
+        Put32(b, 18, 8192);
+        Put32(b, 22, h);
+        QImage img;
+        PictureResult r = DecodeBmp(b.data(), b.size(), img);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.error == limitText, refused) << r.error;
+        const fixtures::Bytes j = fixtures::WithSize(jpg, 8192, h);
+        r = DecodeJpeg(j.data(), j.size(), img);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.error == limitText, refused) << r.error;
+        EXPECT_TRUE(img.isNull());
+    }
+    // The JPEG stops at its first missing row: the 256 MB picture is never filled with grey.
+    EXPECT_LT(fixtures::PeakMemoryMb() - before, 128);
+}
+
+TEST_F(PictureFiles, TinyJpegClaimingAHugePictureIsRefusedAtOnce) {
+    const long before = fixtures::PeakMemoryMb();
+    for (const bool progressive : {false, true}) {
+        SCOPED_TRACE(progressive ? "progressive" : "baseline");
+        const fixtures::Bytes bomb = fixtures::WithSize(fixtures::DetailedJpeg(64, 64, progressive), 30000, 30000);
+        ASSERT_LT(bomb.size(), 4000u);
+        const std::string file = Path("bomba.jpg");
+        Write(file, bomb, bomb.size());
+        QImage img;
+        const PictureResult r = LoadPicture(file, img);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.error, "Poza este prea mare: 30000 x 30000 pixeli (cel mult 64 megapixeli). (" + file + ")");
+        EXPECT_TRUE(img.isNull());
+    }
+    // Decoded whole, the two would take gigabytes.
+    EXPECT_LT(fixtures::PeakMemoryMb() - before, 64);
+}
+
+TEST_F(PictureFiles, DamagedJpegReportsItsFirstFault) {
+    // Cut inside the scan data, and a run of bytes spoiled in the middle of it.
+    const fixtures::Bytes whole = fixtures::DetailedJpeg(320, 240);
+    const std::size_t scan = fixtures::ScanDataStart(whole);
+    ASSERT_GT(whole.size() - scan, 2000u);
+    fixtures::Bytes spoiled = whole;
+    for (std::size_t i = scan + 500; i < scan + 600; ++i) spoiled[i] = 0xFF;
+    const struct {
+        const char* what;
+        fixtures::Bytes bytes;
+        const char* error;
+    } cases[] = {
+        {"cut", fixtures::Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(scan + 1000)),
+         "Damaged JPEG data: Premature end of JPEG file"},
+        {"spoiled", spoiled, "Damaged JPEG data: Corrupt JPEG data: premature end of data segment"},
+    };
+    for (const auto& c : cases) {
+        QImage img;
+        const PictureResult r = DecodeJpeg(c.bytes.data(), c.bytes.size(), img);
+        EXPECT_FALSE(r.ok) << c.what;
+        EXPECT_EQ(r.error, c.error) << c.what;
+        EXPECT_TRUE(img.isNull()) << c.what;
     }
 }

@@ -1,7 +1,9 @@
 #include "TForm1.h"
 
+#include "Jpeg.h"
+#include "JpegFixtures.h"
+
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -124,16 +126,30 @@ TEST_F(Slides, IntervalField) {
     }
 }
 
-TEST_F(Slides, DamagedPictureIsReportedAndTheShowGoesOn) {
+// ---- damaged and oversized pictures ----
+
+namespace {
+using fixtures::Bytes;
+
+// Decodes through the player's reader as a slide of an 800 x 600 box.
+struct Decoded {
+    bool ok = false;
+    QImage image;
+    std::string error;
+};
+Decoded DecodeAsSlide(const Bytes& b) {
+    Decoded d;
+    d.ok = demo::DecodeJpegData(b.data(), b.size(), d.image, d.error, QSize(800, 600));
+    return d;
+}
+} // namespace
+
+TEST_F(Slides, PictureCutInsideItsScanDataGivesOneMessageAndTheShowGoesOn) {
     Make({1});
-    {
-        QFile bad("2.jpg");
-        ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-        QFile good("1.jpg");
-        ASSERT_TRUE(good.open(QIODevice::ReadOnly));
-        const QByteArray bytes = good.readAll();
-        bad.write(bytes.left(bytes.size() / 2)); // cut in the middle
-    }
+    const Bytes whole = fixtures::DetailedJpeg(320, 240);
+    const std::size_t scan = fixtures::ScanDataStart(whole);
+    ASSERT_GT(whole.size() - scan, 2000u) << "most of the file is scan data";
+    fixtures::WriteFile("2.jpg", Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(scan + (whole.size() - scan) / 2)));
     TForm1 f;
     std::vector<std::string> errors;
     f.showError = [&](const std::string& e) { errors.push_back(e); };
@@ -141,6 +157,64 @@ TEST_F(Slides, DamagedPictureIsReportedAndTheShowGoesOn) {
     f.Timer1Timer();
     EXPECT_EQ(f.Panel2->text(), "2");
     ASSERT_EQ(errors.size(), 1u);
-    EXPECT_NEAR(Red(f), 40, 2); // picture 1 stays on screen
+    EXPECT_EQ(errors[0], "Damaged JPEG data: Premature end of JPEG file (2.jpg)");
+    EXPECT_NEAR(Red(f), 40, 2) << "no half-grey picture replaces the last good one";
     EXPECT_TRUE(f.Timer1->isActive());
+}
+
+TEST(PlayerJpeg, TinyFilesClaimingHugePicturesAreRefusedWithBoundedMemory) {
+    const Bytes small = fixtures::DetailedJpeg(64, 64);
+    const Bytes smallProgressive = fixtures::DetailedJpeg(64, 64, true);
+    const long before = fixtures::PeakMemoryMb();
+    for (const Bytes* b : {&small, &smallProgressive}) {
+        const Bytes bomb = fixtures::WithSize(*b, 30000, 30000);
+        ASSERT_LT(bomb.size(), 4000u);
+        const Decoded d = DecodeAsSlide(bomb);
+        EXPECT_FALSE(d.ok);
+        EXPECT_TRUE(d.image.isNull());
+        EXPECT_FALSE(d.error.empty());
+    }
+    // Whole, the pictures would take gigabytes.
+    EXPECT_LT(fixtures::PeakMemoryMb() - before, 200);
+}
+
+TEST(PlayerJpeg, PixelLimitHoldsForThePictureAsDecoded) {
+    // Full size (no box): 8192 x 8192 is exactly the limit and goes on to
+    // the (missing) data; one row more is refused by name.
+    const Bytes small = fixtures::DetailedJpeg(64, 64);
+    for (const auto& [h, refused] : std::vector<std::pair<unsigned, bool>>{{8192, false}, {8193, true}}) {
+        const Bytes b = fixtures::WithSize(small, 8192, h);
+        QImage img;
+        std::string error;
+        EXPECT_FALSE(demo::DecodeJpegData(b.data(), b.size(), img, error));
+        EXPECT_EQ(error == "Poza este prea mare: 8192 x " + std::to_string(h) + " pixeli (cel mult 64 megapixeli).",
+                  refused) << error;
+    }
+}
+
+TEST(PlayerJpeg, ScaleCoversTheBoxAndNoMore) {
+    const struct {
+        long long w, h;
+        int boxW, boxH, eighths;
+    } cases[] = {
+        {20000, 15000, 800, 600, 1}, {1600, 1200, 800, 600, 4}, {1601, 1200, 800, 600, 4},
+        {1598, 1200, 800, 600, 5},   {800, 600, 800, 600, 8},   {16, 8, 800, 600, 8},
+        {8000, 100, 1000, 50, 4},    {4000, 3000, 0, 0, 8},     {4000, 3000, 1920, 1080, 4},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(demo::ScaleEighthsFor(c.w, c.h, c.boxW, c.boxH), c.eighths) << c.w << "x" << c.h << " in " << c.boxW;
+}
+
+TEST_F(Slides, HugePictureIsShownReducedWithBoundedMemory) {
+    fixtures::WriteFile("1.jpg", fixtures::FlatGreyJpeg(20000, 15000));
+    const long before = fixtures::PeakMemoryMb();
+    TForm1 f;
+    std::vector<std::string> errors;
+    f.showError = [&](const std::string& e) { errors.push_back(e); };
+    f.show();
+    EXPECT_TRUE(errors.empty()) << errors.front();
+    // The 808 x 634 window needs an eighth: 2500 x 1875 instead of 1.2 GB.
+    EXPECT_EQ(f.Image1->image.size(), QSize(2500, 1875));
+    EXPECT_NEAR(qRed(f.Image1->image.pixel(1250, 900)), 128, 2);
+    EXPECT_LT(fixtures::PeakMemoryMb() - before, 200);
 }
