@@ -47,13 +47,12 @@ void TMain::Introduceremobilaincamera1Click() {
         ShowError("Camera nu poate fi creata: dimensiunile nu o permit sau mobila are prea multe piese.");
         return;
     }
-    const int first = model.scene.pieceCount;
     ApplyEdit([&] {
-        AddRoom(model, p);
+        const EditResult r = AddRoom(model, p);
         // The whole room in the view, not only the furniture.
         const Scene3D& s = model.scene;
         zv::FitViewScale(model.scene, Image4->width(), Image4->height(), s.MaxY() - s.MinY(), s.MaxX() - s.MinX());
-        return EditResult{first, model.scene.pieceCount - first};
+        return r;
     });
 }
 
