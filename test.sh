@@ -49,6 +49,7 @@ if [ -z "$display" ] || ! xdpyinfo -display "$display" >/dev/null 2>&1; then
   echo "Xvfb does not answer on display '${display}'" >&2
   exit 1
 fi
+echo "Window tests on Xvfb $display"
 export DISPLAY=$display
 unset XAUTHORITY
 # Every test once under the C locale, and those labelled ro_RO.UTF-8 again
