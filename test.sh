@@ -16,12 +16,13 @@ export QT_QPA_PLATFORM=offscreen
 # and writes its number to us, so other X servers on the machine are no
 # obstacle; it is stopped however the run ends.
 xvfb_pid=""
+ctest_pid=""
 display_file=$(mktemp)
 stop_xvfb() {
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
+  for pid in $ctest_pid $xvfb_pid; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
   rm -f "$display_file" "$display_file.log"
 }
 trap stop_xvfb EXIT
@@ -53,5 +54,11 @@ echo "Window tests on Xvfb $display"
 export DISPLAY=$display
 unset XAUTHORITY
 # Every test once under the C locale, and those labelled ro_RO.UTF-8 again
-# under that locale (their names end in ".ro_RO.UTF-8").
-ctest --output-on-failure -j"$(nproc)" --timeout 300
+# under that locale (their names end in ".ro_RO.UTF-8"). In the background, so
+# that a signal to this script stops the run and the server at once.
+ctest --output-on-failure -j"$(nproc)" --timeout 300 &
+ctest_pid=$!
+status=0
+wait "$ctest_pid" || status=$?
+ctest_pid=""
+exit "$status"
