@@ -37,38 +37,50 @@ AppForms& Forms() {
     return forms;
 }
 
+namespace {
+// Each window carries its place in the creation order (the property
+// "creationOrder"), so that the order and the one creation of each window can
+// be checked from outside.
+template <class Form> Form* Create(int& order) {
+    Form* w = new Form();
+    w->setProperty("creationOrder", order++);
+    return w;
+}
+} // namespace
+
 void CreateForms() {
     AppForms& f = Forms();
+    int order = 0;
     // Later windows read the main window while they are created.
-    f.Main = new TMain();
-    f.MobiNoua = new TMobiNoua();
-    f.PiesaNoua = new TPiesaNoua();
-    f.CarPies = new TCarPies();
-    f.Tang = new TTang();
-    f.SelePies = new TSelePies();
-    f.Despre = new TDespre();
-    f.AdaugMob = new TAdaugMob();
-    f.SalvImag = new TSalvImag();
-    f.Jur_Imp = new TJur_Imp();
-    f.RedimMob = new TRedimMob();
-    f.DistPiese = new TDistPiese();
-    f.Help = new THelp();
-    f.IntrodCamera = new TIntrodCamera();
-    f.SchimbCulo = new TSchimbCulo();
-    f.OptimFoaie = new TOptimFoaie();
-    f.Proiect = new TProiect();
-    f.SelProiect = new TSelProiect();
-    f.CreareSertar = new TCreareSertar();
-    f.Feronerie = new TFeronerie();
-    f.IncarcDate = new TIncarcDate();
-    f.VizualizarePoza = new TVizualizarePoza();
-    f.PalPfl = new TPalPfl();
-    f.AdaugaFeronerie = new TAdaugaFeronerie();
-    f.AdaugaPalPfl = new TAdaugaPalPfl();
-    f.FeroneriePiesa = new TFeroneriePiesa();
-    f.CalculareDeviz = new TCalculareDeviz();
-    f.SchimbareCodPalPfl = new TSchimbareCodPalPfl();
-    f.RedimensionarePiesa = new TRedimensionarePiesa();
+    f.Main = Create<TMain>(order);
+    f.MobiNoua = Create<TMobiNoua>(order);
+    f.PiesaNoua = Create<TPiesaNoua>(order);
+    f.CarPies = Create<TCarPies>(order);
+    f.Tang = Create<TTang>(order);
+    f.SelePies = Create<TSelePies>(order);
+    f.Despre = Create<TDespre>(order);
+    f.AdaugMob = Create<TAdaugMob>(order);
+    f.SalvImag = Create<TSalvImag>(order);
+    f.Jur_Imp = Create<TJur_Imp>(order);
+    f.RedimMob = Create<TRedimMob>(order);
+    f.DistPiese = Create<TDistPiese>(order);
+    f.Help = Create<THelp>(order);
+    f.IntrodCamera = Create<TIntrodCamera>(order);
+    f.SchimbCulo = Create<TSchimbCulo>(order);
+    f.OptimFoaie = Create<TOptimFoaie>(order);
+    f.Proiect = Create<TProiect>(order);
+    f.SelProiect = Create<TSelProiect>(order);
+    f.CreareSertar = Create<TCreareSertar>(order);
+    f.Feronerie = Create<TFeronerie>(order);
+    f.IncarcDate = Create<TIncarcDate>(order);
+    f.VizualizarePoza = Create<TVizualizarePoza>(order);
+    f.PalPfl = Create<TPalPfl>(order);
+    f.AdaugaFeronerie = Create<TAdaugaFeronerie>(order);
+    f.AdaugaPalPfl = Create<TAdaugaPalPfl>(order);
+    f.FeroneriePiesa = Create<TFeroneriePiesa>(order);
+    f.CalculareDeviz = Create<TCalculareDeviz>(order);
+    f.SchimbareCodPalPfl = Create<TSchimbareCodPalPfl>(order);
+    f.RedimensionarePiesa = Create<TRedimensionarePiesa>(order);
 }
 
 void DestroyForms() {

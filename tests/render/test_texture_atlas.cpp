@@ -355,6 +355,28 @@ TEST_F(Atlas, UnwritableFolderHandsThePixelsOverDirectly) {
     EXPECT_EQ(Index(0), 0);
 }
 
+TEST_F(Atlas, TwoHundredDistinctTexturesFillEverySlot) {
+    // One piece per slot, each with a picture of its own colour, in 16 x 16 slots.
+    const auto colour = [](int k) { return qRgb((k * 53) % 256, k % 2 ? 220 : 30, (k * 29) % 256); };
+    for (int k = 0; k < kMaxTextureSlots; ++k) {
+        AddPiece(Bmp("t" + std::to_string(k) + ".bmp", Solid(8, 8, colour(k))));
+        f->textures.requestedWidth[static_cast<std::size_t>(k)] = 16;
+        f->textures.requestedHeight[static_cast<std::size_t>(k)] = 16;
+    }
+    ASSERT_EQ(f->scene.pieceCount, kMaxTextureSlots);
+    const AtlasBuildResult r = Rebuild();
+    EXPECT_TRUE(r.errors.empty());
+    EXPECT_EQ(f->textures.count, kMaxTextureSlots);
+    EXPECT_EQ(Index(0), 0);
+    EXPECT_EQ(Index(kMaxTextureSlots - 1), kMaxTextureSlots - 1);
+    EXPECT_EQ(f->textures.width[kMaxTextureSlots - 1], 8);
+    ASSERT_EQ(pixels.width, 16 * kMaxTextureSlots);
+    ASSERT_EQ(pixels.height, 16);
+    for (int k = 0; k < kMaxTextureSlots; ++k)
+        EXPECT_TRUE(Near(AtlasPixel(pixels, 16 * k + 8, 8), colour(k))) << "slot " << k;
+    EXPECT_FALSE(TempFilesLeft());
+}
+
 TEST_F(Atlas, UpdatePieceTextureReusesASlotOrAsksForARebuild) {
     const std::string a = Jpeg("a.jpg", Solid(8, 8, qRgb(1, 2, 3)));
     const std::string b = Jpeg("b.jpg", Solid(8, 8, qRgb(3, 2, 1)));

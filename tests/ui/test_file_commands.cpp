@@ -145,6 +145,38 @@ TEST_F(FileCommands, OpenReadsTheFileIntoTheWindow) {
     EXPECT_EQ(p->Edit6->text().toStdString(), FormatGeneral(18));
 }
 
+TEST_F(FileCommands, OpeningAFileDisablesTheUndo) {
+    OpenQuietly(a);
+    const auto edit = [&] {
+        main->ApplyEdit([&] {
+            main->model.scene.MoveObject(0, 50, 0, 0);
+            return EditResult{};
+        });
+    };
+    edit();
+    ASSERT_TRUE(main->BitBtn13->isEnabled());
+    // A refused file leaves the open furniture, and its undo, as they were.
+    const std::string bad = Path("rau.mo4");
+    WriteAll(bad, "mo5" + ReadAll(b).substr(3));
+    {
+        ScopedDialogScript s;
+        OpenByMenu(s, bad, {MsgResult::No});
+        ASSERT_EQ(s->Messages(), (std::vector<std::string>{kAskSave, "Fisier invalid."}));
+    }
+    EXPECT_TRUE(main->BitBtn13->isEnabled());
+    OpenQuietly(b);
+    EXPECT_FALSE(main->BitBtn13->isEnabled());
+    // The snapshot of the other furniture cannot come back over this one.
+    main->BitBtn13Click();
+    EXPECT_EQ(main->model.scene.pieceCount, 2);
+    EXPECT_EQ(main->model.pieceNames[0], "Comoda piesa 1");
+    EXPECT_EQ(main->model.scene.PieceBox(0).x0, 0);
+    EXPECT_FALSE(main->model.modified);
+    // An edit of the opened furniture can be undone again.
+    edit();
+    EXPECT_TRUE(main->BitBtn13->isEnabled());
+}
+
 TEST_F(FileCommands, OpenCancelledOrNotAFileDoesNothing) {
     for (const std::string chosen : {std::string(), Path("lipsa.mo4"), dir.path().toStdString()}) {
         SCOPED_TRACE(chosen);

@@ -1,7 +1,35 @@
 #include "platform/Dialogs.h"
+#include "platform/widgets/Modal.h"
 #include "ui/Forms.h"
+#include "ui/TAdaugMob.h"
+#include "ui/TAdaugaFeronerie.h"
+#include "ui/TAdaugaPalPfl.h"
+#include "ui/TCalculareDeviz.h"
 #include "ui/TCarPies.h"
+#include "ui/TCreareSertar.h"
+#include "ui/TDespre.h"
+#include "ui/TDistPiese.h"
+#include "ui/TFeronerie.h"
+#include "ui/TFeroneriePiesa.h"
+#include "ui/THelp.h"
+#include "ui/TIncarcDate.h"
+#include "ui/TIntrodCamera.h"
+#include "ui/TJur_Imp.h"
 #include "ui/TMain.h"
+#include "ui/TMobiNoua.h"
+#include "ui/TOptimFoaie.h"
+#include "ui/TPalPfl.h"
+#include "ui/TPiesaNoua.h"
+#include "ui/TProiect.h"
+#include "ui/TRedimMob.h"
+#include "ui/TRedimensionarePiesa.h"
+#include "ui/TSalvImag.h"
+#include "ui/TSchimbCulo.h"
+#include "ui/TSchimbareCodPalPfl.h"
+#include "ui/TSelProiect.h"
+#include "ui/TSelePies.h"
+#include "ui/TTang.h"
+#include "ui/TVizualizarePoza.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,7 +45,12 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdlib>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include "support/Program.h"
@@ -41,23 +74,46 @@ QAction* FindAction(QWidget* w, const QString& text) {
 TEST(MainStartup, CreatesTheWindowsOnceInOrder) {
     Program p;
     const AppForms& f = Forms();
-    EXPECT_EQ(p.main->windowTitle(), "Proiectare mobila");
-    const std::pair<QWidget*, const char*> expected[] = {
-        {reinterpret_cast<QWidget*>(f.MobiNoua), "Mobila noua"},
-        {reinterpret_cast<QWidget*>(f.PiesaNoua), "Piesa Noua"},
-        {reinterpret_cast<QWidget*>(f.CarPies), "Caract. piesa curenta"},
-        {reinterpret_cast<QWidget*>(f.PalPfl), "Pal/pfl"},
-        {reinterpret_cast<QWidget*>(f.Feronerie), "Feronerie"},
-        {reinterpret_cast<QWidget*>(f.CalculareDeviz), "Deviz"},
+    // The 29 windows in their creation order, each with its slot in Forms().
+    const std::pair<const char*, const QWidget*> windows[] = {
+        {"TMain", f.Main}, {"TMobiNoua", f.MobiNoua}, {"TPiesaNoua", f.PiesaNoua}, {"TCarPies", f.CarPies},
+        {"TTang", f.Tang}, {"TSelePies", f.SelePies}, {"TDespre", f.Despre}, {"TAdaugMob", f.AdaugMob},
+        {"TSalvImag", f.SalvImag}, {"TJur_Imp", f.Jur_Imp}, {"TRedimMob", f.RedimMob},
+        {"TDistPiese", f.DistPiese}, {"THelp", f.Help}, {"TIntrodCamera", f.IntrodCamera},
+        {"TSchimbCulo", f.SchimbCulo}, {"TOptimFoaie", f.OptimFoaie}, {"TProiect", f.Proiect},
+        {"TSelProiect", f.SelProiect}, {"TCreareSertar", f.CreareSertar}, {"TFeronerie", f.Feronerie},
+        {"TIncarcDate", f.IncarcDate}, {"TVizualizarePoza", f.VizualizarePoza}, {"TPalPfl", f.PalPfl},
+        {"TAdaugaFeronerie", f.AdaugaFeronerie}, {"TAdaugaPalPfl", f.AdaugaPalPfl},
+        {"TFeroneriePiesa", f.FeroneriePiesa}, {"TCalculareDeviz", f.CalculareDeviz},
+        {"TSchimbareCodPalPfl", f.SchimbareCodPalPfl}, {"TRedimensionarePiesa", f.RedimensionarePiesa},
     };
-    for (const auto& [w, caption] : expected) {
-        ASSERT_NE(w, nullptr) << caption;
+    // Every window of the program that exists, by class, and the creation
+    // order the start-up recorded on each.
+    std::map<std::string, std::vector<const QWidget*>> byClass;
+    std::vector<std::pair<int, std::string>> created;
+    for (const QWidget* w : QApplication::topLevelWidgets()) {
+        std::string cls = w->metaObject()->className();
+        if (cls.rfind("zv::", 0) == 0) cls.erase(0, 4);
+        byClass[cls].push_back(w);
+        if (const QVariant n = w->property("creationOrder"); n.isValid()) created.emplace_back(n.toInt(), cls);
     }
-    // 29 windows: the main one and 28 dialogs, none shown before start-up.
-    int dialogs = 0;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<QDialog*>(w) && w->objectName() != "") ++dialogs;
-    EXPECT_GE(dialogs, 28);
+    std::sort(created.begin(), created.end());
+    std::vector<std::pair<int, std::string>> expected;
+    for (int i = 0; i < 29; ++i) expected.emplace_back(i, windows[i].first);
+    EXPECT_EQ(created, expected);
+    for (const auto& [cls, w] : windows) {
+        SCOPED_TRACE(cls);
+        ASSERT_NE(w, nullptr);
+        ASSERT_EQ(byClass[cls].size(), 1u) << "created more than once";
+        EXPECT_EQ(byClass[cls][0], w);
+        EXPECT_FALSE(w->isVisible()) << "shown before start-up";
+    }
+    EXPECT_EQ(p.main->windowTitle(), "Proiectare mobila");
+    const std::pair<const QWidget*, const char*> captions[] = {
+        {f.MobiNoua, "Mobila noua"},   {f.PiesaNoua, "Piesa Noua"}, {f.CarPies, "Caract. piesa curenta"},
+        {f.PalPfl, "Pal/pfl"},         {f.Feronerie, "Feronerie"},  {f.CalculareDeviz, "Deviz"},
+    };
+    for (const auto& [w, caption] : captions) EXPECT_EQ(w->windowTitle(), caption);
 }
 
 TEST(MainStartup, MenusAndShortcuts) {
@@ -170,6 +226,7 @@ TEST(MainStartup, EnableAndDisableDesignControls) {
 
 TEST(MainStartup, ExitAsksNothing) {
     ScopedDialogScript script;
+    ScopedModalScript modal;
     Program p;
     p.main->show();
     p.main->model.modified = true;
@@ -178,6 +235,7 @@ TEST(MainStartup, ExitAsksNothing) {
     const int rc = QApplication::exec();
     EXPECT_EQ(rc, 0);
     EXPECT_TRUE(script->records.empty());
+    EXPECT_TRUE(modal.shown.empty());
 }
 
 TEST(MainStartup, DemonstrationStartsThePlayerInTheDemoFolder) {

@@ -1,13 +1,20 @@
+#include "model/MobilaFile.h"
 #include "platform/Dialogs.h"
 #include "ui/Forms.h"
 #include "ui/TCarPies.h"
 #include "ui/TMain.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 #include "support/Program.h"
 
@@ -59,13 +66,47 @@ TEST(UndoWindow, TwoEditsOneUndo) {
 
 TEST(UndoWindow, EditSaveUndoStaysModified) {
     Program p;
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("Raft.mo4").toStdString();
+    p.main->model.fileName = file;
     Move(p.main, 100);
-    // A successful save clears the flag and counts.
-    p.main->model.saveCount++;
-    p.main->SetModified(false);
+    {
+        ScopedDialogScript s;
+        p.main->Salveazamobilacurenta1->trigger();
+        ASSERT_EQ(s->Messages(), std::vector<std::string>{"Mobila a fost salvata !"});
+    }
+    EXPECT_FALSE(p.main->model.modified);
+    EXPECT_FALSE(Forms().CarPies->Label11->isVisibleTo(Forms().CarPies));
+    // The undo goes back behind the save: the file holds the moved piece, the window does not.
     p.main->BitBtn13Click();
+    EXPECT_EQ(p.main->model.scene.PieceBox(0).x0, 0);
+    EXPECT_EQ(ReadMobilaFile(file).points[0].x, 100);
     EXPECT_TRUE(p.main->model.modified);
     EXPECT_TRUE(Forms().CarPies->Label11->isVisibleTo(Forms().CarPies));
+}
+
+TEST(UndoWindow, GivesBackTheCurrentPiece) {
+    Program p;
+    TMain* m = p.main;
+    m->model.scene.AddBox(0, 482, 0, 600, 18, 500);
+    m->model.scene.AddBox(0, 18, 0, 18, 464, 500);
+    m->model.pieceNames = {"Jos", "Sus", "Lateral"};
+    m->model.scene.current = 2;
+    m->RefreshPieceWindow();
+    // Deleting the current piece makes the first one current.
+    m->ApplyEdit([&] {
+        m->model.scene.DeleteObject(2);
+        m->model.attrs.RemoveSlot(2, 3);
+        m->model.pieceNames.pop_back();
+        return EditResult{};
+    });
+    ASSERT_EQ(m->model.scene.current, 0);
+    ASSERT_EQ(Forms().CarPies->ComboBox2->currentIndex(), 0);
+    QTest::mouseClick(m->BitBtn13, Qt::LeftButton);
+    EXPECT_EQ(m->model.scene.pieceCount, 3);
+    EXPECT_EQ(m->model.scene.current, 2);
+    EXPECT_EQ(Forms().CarPies->ComboBox2->currentIndex(), 2);
+    EXPECT_EQ(Forms().CarPies->ComboBox2->currentText(), "Lateral");
 }
 
 TEST(UndoWindow, KeepsTheViewRotation) {
