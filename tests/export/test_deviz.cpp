@@ -1,3 +1,4 @@
+#include "support/LocaleText.h"
 #include "export/BoardPiece.h"
 #include "export/Deviz.h"
 #include "model/Room.h"
@@ -139,10 +140,10 @@ TEST(Deviz, ListAndEstimate) {
     EXPECT_NEAR(d.subtotal, 99 + 23.75 + 20, 1e-9);
     EXPECT_NEAR(d.total, (99 + 23.75 + 20) * 1.4, 1e-9);
     const std::string text = FormatDeviz(list, d, 10, 25, 40);
-    EXPECT_NE(text.find("PAL18: 1.100 mp x 40.00 = 44.00; cant 2.50 ml x 2.00 = 5.00"), std::string::npos) << text;
-    EXPECT_NE(text.find("NOPE: 1 buc. x 0.00 = 0.00 (cod negasit in catalog)"), std::string::npos);
-    EXPECT_NE(text.find("Total deviz: 199.85"), std::string::npos) << text;
-    EXPECT_NE(FormatMaterialList(list).find("PAL18: 2 piese, 1.000 mp, cant 2.00 ml"), std::string::npos);
+    EXPECT_NE(text.find(WithSystemSeparator("PAL18: 1.100 mp x 40.00 = 44.00; cant 2.50 ml x 2.00 = 5.00")), std::string::npos) << text;
+    EXPECT_NE(text.find(WithSystemSeparator("NOPE: 1 buc. x 0.00 = 0.00 (cod negasit in catalog)")), std::string::npos);
+    EXPECT_NE(text.find(WithSystemSeparator("Total deviz: 199.85")), std::string::npos) << text;
+    EXPECT_NE(FormatMaterialList(list).find(WithSystemSeparator("PAL18: 2 piese, 1.000 mp, cant 2.00 ml")), std::string::npos);
 }
 
 TEST(Deviz, TheRoomIsNoPartOfIt) {

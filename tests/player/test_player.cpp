@@ -1,3 +1,4 @@
+#include "support/LocaleText.h"
 #include "TForm1.h"
 
 #include "Jpeg.h"
@@ -121,7 +122,7 @@ TEST_F(Slides, IntervalField) {
         {"2.5", 2500}, {"abc", 2500}, {"1", 1000}, {"0", 1000}, {"-3", 1000}, {"0.0015", 2}, {"1e99", 2},
     };
     for (const auto& c : cases) {
-        f.Edit1->setText(c.text);
+        f.Edit1->setText(QString::fromStdString(WithSystemSeparator(c.text)));
         EXPECT_EQ(f.Timer1->interval(), c.ms) << c.text;
     }
 }
