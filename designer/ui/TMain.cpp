@@ -343,8 +343,10 @@ void TMain::LayoutControls() {
     place(ComboBox3, 22);
     Panel6->setGeometry(std::max(cw - 121, 0), 0, 120, 20);
     // The 3D picture fills what the mini views leave.
+    // The whole window takes the tool panel's column too.
     const int top = !Panel1->isHidden() ? kPanelH + 5 : 0;
-    Image4->setGeometry(kImage4Left, top, std::max(cw - kImage4Left - 1, 1), std::max(ch - top, 1));
+    const int left = Panel5->isHidden() ? 0 : kImage4Left;
+    Image4->setGeometry(left, top, std::max(cw - left - 1, 1), std::max(ch - top, 1));
     Image4->canvas().SetSize(std::max(Image4->width() - 1, 1), Image4->height());
     Panel1->raise();
     Panel2->raise();
@@ -405,10 +407,11 @@ void TMain::FormShow() {
     SetHatch(true);
     model.SetSlotDefaults();
     if (commandLineArgs.size() == 1) {
-        const std::string& arg = commandLineArgs.front();
-        if (QFileInfo::exists(QString::fromStdString(arg))) {
+        const QFileInfo arg(QString::fromStdString(commandLineArgs.front()));
+        if (arg.exists()) {
             const std::string previous = model.fileName;
-            model.fileName = arg;
+            // Absolute, so saving never depends on the current folder.
+            model.fileName = arg.absoluteFilePath().toStdString();
             if (OpenFurniture()) AfterFileOpened();
             else model.fileName = previous;
         } else {

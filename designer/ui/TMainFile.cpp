@@ -47,6 +47,9 @@ std::string Mo4Name(std::string name) {
 }
 
 bool FileExists(const std::string& name) { return QFileInfo(QString::fromStdString(name)).isFile(); }
+
+// The caption of an opened or saved furniture: its name and its file.
+QString FileCaption(const Furniture& f) { return QString::fromStdString(f.name + " - " + f.fileName); }
 } // namespace
 
 void TMain::OpenDialog1SelectionChange(std::string& fileName, int filterIndex) {
@@ -94,7 +97,7 @@ bool TMain::OpenFurniture() {
     EnableDesignControls();
     BuildTextureAtlas();
     model.scene.currentFillStyle = HatchChecked() ? 7 : 1;
-    setWindowTitle(QString::fromStdString(model.name + " - " + model.fileName));
+    setWindowTitle(FileCaption(model));
     if (TPiesaNoua* p = Forms().PiesaNoua) {
         p->ComboBox1->setCurrentIndex(1);
         if (p->ComboBox2->count() > 0) p->ComboBox2->setCurrentIndex(0);
@@ -145,6 +148,7 @@ TMain::SaveOutcome TMain::SaveTo(const std::string& name, bool askOverwrite) {
     model.hasFileName = true;
     ++model.saveCount;
     SetModified(false);
+    setWindowTitle(FileCaption(model)); // a save to a new name shows the new file
     ShowInfo("Mobila a fost salvata !");
     return SaveOutcome::Saved;
 }
@@ -220,6 +224,7 @@ void TMain::Inchideproiectcurent1Click() {
     SetModified(false);
     model.name.clear();
     model.fileName.clear();
+    setWindowTitle("Proiectare mobila"); // no closed file stays named
     last3DX = last3DY = 0;
     for (auto& d : viewDrag) d.lastX = d.lastY = 0;
     model.projParams.Reset();

@@ -5,20 +5,25 @@
 #include "platform/IoError.h"
 #include "platform/Launcher.h"
 
-#include <QDir>
+#include <QFileInfo>
 
 namespace zv {
 
 void TMain::Ajutor2Click() {}
 
-// The slideshow player in the "Demo" folder, which stays the current folder.
+// The slideshow player runs in the "Demo" folder as its own working folder;
+// the designer's current folder stays the start-up folder, so relative file,
+// texture and model names keep resolving where the user started.
 void TMain::Demonstratie1Click() {
-    const QString demo = QString::fromStdString(startupFolder) + "/Demo";
-    if (!QDir::setCurrent(demo)) {
-        ShowError(IoErrorText(QDir(demo).exists() ? 5 : 3));
+    const std::string demo = startupFolder + "/Demo";
+    const QFileInfo info(QString::fromStdString(demo));
+    if (!info.isDir() || !info.isExecutable()) {
+        ShowError(IoErrorText(info.exists() ? 5 : 3));
         return;
     }
-    StartOuterProgram(OuterProgram::DemoZarvelo, {}); // whether it started is not examined
+    if (StartFailed(StartOuterProgram(OuterProgram::DemoZarvelo, {}, demo)))
+        ShowError("Nu am putut porni programul de demonstratie \"" + OuterProgramPath(OuterProgram::DemoZarvelo) +
+                  "\".");
 }
 
 void TMain::Despre1Click() {}

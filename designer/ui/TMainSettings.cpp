@@ -15,9 +15,7 @@ void TMain::Afisareminiferestrecuproiectii2D1Click() {
     // Geometry comes from LayoutControls, set absolutely from the panels' state.
     const bool show = Panel1->isHidden();
     for (QFrame* p : {Panel1, Panel2, Panel3}) p->setVisible(show);
-    LayoutControls();
-    FitViewScale();
-    Redraw3D();
+    FormResize();
 }
 
 void TMain::Redenumiremobila1Click() {}
@@ -50,9 +48,11 @@ void TMain::Fullscreen1Click() {
             // its bitmap sized to the control.
             for (QFrame* p : {Panel1, Panel2, Panel3}) p->hide();
             Afisareminiferestrecuproiectii2D1->setChecked(false);
-            LayoutControls();
         }
     }
+    // Either way the 3D picture changes size: lay it out, refit and redraw it,
+    // so no stale picture or strip of the other layout stays.
+    FormResize();
 }
 
 } // namespace zv

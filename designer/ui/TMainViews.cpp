@@ -127,7 +127,7 @@ void TMain::Image4MouseMove(const PictureBox::MouseArgs& a) {
         s.currentFillStyle = 1;
         Timer1->start(kDragPauseMs);
         Redraw3D();
-        SetModified(true);
+        if (DesignOpen()) SetModified(true); // turning the empty view changes no furniture
     }
     last3DX = a.x;
     last3DY = a.y;
@@ -162,7 +162,7 @@ void TMain::ImageMiniMouseMove(int view, const PictureBox::MouseArgs& a) {
         model.projParams.y[view] += d.lastY - a.y;
         Timer1->start(kDragPauseMs);
         DrawProjections(view + 1);
-        SetModified(true);
+        if (DesignOpen()) SetModified(true);
         d.lastX = a.x;
         d.lastY = a.y;
     }

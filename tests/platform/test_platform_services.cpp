@@ -6,10 +6,13 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include "support/FolderRecorder.h"
 
 #include <cstdlib>
 #include <stdexcept>
@@ -94,4 +97,20 @@ TEST(Launcher, StartsThroughTheTableWithoutAShell) {
     EXPECT_TRUE(StartFailed(StartOuterProgram(OuterProgram::Trasalin, {})));
     unsetenv("ZARVELO_TRASALIN");
     EXPECT_TRUE(StartFailed(StartProgram("zarvelo-no-such-program-anywhere", {})));
+}
+
+TEST(Launcher, StartsInTheGivenWorkingFolderAndKeepsOurs) {
+    QTemporaryDir dir;
+    const QString root = QFileInfo(dir.path()).canonicalFilePath();
+    ASSERT_TRUE(QDir(root).mkdir("Demo"));
+    const QString stub = root + "/stub.sh";
+    const QString out = root + "/where.txt";
+    ASSERT_TRUE(WriteFolderRecorder(stub, out));
+    const QString ours = QDir::currentPath();
+    EXPECT_FALSE(StartFailed(StartProgram(stub.toStdString(), {}, (root + "/Demo").toStdString())));
+    EXPECT_EQ(QDir::currentPath(), ours);
+    EXPECT_EQ(RecordedFolder(out), root + "/Demo");
+
+    // A working folder that is not there starts nothing.
+    EXPECT_TRUE(StartFailed(StartProgram(stub.toStdString(), {}, (root + "/lipsa").toStdString())));
 }

@@ -13,6 +13,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,11 +22,13 @@
 #include <gtest/gtest.h>
 
 #include "support/FileLimit.h"
+#include "support/FolderRecorder.h"
 
 #include <sys/resource.h>
 
 #include <algorithm>
 #include <csignal>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -362,6 +366,7 @@ TEST_F(FileCommands, SaveAsByNameAndFilter) {
         EXPECT_EQ(main->model.fileName, Path(c.written));
         EXPECT_FALSE(main->model.modified);
         EXPECT_EQ(ReadMobilaFile(Path(c.written)).pieces[0].name, c.typed);
+        EXPECT_EQ(main->windowTitle().toStdString(), "Dulap - " + Path(c.written)) << "the new file is named";
     }
 }
 
@@ -420,6 +425,7 @@ TEST_F(FileCommands, ANewFurnitureSavesThroughSaveAs) {
     EXPECT_EQ(main->model.fileName, Path("proiect.mo4"));
     EXPECT_TRUE(main->model.hasFileName);
     EXPECT_FALSE(main->model.modified);
+    EXPECT_EQ(main->windowTitle().toStdString(), "Dulap - " + Path("proiect.mo4"));
 }
 
 // ---- close the project ----
@@ -437,6 +443,7 @@ TEST_F(FileCommands, CloseProjectResetsTheStateAndAsksNothingAfterwards) {
     EXPECT_FALSE(StarShown());
     EXPECT_EQ(m.fileName, "");
     EXPECT_EQ(m.name, "");
+    EXPECT_EQ(main->windowTitle(), "Proiectare mobila") << "the closed file is not named";
     EXPECT_EQ(m.scene.pieceCount, 0);
     EXPECT_EQ(m.scene.pointCount, 0);
     EXPECT_EQ(m.projParams.x[0], 10.0);
@@ -519,6 +526,52 @@ TEST_F(FileCommands, CommandLineOpensOneFile) {
     EXPECT_FALSE(main->BitBtn13->isEnabled());
     EXPECT_EQ(Forms().PiesaNoua->Edit7->text(), "Polita");
     EXPECT_EQ(Forms().PiesaNoua->Edit5->text().toStdString(), FormatGeneral(main->model.dim.D)); // inset back
+}
+
+// Started as "program Dulap.mo4" from the furniture's folder, then
+// "Demonstratie": the player runs in "Demo", the designer stays where it was.
+TEST_F(FileCommands, DemonstrationAfterARelativeCommandLineOpenKeepsTheFolder) {
+    const QString root = QFileInfo(dir.path()).canonicalFilePath();
+    ASSERT_TRUE(QDir(root).mkpath("Demo"));
+    ASSERT_TRUE(QDir(root).mkpath("texturi"));
+    QImage oak(16, 16, QImage::Format_RGB888);
+    oak.fill(QColor(170, 120, 60));
+    ASSERT_TRUE(oak.save(root + "/texturi/stejar.bmp", "BMP"));
+    Furniture f = Boxes("Dulap", 2);
+    f.attrs.textureFile[0] = "texturi/stejar.bmp";
+    WriteMobilaFile(Path("Dulap.mo4"), CaptureMobilaFile(f, 1));
+
+    const QString stub = root + "/player.sh", where = root + "/where.txt";
+    ASSERT_TRUE(WriteFolderRecorder(stub, where));
+    const QString old = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(root));
+    setenv("ZARVELO_DEMO", stub.toLocal8Bit().constData(), 1);
+    {
+        ScopedDialogScript s;
+        main->commandLineArgs = {"Dulap.mo4"};
+        main->FormShow();
+        const std::string opened = (root + "/Dulap.mo4").toStdString();
+        EXPECT_EQ(main->model.fileName, opened) << "made absolute at start-up";
+        EXPECT_GE(main->model.attrs.textureIndex[0], 0);
+
+        main->Demonstratie1->trigger();
+        EXPECT_EQ(RecordedFolder(where), root + "/Demo") << "the player runs in Demo";
+        EXPECT_EQ(QDir::currentPath(), root) << "the designer's folder stays";
+
+        // The relative texture still loads, and nothing of the designer lands in Demo.
+        main->model.attrs.textureIndex[0] = -1;
+        main->BuildTextureAtlas();
+        EXPECT_GE(main->model.attrs.textureIndex[0], 0);
+        EXPECT_FALSE(main->atlasPixels.Empty());
+
+        Edit("Schimbat");
+        main->Salveazamobilacurenta1->trigger();
+        EXPECT_EQ(s->Messages(), std::vector<std::string>{kSaved});
+        EXPECT_EQ(ReadMobilaFile(opened).pieces[0].name, "Schimbat") << "the save goes to the opened file";
+        EXPECT_TRUE(QDir(root + "/Demo").entryList(QDir::Files | QDir::NoDotAndDotDot).isEmpty());
+    }
+    unsetenv("ZARVELO_DEMO");
+    QDir::setCurrent(old);
 }
 
 TEST_F(FileCommands, CommandLineMistakes) {

@@ -1,5 +1,6 @@
 // The OpenGL view of the main window on a real display: drawing, read-back,
 // the frame-rate label, the renderer switch and the whole-window mode.
+#include "platform/Dialogs.h"
 #include "platform/widgets/RadioGroup.h"
 #include "ui/Forms.h"
 #include "ui/GLView.h"
@@ -311,6 +312,20 @@ TEST_F(GLViewTest, DragOnTheViewRotatesAndPans) {
     EXPECT_DOUBLE_EQ(s.panX, 10);
     EXPECT_DOUBLE_EQ(s.panZ, -30);
     EXPECT_DOUBLE_EQ(s.panY, 0);
+}
+
+// Nothing open yet: turning the empty view is no change to any furniture.
+TEST_F(GLViewTest, DragOnTheEmptyViewAtStartUpMarksNothing) {
+    ASSERT_FALSE(main->DesignOpen());
+    QWidget* v = main->GLView;
+    SendMouse(v, QEvent::MouseMove, {300, 300}, Qt::NoButton, Qt::NoButton);
+    SendMouse(v, QEvent::MouseButtonPress, {300, 300}, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(v, QEvent::MouseMove, {340, 320}, Qt::NoButton, Qt::LeftButton);
+    SendMouse(v, QEvent::MouseButtonRelease, {340, 320}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_FALSE(main->model.modified);
+    ScopedDialogScript script;
+    EXPECT_TRUE(main->FormCloseQuery());
+    EXPECT_TRUE(script->records.empty()) << "quitting asks nothing";
 }
 
 } // namespace

@@ -44,6 +44,7 @@
 #include <QTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdlib>
@@ -53,6 +54,7 @@
 #include <vector>
 #include <gtest/gtest.h>
 
+#include "support/FolderRecorder.h"
 #include "support/Program.h"
 
 using namespace zv;
@@ -240,34 +242,35 @@ TEST(MainStartup, ExitAsksNothing) {
 
 TEST(MainStartup, DemonstrationStartsThePlayerInTheDemoFolder) {
     QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir("Demo"));
-    const QString stub = dir.path() + "/player.sh";
-    const QString out = dir.path() + "/where.txt";
-    {
-        QFile f(stub);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(("#!/bin/sh\npwd > '" + out + "'\n").toUtf8());
-        f.close();
-        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
+    const QString root = QFileInfo(dir.path()).canonicalFilePath();
+    ASSERT_TRUE(QDir(root).mkdir("Demo"));
+    const QString stub = root + "/player.sh";
+    const QString out = root + "/where.txt";
+    ASSERT_TRUE(WriteFolderRecorder(stub, out));
     const QString old = QDir::currentPath();
     setenv("ZARVELO_DEMO", stub.toLocal8Bit().constData(), 1);
     {
         ScopedDialogScript script;
         Program p;
-        p.main->startupFolder = dir.path().toStdString();
+        p.main->startupFolder = root.toStdString();
         p.main->Demonstratie1Click();
-        EXPECT_EQ(QDir::currentPath(), QDir(dir.path() + "/Demo").canonicalPath());
-        for (int i = 0; i < 200 && !QFile::exists(out); ++i) QTest::qWait(10);
-        QTest::qWait(30);
-        QFile f(out);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        EXPECT_EQ(QString(f.readAll()).trimmed(), QDir(dir.path() + "/Demo").canonicalPath());
+        EXPECT_EQ(QDir::currentPath(), old) << "the designer's current folder is left alone";
+        EXPECT_EQ(RecordedFolder(out), root + "/Demo") << "the player's own working folder";
         EXPECT_TRUE(script->records.empty());
 
-        p.main->startupFolder = (dir.path() + "/nowhere").toStdString();
+        // No "Demo" folder: the I/O error, nothing started.
+        p.main->startupFolder = (root + "/nowhere").toStdString();
         p.main->Demonstratie1Click();
         EXPECT_EQ(script->Messages(), std::vector<std::string>{"Invalid filename"});
+
+        // A player that cannot be started is named.
+        const std::string missing = (root + "/lipsa/DemoZarvelo").toStdString();
+        setenv("ZARVELO_DEMO", missing.c_str(), 1);
+        p.main->startupFolder = root.toStdString();
+        p.main->Demonstratie1Click();
+        ASSERT_EQ(script->Messages().size(), 2u);
+        EXPECT_EQ(script->Messages()[1], "Nu am putut porni programul de demonstratie \"" + missing + "\".");
+        EXPECT_EQ(QDir::currentPath(), old);
     }
     unsetenv("ZARVELO_DEMO");
     QDir::setCurrent(old);

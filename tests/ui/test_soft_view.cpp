@@ -171,20 +171,60 @@ TEST_F(SoftView, HatchComesBackOnlyWhenTheDragPausesOrEnds) {
     Forms().CarPies->CheckBox2->setChecked(true);
     Scene3D& s = main->model.scene;
     PictureBox* img = main->Image4;
+    // Each step is checked straight after it, with no event processing in
+    // between: a slow machine cannot let the pause run out mid-drag.
+    const auto dragStepWaitsForAPause = [&](int step) {
+        EXPECT_EQ(s.currentFillStyle, 1) << "step " << step;
+        EXPECT_TRUE(main->Timer1->isActive()) << "step " << step;
+        EXPECT_GE(main->Timer1->interval(), 100) << "step " << step << ": the hatch waits for a pause";
+    };
     QTest::mousePress(img, Qt::LeftButton, {}, At(100, 100));
     for (int i = 1; i <= 5; ++i) {
         Move(img, At(100 + 4 * i, 100), Qt::LeftButton);
-        QTest::qWait(10);
-        EXPECT_EQ(s.currentFillStyle, 1) << "step " << i;
+        dragStepWaitsForAPause(i);
     }
-    QTest::mouseRelease(img, Qt::LeftButton, {}, At(120, 100));
-    EXPECT_TRUE(WaitFor([&] { return s.currentFillStyle == 7; }));
+    // A pause with the button still down brings it back; the next step drops it.
+    EXPECT_TRUE(WaitFor([&] { return s.currentFillStyle == 7; }, 5000));
+    Move(img, At(124, 100), Qt::LeftButton);
+    dragStepWaitsForAPause(6);
+    QTest::mouseRelease(img, Qt::LeftButton, {}, At(124, 100));
+    EXPECT_TRUE(WaitFor([&] { return s.currentFillStyle == 7; }, 5000));
     EXPECT_FALSE(main->Timer1->isActive());
 
     // Without "&Hasura" the current piece stays unhatched.
     Forms().CarPies->CheckBox2->setChecked(false);
     main->Timer1Timer();
     EXPECT_EQ(s.currentFillStyle, 1);
+}
+
+// "Toata fereastra" in and out: the picture fills what the layout gives it,
+// fitted and drawn afresh each time.
+TEST_F(SoftView, WholeWindowFillsTheClientAndLeavingRefitsAndRedraws) {
+    const auto isFreshDrawing = [&] {
+        const QImage shown = Picture4();
+        const double zoom = main->model.scene.zoom;
+        const int cx = main->model.scene.screenCx, cy = main->model.scene.screenCy;
+        main->FitViewScale();
+        main->Redraw3D();
+        return main->model.scene.zoom == zoom && main->model.scene.screenCx == cx &&
+               main->model.scene.screenCy == cy && Picture4() == shown;
+    };
+    const QRect before = main->Image4->geometry();
+    ASSERT_EQ(before.x(), 89);
+    main->Fullscreen1->trigger();
+    ASSERT_TRUE(main->Fullscreen1->isChecked());
+    EXPECT_EQ(main->Image4->x(), 0) << "no empty strip where the tool panel was";
+    EXPECT_EQ(main->Image4->width(), main->client->width() - 1);
+    EXPECT_EQ(main->Image4->canvas().Height(), main->Image4->height());
+    EXPECT_TRUE(isFreshDrawing());
+
+    main->Fullscreen1->trigger();
+    ASSERT_FALSE(main->Fullscreen1->isChecked());
+    EXPECT_EQ(main->Image4->x(), 89);
+    EXPECT_EQ(main->Image4->y(), 0) << "the mini views went";
+    EXPECT_EQ(main->Image4->height(), main->client->height());
+    EXPECT_EQ(main->Image4->canvas().Height(), main->Image4->height());
+    EXPECT_TRUE(isFreshDrawing()) << "no stale picture of the whole window";
 }
 
 TEST_F(SoftView, FitViewScaleFromImage4) {
