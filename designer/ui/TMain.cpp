@@ -128,6 +128,7 @@ void TMain::BuildMenus() {
     Afisaremodeledecupareconcave1->setObjectName("Afisaremodeledecupareconcave1");
     Afisaremodeledecupareconcave1->setCheckable(true);
     Afisaremodeledecupareconcave1->setChecked(true);
+    connect(Afisaremodeledecupareconcave1, &QAction::triggered, this, [this](bool on) { concaveModels_ = on; });
     Vizualizareinteriorexteriorpiese1 =
         item(Setari1, "Vizualizareinteriorexteriorpiese1", "Vizualizare interior / exterior piese",
              &TMain::Vizualizareinteriorexteriorpiese1Click);
@@ -343,7 +344,7 @@ void TMain::LayoutControls() {
     place(ComboBox3, 22);
     Panel6->setGeometry(std::max(cw - 121, 0), 0, 120, 20);
     // The 3D picture fills what the mini views leave.
-    const int top = !Panel1->isHidden() ? kPanelH + 5 : 0;
+    const int top = MiniViewsShown() ? kPanelH + 5 : 0;
     Image4->setGeometry(kImage4Left, top, std::max(cw - kImage4Left - 1, 1), std::max(ch - top, 1));
     Image4->canvas().SetSize(std::max(Image4->width() - 1, 1), Image4->height());
     Panel1->raise();
@@ -423,10 +424,7 @@ void TMain::EnableDesignControls() {
     designOpen_ = true;
     for (QWidget* w : designWidgets_) w->setEnabled(true);
     for (QAction* a : designActions_) a->setEnabled(true);
-    if (Afisareminiferestrecuproiectii2D1->isChecked() && !Fullscreen1->isChecked()) {
-        for (QFrame* p : {Panel1, Panel2, Panel3}) p->setVisible(true);
-        LayoutControls();
-    }
+    if (MiniViewsWanted() && !FullWindow()) ShowMiniViews(true);
     BitBtn4->setFocus();
 }
 
@@ -434,11 +432,30 @@ void TMain::DisableDesignControls() {
     designOpen_ = false;
     for (QWidget* w : designWidgets_) w->setEnabled(false);
     for (QAction* a : designActions_) a->setEnabled(false);
-    BitBtn13->setEnabled(false);
+    SetUndoPossible(false);
     ComboBox3->setFocus();
 }
 
 bool TMain::SoftRenderChosen() const { return RadioGroup2->ItemIndex() == 0; }
+
+int TMain::DisplayMode() const { return ComboBox3->currentIndex(); }
+
+void TMain::SetUndoPossible(bool on) {
+    undoPossible_ = on;
+    BitBtn13->setEnabled(on);
+}
+
+void TMain::ShowMiniViews(bool on) {
+    miniViewsShown_ = on;
+    for (QFrame* p : {Panel1, Panel2, Panel3}) p->setVisible(on);
+    // Geometry comes from LayoutControls, set absolutely from this state.
+    LayoutControls();
+}
+
+void TMain::SetMiniViewsWanted(bool on) {
+    miniViewsWanted_ = on;
+    Afisareminiferestrecuproiectii2D1->setChecked(on);
+}
 
 void TMain::SetHatch(bool on) {
     hatchOn_ = on;
@@ -474,13 +491,13 @@ void TMain::ShowModelChange(const EditResult& r) {
 
 void TMain::SaveUndo() {
     zv::SaveUndo(model, undo);
-    BitBtn13->setEnabled(true);
+    SetUndoPossible(true);
 }
 
 void TMain::RestoreUndo() {
     zv::RestoreUndo(undo, model);
     UpdateCaption();
-    BitBtn13->setEnabled(true);
+    SetUndoPossible(true);
 }
 
 void TMain::UpdateCaption() {

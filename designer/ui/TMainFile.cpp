@@ -58,7 +58,7 @@ void TMain::SaveDialog1SelectionChange(std::string& fileName, int filterIndex) {
 
 bool TMain::SaveFurnitureFile(const std::string& fileName) {
     try {
-        WriteMobilaFile(fileName, CaptureMobilaFile(model, ComboBox3->currentIndex()));
+        WriteMobilaFile(fileName, CaptureMobilaFile(model, DisplayMode()));
         return true;
     } catch (const IoError& e) {
         ShowError(e.what());
@@ -86,7 +86,7 @@ bool TMain::LoadFurnitureFile(const std::string& fileName) {
 
 bool TMain::OpenFurniture() {
     if (!LoadFurnitureFile(model.fileName)) return false;
-    BitBtn13->setEnabled(false);
+    SetUndoPossible(false);
     model.exteriorView = 1;
     EnableDesignControls();
     BuildTextureAtlas();

@@ -172,10 +172,13 @@ TEST_F(SoftView, HatchComesBackOnlyWhenTheDragPausesOrEnds) {
     Scene3D& s = main->model.scene;
     PictureBox* img = main->Image4;
     QTest::mousePress(img, Qt::LeftButton, {}, At(100, 100));
+    // Checked right after each step, without waiting: a loaded machine may
+    // take longer than the pause between two steps.
     for (int i = 1; i <= 5; ++i) {
         Move(img, At(100 + 4 * i, 100), Qt::LeftButton);
-        QTest::qWait(10);
         EXPECT_EQ(s.currentFillStyle, 1) << "step " << i;
+        EXPECT_TRUE(main->Timer1->isActive()) << "step " << i;
+        EXPECT_GE(main->Timer1->interval(), 100) << "the hatch waits for a pause";
     }
     QTest::mouseRelease(img, Qt::LeftButton, {}, At(120, 100));
     EXPECT_TRUE(WaitFor([&] { return s.currentFillStyle == 7; }));
@@ -221,6 +224,9 @@ TEST_F(SoftView, MiniViewsShowAndHide) {
     const QRect shown = main->Image4->geometry();
     EXPECT_EQ(shown.top(), 155);
     main->Afisareminiferestrecuproiectii2D1->trigger();
+    EXPECT_FALSE(main->MiniViewsShown());
+    EXPECT_FALSE(main->MiniViewsWanted());
+    EXPECT_FALSE(main->Afisareminiferestrecuproiectii2D1->isChecked());
     EXPECT_TRUE(main->Panel1->isHidden());
     EXPECT_TRUE(main->Panel3->isHidden());
     EXPECT_EQ(main->Image4->y(), 0);
@@ -228,6 +234,8 @@ TEST_F(SoftView, MiniViewsShowAndHide) {
     EXPECT_EQ(main->Image4->canvas().Height(), main->Image4->height());
     EXPECT_EQ(main->model.scene.screenCy, main->Image4->height() / 2);
     main->Afisareminiferestrecuproiectii2D1->trigger();
+    EXPECT_TRUE(main->MiniViewsShown());
+    EXPECT_TRUE(main->Afisareminiferestrecuproiectii2D1->isChecked());
     EXPECT_FALSE(main->Panel1->isHidden());
     EXPECT_EQ(main->Image4->geometry(), shown) << "set absolutely: toggling twice restores it";
     for (int i = 0; i < 4; ++i) main->Afisareminiferestrecuproiectii2D1->trigger();

@@ -34,8 +34,10 @@ void Move(TMain* m, double dx) {
 
 TEST(UndoWindow, MoveThenUndo) {
     Program p;
+    EXPECT_FALSE(p.main->UndoPossible());
     EXPECT_FALSE(p.main->BitBtn13->isEnabled());
     Move(p.main, 100);
+    EXPECT_TRUE(p.main->UndoPossible());
     EXPECT_TRUE(p.main->BitBtn13->isEnabled());
     EXPECT_TRUE(p.main->model.modified);
     EXPECT_TRUE(Forms().CarPies->Label11->isVisibleTo(Forms().CarPies));
