@@ -68,6 +68,11 @@ struct PiesaAttributes {
     void RemoveSlot(int piece, int pieceCount);
     // Copies every table's slot `from` of `source` into slot `to` here.
     void CopySlot(const PiesaAttributes& source, int from, int to);
+    // Empties every table's slot: no band, no material, no hardware, no
+    // model, no texture (index -1, both texture flags 0).
+    void ClearSlot(int piece);
+
+    bool operator==(const PiesaAttributes&) const = default;
 };
 
 // The stored part of the texture atlas: one slot per distinct texture.

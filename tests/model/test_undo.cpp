@@ -1,3 +1,4 @@
+#include "model/PieceTables.h"
 #include "model/UndoSnapshot.h"
 
 #include <gtest/gtest.h>
@@ -13,9 +14,7 @@ std::unique_ptr<Furniture> ThreePieces() {
     f->SetSlotDefaults();
     f->textures.count = 2;
     for (int i = 0; i < 3; ++i) {
-        f->scene.AddBox(i * 100.0, 0, 0, 50, 60, 18);
-        f->scene.color[i] = static_cast<std::uint32_t>(10 + i);
-        f->pieceNames.push_back("Piesa" + std::to_string(i));
+        AddPiece(*f, {i * 100.0, 0, 0, 50, 60, 18}, static_cast<std::uint32_t>(10 + i), "Piesa" + std::to_string(i));
         f->attrs.materialCode[i] = "P" + std::to_string(i);
         f->attrs.hardware[i].Add("BAL" + std::to_string(i), i + 1);
         f->attrs.textureFile[i] = "t" + std::to_string(i) + ".jpg";
@@ -34,10 +33,7 @@ TEST(Undo, RestoresADeletionSlotForSlot) {
     auto before = std::make_unique<Furniture>(*f);
     auto undo = std::make_unique<UndoSnapshot>();
     SaveUndo(*f, *undo);
-    // Delete the middle piece as the delete command does.
-    f->scene.DeleteObject(1);
-    f->attrs.RemoveSlot(1, 3);
-    f->pieceNames.erase(f->pieceNames.begin() + 1);
+    DeletePiece(*f, 1);
     ASSERT_EQ(f->attrs.modelFile[1], "Model3.bmp");
 
     RestoreUndo(*undo, *f);

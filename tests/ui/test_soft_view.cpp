@@ -1,5 +1,6 @@
 // The main window's software 3D view and its three mini views, driven with
 // the mouse as a user would.
+#include "model/PieceTables.h"
 #include "render/SoftRender.h"
 #include "ui/Forms.h"
 #include "ui/TCarPies.h"
@@ -38,13 +39,12 @@ struct SoftView : ::testing::Test {
         Furniture& f = main->model;
         f.scene.Clear();
         const double W = 600, H = 800, D = 400, G = 18;
-        f.scene.AddBox(0, 0, D - 4, W, H, 4);              // back
-        f.scene.AddBox(0, 0, 0, G, H, D - 4);              // left side
-        f.scene.AddBox(W - G, 0, 0, G, H, D - 4);          // right side
-        f.scene.AddBox(G, 0, 0, W - 2 * G, G, D - 4);      // bottom
-        f.scene.AddBox(G, H - G, 0, W - 2 * G, G, D - 4);  // top
-        for (int i = 0; i < 5; ++i) f.scene.color[i] = i == 0 ? Rgb(235, 235, 225) : Rgb(150, 105, 60);
-        f.pieceNames = {"Spate", "Lateral stanga", "Lateral dreapta", "Baza", "Blat"};
+        const Color back = Rgb(235, 235, 225), wood = Rgb(150, 105, 60);
+        AddPiece(f, {0, 0, D - 4, W, H, 4}, back, "Spate");
+        AddPiece(f, {0, 0, 0, G, H, D - 4}, wood, "Lateral stanga");
+        AddPiece(f, {W - G, 0, 0, G, H, D - 4}, wood, "Lateral dreapta");
+        AddPiece(f, {G, 0, 0, W - 2 * G, G, D - 4}, wood, "Baza");
+        AddPiece(f, {G, H - G, 0, W - 2 * G, G, D - 4}, wood, "Blat");
         f.scene.current = 3;
         f.exteriorView = 1;
         main->RecomputeFurnitureSize();
@@ -260,7 +260,7 @@ TEST_F(SoftView, RedrawOnlyWithRendSoftAndEmptySceneShowsFrame) {
 
     const QImage soft = Picture4();
     main->RadioGroup2->SetItemIndex(1);
-    main->model.scene.AddBox(0, 0, 0, 600, 800, 400);
+    AddPiece(main->model, {0, 0, 0, 600, 800, 400}, Scene3D::kDefaultColor, "Piesa");
     main->Redraw3D();
     EXPECT_EQ(Picture4(), soft) << "with \"Rend hard\" Image4 is left alone";
     main->RadioGroup2->SetItemIndex(0);

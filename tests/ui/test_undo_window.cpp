@@ -1,3 +1,4 @@
+#include "model/PieceTables.h"
 #include "platform/Dialogs.h"
 #include "ui/Forms.h"
 #include "ui/TCarPies.h"
@@ -18,8 +19,7 @@ struct Program : TestProgram {
     Program() {
         main->show();
         QApplication::processEvents();
-        main->model.scene.AddBox(0, 0, 0, 600, 18, 500);
-        main->model.pieceNames = {"Jos"};
+        AddPiece(main->model, {0, 0, 0, 600, 18, 500}, Scene3D::kDefaultColor, "Jos");
         main->EnableDesignControls();
     }
 };
