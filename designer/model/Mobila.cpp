@@ -81,6 +81,17 @@ void Furniture::ClearContourSlots() {
     }
 }
 
+void Furniture::ResetToNoFurniture() {
+    scene.Init();
+    scene.miniScale = 0.05;
+    hasFileName = true;
+    modified = false;
+    name.clear();
+    fileName.clear();
+    projParams.Reset();
+    ClearContourSlots();
+}
+
 int SortDimensions(double& a, double& b, double& c) {
     const double oa = a, ob = b, oc = c;
     int cls = 1;

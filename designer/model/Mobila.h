@@ -118,6 +118,11 @@ struct Furniture {
     void SetSlotDefaults();
     // Contour-model slots emptied (main window creation).
     void ClearContourSlots();
+    // No furniture open (start-up and closing the project): a fresh scene,
+    // no name, no file, the mini-view pans and the contour slots reset. The
+    // piece names and the other per-piece tables keep their values until a
+    // new furniture or a file replaces them.
+    void ResetToNoFurniture();
     // The save question rule: ask when there is no file name or the model changed.
     bool NeedsSaveQuestion() const { return !hasFileName || modified; }
 };

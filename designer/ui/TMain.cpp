@@ -355,24 +355,24 @@ void TMain::LayoutControls() {
 
 // ---- creation and start-up ----
 
-void TMain::FormCreate() {
+void TMain::FormCreate() { ResetToNoFurniture(); }
+
+void TMain::ResetToNoFurniture() {
     // A fresh contour tracer: direction 0, white background, black outline.
     GLView->Contours().Tracer().state = ContourTrace{};
-    model.scene.Init();
+    model.ResetToNoFurniture();
     undo.scene.Init();
-    model.scene.miniScale = 0.05;
-    model.hasFileName = true;
-    model.modified = false;
-    model.name.clear();
-    model.fileName.clear();
+    SetModified(false); // the "*" goes with the flag
     last3DX = last3DY = 0;
     for (auto& d : viewDrag) d.lastX = d.lastY = 0;
-    model.projParams.Reset();
     for (PictureBox* img : {Image1, Image2, Image3}) img->FitCanvas();
     ClearViewPictures();
-    ComboBox3->setCurrentIndex(0);
+    {
+        const QSignalBlocker quiet(ComboBox3);
+        ComboBox3->setCurrentIndex(0);
+    }
     DisableDesignControls();
-    model.ClearContourSlots();
+    if (Forms().CarPies) Forms().CarPies->hide();
 }
 
 // The mini views white; the 3D picture white with its frame, "3D" and the axes.

@@ -261,6 +261,8 @@ protected:
 private:
     void OpenWithDialog(bool preview);
     void ClearViewPictures();
+    // The window with no furniture: start-up and "Inchide proiect curent".
+    void ResetToNoFurniture();
     void BuildMenus();
     void BuildControls();
     void LayoutControls();

@@ -211,24 +211,7 @@ void TMain::Inchideproiectcurent1Click() {
         ShowMessage(MsgKind::Warning, kSaveQuestion, MsgButtons::YesNo) == MsgResult::Yes &&
         SaveCurrent() == SaveOutcome::Failed)
         return; // the user's furniture stays
-    model.scene.Init();
-    undo.scene.Init();
-    model.scene.miniScale = 0.05;
-    model.hasFileName = true;
-    SetModified(false);
-    model.name.clear();
-    model.fileName.clear();
-    last3DX = last3DY = 0;
-    for (auto& d : viewDrag) d.lastX = d.lastY = 0;
-    model.projParams.Reset();
-    ClearViewPictures();
-    {
-        const QSignalBlocker block(ComboBox3);
-        ComboBox3->setCurrentIndex(0);
-    }
-    DisableDesignControls();
-    model.ClearContourSlots();
-    if (Forms().CarPies) Forms().CarPies->hide();
+    ResetToNoFurniture();
 }
 
 void TMain::Listamateriale1Click() {
