@@ -21,6 +21,7 @@ struct MobilaDimensions {
     double P = 0;               // fibreboard (back) thickness
     double B = 0;               // nail border of the back
     double S = 0;               // plinth height, not saved
+    bool operator==(const MobilaDimensions&) const = default;
 };
 
 struct HardwareEntry {
@@ -83,6 +84,7 @@ struct TextureTable {
     std::array<std::int32_t, kMaxTextureSlots> width{};
     std::array<std::int32_t, kMaxTextureSlots> height{};
     std::array<std::int32_t, kMaxTextureSlots> repeatScale{};
+    bool operator==(const TextureTable&) const = default;
 };
 
 // Back of the carcass: applied behind it or inset into it.
@@ -94,6 +96,7 @@ struct ProjectionViewParams {
     void Reset() {
         for (int i = 0; i < 3; ++i) x[i] = y[i] = 10.0;
     }
+    bool operator==(const ProjectionViewParams&) const = default;
 };
 
 // Everything the furniture file stores and the undo copies lives here.
@@ -125,6 +128,9 @@ struct Furniture {
     void ResetToNoFurniture();
     // The save question rule: ask when there is no file name or the model changed.
     bool NeedsSaveQuestion() const { return !hasFileName || modified; }
+
+    // The whole value: geometry, every table, names and file state.
+    bool operator==(const Furniture&) const = default;
 };
 
 // Reorders a, b, c so that the smallest is last; returns the axis class

@@ -36,7 +36,7 @@ inline std::unique_ptr<Furniture> FurnitureOf(int count) {
     f->textures.count = 2;
     f->name = "Dulap";
     for (int i = 0; i < count; ++i) {
-        AddPiece(*f, {i * 100.0, 0, 0, 50, 60 + i, 18}, static_cast<std::uint32_t>(0x102030 + i),
+        AddPiece(*f, {i * 100.0, 0, 0, 50, 60.0 + i, 18}, static_cast<std::uint32_t>(0x102030 + i),
                  "Piesa " + std::to_string(i));
         FillPieceAttributes(*f, i);
     }
@@ -61,6 +61,44 @@ inline std::string Differences(const PiesaAttributes& a, const PiesaAttributes& 
     check(a.textureRotated == b.textureRotated, "textureRotated");
     check(a.textureIndex == b.textureIndex, "textureIndex");
     if (d.empty() && !(a == b)) d = "a table not named here";
+    return d;
+}
+
+inline std::string Differences(const Scene3D& a, const Scene3D& b) {
+    std::string d;
+    auto check = [&](bool same, const char* name) {
+        if (!same) d += std::string(d.empty() ? "" : ", ") + name;
+    };
+    check(a.pointCount == b.pointCount && a.pieceCount == b.pieceCount, "counts");
+    check(a.X == b.X && a.Y == b.Y && a.Z == b.Z, "points");
+    check(a.faceCount == b.faceCount && a.faceFirst == b.faceFirst && a.facePoints == b.facePoints, "faces");
+    check(a.pieceCx == b.pieceCx && a.pieceCy == b.pieceCy && a.pieceCz == b.pieceCz, "piece centres");
+    check(a.modelCx == b.modelCx && a.modelCy == b.modelCy && a.modelCz == b.modelCz, "model centre");
+    check(a.color == b.color, "colours");
+    check(a.current == b.current, "current piece");
+    check(a.zoom == b.zoom && a.miniScale == b.miniScale && a.screenCx == b.screenCx && a.screenCy == b.screenCy,
+          "scale");
+    if (d.empty() && !(a == b)) d = "the view or a field not named here";
+    return d;
+}
+
+inline std::string Differences(const Furniture& a, const Furniture& b) {
+    std::string d;
+    auto add = [&](const std::string& part) {
+        if (!part.empty()) d += std::string(d.empty() ? "" : "; ") + part;
+    };
+    if (const std::string s = Differences(a.scene, b.scene); !s.empty()) add("scene: " + s);
+    if (const std::string t = Differences(a.attrs, b.attrs); !t.empty()) add("attributes: " + t);
+    if (a.pieceNames != b.pieceNames) add("piece names");
+    if (a.name != b.name) add("name");
+    if (!(a.dim == b.dim)) add("dimensions");
+    if (!(a.textures == b.textures)) add("texture table");
+    if (!(a.projParams == b.projParams)) add("mini-view pans");
+    if (a.backType != b.backType || a.exteriorView != b.exteriorView) add("back type or side shown");
+    if (a.fileName != b.fileName || a.hasFileName != b.hasFileName || a.modified != b.modified ||
+        a.saveCount != b.saveCount)
+        add("file state");
+    if (d.empty() && !(a == b)) d = "a part not named here";
     return d;
 }
 
