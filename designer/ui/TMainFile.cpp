@@ -135,8 +135,9 @@ TMain::SaveOutcome TMain::SaveTo(const std::string& name, bool askOverwrite) {
     if (askOverwrite && FileExists(name) &&
         ShowMessage(MsgKind::Warning, "Exista fisier cu acest nume. Suprapun ?", MsgButtons::YesNo) != MsgResult::Yes)
         return SaveOutcome::Cancelled;
-    // Written straight to its place: no empty file first, and the file state
-    // changes only once the furniture is in it.
+    // Written beside the target and renamed into place, so a failed write
+    // leaves the old file whole; the file state changes only once the
+    // furniture is in the file.
     if (!SaveFurnitureFile(name)) return SaveOutcome::Failed;
     model.fileName = name;
     model.hasFileName = true;
