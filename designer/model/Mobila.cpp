@@ -41,6 +41,19 @@ void PiesaAttributes::CopySlot(const PiesaAttributes& a, int from, int to) {
     textureIndex[d] = a.textureIndex[s];
 }
 
+void PiesaAttributes::ClearSlot(int piece) {
+    if (piece < 0 || piece >= kMaxPieces) return;
+    const auto k = static_cast<std::size_t>(piece);
+    edgeBand[k] = 0;
+    materialCode[k].clear();
+    hardware[k].Clear();
+    modelFile[k].clear();
+    modelFace[k] = modelRotation[k] = modelMirror[k] = 0;
+    textureFile[k].clear();
+    textureRepeated[k] = textureRotated[k] = 0;
+    textureIndex[k] = -1;
+}
+
 void PiesaAttributes::RemoveSlot(int piece, int pieceCount) {
     if (piece < 0 || piece >= kMaxPieces) return;
     if (pieceCount > kMaxPieces) pieceCount = kMaxPieces;
@@ -66,6 +79,17 @@ void Furniture::ClearContourSlots() {
         attrs.modelRotation[k] = 0;
         attrs.modelMirror[k] = 0;
     }
+}
+
+void Furniture::ResetToNoFurniture() {
+    scene.Init();
+    scene.miniScale = 0.05;
+    hasFileName = true;
+    modified = false;
+    name.clear();
+    fileName.clear();
+    projParams.Reset();
+    ClearContourSlots();
 }
 
 int SortDimensions(double& a, double& b, double& c) {

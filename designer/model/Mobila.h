@@ -21,6 +21,7 @@ struct MobilaDimensions {
     double P = 0;               // fibreboard (back) thickness
     double B = 0;               // nail border of the back
     double S = 0;               // plinth height, not saved
+    bool operator==(const MobilaDimensions&) const = default;
 };
 
 struct HardwareEntry {
@@ -68,6 +69,11 @@ struct PiesaAttributes {
     void RemoveSlot(int piece, int pieceCount);
     // Copies every table's slot `from` of `source` into slot `to` here.
     void CopySlot(const PiesaAttributes& source, int from, int to);
+    // Empties every table's slot: no band, no material, no hardware, no
+    // model, no texture (index -1, both texture flags 0).
+    void ClearSlot(int piece);
+
+    bool operator==(const PiesaAttributes&) const = default;
 };
 
 // The stored part of the texture atlas: one slot per distinct texture.
@@ -78,6 +84,7 @@ struct TextureTable {
     std::array<std::int32_t, kMaxTextureSlots> width{};
     std::array<std::int32_t, kMaxTextureSlots> height{};
     std::array<std::int32_t, kMaxTextureSlots> repeatScale{};
+    bool operator==(const TextureTable&) const = default;
 };
 
 // Back of the carcass: applied behind it or inset into it.
@@ -89,6 +96,7 @@ struct ProjectionViewParams {
     void Reset() {
         for (int i = 0; i < 3; ++i) x[i] = y[i] = 10.0;
     }
+    bool operator==(const ProjectionViewParams&) const = default;
 };
 
 // Everything the furniture file stores and the undo copies lives here.
@@ -113,8 +121,16 @@ struct Furniture {
     void SetSlotDefaults();
     // Contour-model slots emptied (main window creation).
     void ClearContourSlots();
+    // No furniture open (start-up and closing the project): a fresh scene,
+    // no name, no file, the mini-view pans and the contour slots reset. The
+    // piece names and the other per-piece tables keep their values until a
+    // new furniture or a file replaces them.
+    void ResetToNoFurniture();
     // The save question rule: ask when there is no file name or the model changed.
     bool NeedsSaveQuestion() const { return !hasFileName || modified; }
+
+    // The whole value: geometry, every table, names and file state.
+    bool operator==(const Furniture&) const = default;
 };
 
 // Reorders a, b, c so that the smallest is last; returns the axis class

@@ -76,6 +76,9 @@ public:
     struct Box { double x0, y0, z0, x1, y1, z1; };
     Box PieceBox(int piece) const;
 
+    // Every field and every table slot, in use or not (NaN never gets into the tables).
+    bool operator==(const Scene3D&) const = default;
+
 private:
     double Extent(const std::array<double, kPointSlots>& t, bool max) const;
     void UpdateObjectCentreUnchecked(int piece);

@@ -7,6 +7,9 @@
 namespace zv {
 
 namespace {
+// The model part of the scene, whole tables: slots past the counts come back
+// too, so an undone addition leaves no trace in the slot it used. The view
+// (rotation, pan, observer, draw order, fill style) is not copied.
 void CopySceneModel(const Scene3D& from, Scene3D& to) {
     to.screenCx = from.screenCx;
     to.screenCy = from.screenCy;
@@ -18,25 +21,16 @@ void CopySceneModel(const Scene3D& from, Scene3D& to) {
     to.zoom = from.zoom;
     to.miniScale = from.miniScale;
     to.current = from.current;
-    const auto np = static_cast<std::size_t>(to.pointCount);
-    std::copy_n(from.X.begin(), np, to.X.begin());
-    std::copy_n(from.Y.begin(), np, to.Y.begin());
-    std::copy_n(from.Z.begin(), np, to.Z.begin());
-    for (int i = 0; i < to.pieceCount; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        to.faceCount[k] = from.faceCount[k];
-        to.faceFirst[k] = from.faceFirst[k];
-        to.facePoints[k] = from.facePoints[k];
-        to.pieceCx[k] = from.pieceCx[k];
-        to.pieceCy[k] = from.pieceCy[k];
-        to.pieceCz[k] = from.pieceCz[k];
-        to.color[k] = from.color[k];
-    }
-}
-
-void CopyAttrs(const PiesaAttributes& a, PiesaAttributes& b, int n) {
-    // Contour-model names too: deleting a piece shifts that table as well.
-    for (int i = 0; i < n; ++i) b.CopySlot(a, i, i);
+    to.X = from.X;
+    to.Y = from.Y;
+    to.Z = from.Z;
+    to.faceCount = from.faceCount;
+    to.faceFirst = from.faceFirst;
+    to.facePoints = from.facePoints;
+    to.pieceCx = from.pieceCx;
+    to.pieceCy = from.pieceCy;
+    to.pieceCz = from.pieceCz;
+    to.color = from.color;
 }
 } // namespace
 
@@ -49,7 +43,8 @@ void SaveUndo(const Furniture& live, UndoSnapshot& undo) {
     undo.pieceNames.assign(static_cast<std::size_t>(n), std::string());
     for (int i = 0; i < n && i < static_cast<int>(live.pieceNames.size()); ++i)
         undo.pieceNames[static_cast<std::size_t>(i)] = CutFurnitureName(live.pieceNames[static_cast<std::size_t>(i)]);
-    CopyAttrs(live.attrs, undo.attrs, n);
+    // Every table whole, contour-model names too: deleting a piece shifts that table as well.
+    undo.attrs = live.attrs;
 }
 
 void RestoreUndo(const UndoSnapshot& undo, Furniture& live) {
@@ -58,7 +53,7 @@ void RestoreUndo(const UndoSnapshot& undo, Furniture& live) {
     const int n = live.scene.pieceCount;
     live.pieceNames = undo.pieceNames;
     live.pieceNames.resize(static_cast<std::size_t>(n));
-    CopyAttrs(undo.attrs, live.attrs, n);
+    live.attrs = undo.attrs;
     for (int i = 0; i < n; ++i) {
         auto& t = live.attrs.textureIndex[static_cast<std::size_t>(i)];
         if (t >= live.textures.count || t < -1) t = -1;

@@ -128,6 +128,7 @@ void TMain::BuildMenus() {
     Afisaremodeledecupareconcave1->setObjectName("Afisaremodeledecupareconcave1");
     Afisaremodeledecupareconcave1->setCheckable(true);
     Afisaremodeledecupareconcave1->setChecked(true);
+    connect(Afisaremodeledecupareconcave1, &QAction::triggered, this, [this](bool on) { concaveModels_ = on; });
     Vizualizareinteriorexteriorpiese1 =
         item(Setari1, "Vizualizareinteriorexteriorpiese1", "Vizualizare interior / exterior piese",
              &TMain::Vizualizareinteriorexteriorpiese1Click);
@@ -344,7 +345,7 @@ void TMain::LayoutControls() {
     Panel6->setGeometry(std::max(cw - 121, 0), 0, 120, 20);
     // The 3D picture fills what the mini views leave.
     // The whole window takes the tool panel's column too.
-    const int top = !Panel1->isHidden() ? kPanelH + 5 : 0;
+    const int top = MiniViewsShown() ? kPanelH + 5 : 0;
     const int left = Panel5->isHidden() ? 0 : kImage4Left;
     Image4->setGeometry(left, top, std::max(cw - left - 1, 1), std::max(ch - top, 1));
     Image4->canvas().SetSize(std::max(Image4->width() - 1, 1), Image4->height());
@@ -356,24 +357,25 @@ void TMain::LayoutControls() {
 
 // ---- creation and start-up ----
 
-void TMain::FormCreate() {
+void TMain::FormCreate() { ResetToNoFurniture(); }
+
+void TMain::ResetToNoFurniture() {
     // A fresh contour tracer: direction 0, white background, black outline.
     GLView->Contours().Tracer().state = ContourTrace{};
-    model.scene.Init();
+    model.ResetToNoFurniture();
+    setWindowTitle("Proiectare mobila"); // no closed file stays named
     undo.scene.Init();
-    model.scene.miniScale = 0.05;
-    model.hasFileName = true;
-    model.modified = false;
-    model.name.clear();
-    model.fileName.clear();
+    SetModified(false); // the "*" goes with the flag
     last3DX = last3DY = 0;
     for (auto& d : viewDrag) d.lastX = d.lastY = 0;
-    model.projParams.Reset();
     for (PictureBox* img : {Image1, Image2, Image3}) img->FitCanvas();
     ClearViewPictures();
-    ComboBox3->setCurrentIndex(0);
+    {
+        const QSignalBlocker quiet(ComboBox3);
+        ComboBox3->setCurrentIndex(0);
+    }
     DisableDesignControls();
-    model.ClearContourSlots();
+    if (Forms().CarPies) Forms().CarPies->hide();
 }
 
 // The mini views white; the 3D picture white with its frame, "3D" and the axes.
@@ -426,10 +428,7 @@ void TMain::EnableDesignControls() {
     designOpen_ = true;
     for (QWidget* w : designWidgets_) w->setEnabled(true);
     for (QAction* a : designActions_) a->setEnabled(true);
-    if (Afisareminiferestrecuproiectii2D1->isChecked() && !Fullscreen1->isChecked()) {
-        for (QFrame* p : {Panel1, Panel2, Panel3}) p->setVisible(true);
-        LayoutControls();
-    }
+    if (MiniViewsWanted() && !FullWindow()) ShowMiniViews(true);
     BitBtn4->setFocus();
 }
 
@@ -437,11 +436,30 @@ void TMain::DisableDesignControls() {
     designOpen_ = false;
     for (QWidget* w : designWidgets_) w->setEnabled(false);
     for (QAction* a : designActions_) a->setEnabled(false);
-    BitBtn13->setEnabled(false);
+    SetUndoPossible(false);
     ComboBox3->setFocus();
 }
 
 bool TMain::SoftRenderChosen() const { return RadioGroup2->ItemIndex() == 0; }
+
+int TMain::DisplayMode() const { return ComboBox3->currentIndex(); }
+
+void TMain::SetUndoPossible(bool on) {
+    undoPossible_ = on;
+    BitBtn13->setEnabled(on);
+}
+
+void TMain::ShowMiniViews(bool on) {
+    miniViewsShown_ = on;
+    for (QFrame* p : {Panel1, Panel2, Panel3}) p->setVisible(on);
+    // Geometry comes from LayoutControls, set absolutely from this state.
+    LayoutControls();
+}
+
+void TMain::SetMiniViewsWanted(bool on) {
+    miniViewsWanted_ = on;
+    Afisareminiferestrecuproiectii2D1->setChecked(on);
+}
 
 void TMain::ApplyEdit(const std::function<EditResult()>& change) {
     SaveUndo();
@@ -464,13 +482,13 @@ void TMain::ShowModelChange(const EditResult& r) {
 
 void TMain::SaveUndo() {
     zv::SaveUndo(model, undo);
-    BitBtn13->setEnabled(true);
+    SetUndoPossible(true);
 }
 
 void TMain::RestoreUndo() {
     zv::RestoreUndo(undo, model);
     UpdateCaption();
-    BitBtn13->setEnabled(true);
+    SetUndoPossible(true);
 }
 
 void TMain::UpdateCaption() {

@@ -95,8 +95,24 @@ public:
     void EnableDesignControls();
     void DisableDesignControls();
     bool SoftRenderChosen() const;
+    // ---- the window's own state: read through these, the widgets mirror it ----
     // Whether a furniture is open (the design controls are enabled).
     bool DesignOpen() const { return designOpen_; }
+    // Whether "&Anulare" has a snapshot to restore; the button follows.
+    bool UndoPossible() const { return undoPossible_; }
+    void SetUndoPossible(bool on);
+    // The three mini-view panels on screen; panels and layout follow.
+    bool MiniViewsShown() const { return miniViewsShown_; }
+    void ShowMiniViews(bool on);
+    // "Afisare mini-ferestre cu proiectii 2D" ticked: an opened furniture brings the mini views up.
+    bool MiniViewsWanted() const { return miniViewsWanted_; }
+    void SetMiniViewsWanted(bool on);
+    // "Toata fereastra": the tool panel and the side windows hidden.
+    bool FullWindow() const { return fullWindow_; }
+    // "Afisare modele decupare concave": contour models cut concave outlines.
+    bool ConcaveModels() const { return concaveModels_; }
+    // The display mode: the item index of ComboBox3, shared by every view.
+    int DisplayMode() const;
     // The current piece drawn cross-hatched ("&Hasura" of the current-piece window).
     bool HatchChecked() const { return hatchOn_; }
     void SetHatch(bool on);
@@ -115,8 +131,11 @@ public:
     void DrawProjections(int which);
     void DrawAxes();
     void FitViewScale();
-    // The view (1..6) that mini view k (0..2) shows, by its label.
-    int MiniViewShown(int k) const;
+    // The view that mini view k (0..2) shows: 1 "Fata:", 2 "Spate:", 3 "Stanga:",
+    // 4 "Dreapta:", 5 "Sus:", 6 "Jos:".
+    int MiniViewShown(int k) const { return k >= 0 && k < 3 ? miniView_[k] : 0; }
+    // Mini view k turns to the opposite side; its label follows.
+    void SwapMiniView(int k);
     void RefreshPieceWindow();
     void UpdateCaption();
     void BuildTextureAtlas();
@@ -261,6 +280,8 @@ protected:
 private:
     void OpenWithDialog(bool preview);
     void ClearViewPictures();
+    // The window with no furniture: start-up and "Inchide proiect curent".
+    void ResetToNoFurniture();
     void BuildMenus();
     void BuildControls();
     void LayoutControls();
@@ -269,6 +290,12 @@ private:
     bool closing_ = false;
     bool designOpen_ = false;
     bool hatchOn_ = false;
+    bool undoPossible_ = false;
+    bool miniViewsShown_ = false;
+    bool miniViewsWanted_ = true;
+    bool fullWindow_ = false;
+    bool concaveModels_ = true;
+    int miniView_[3] = {1, 3, 6};
     bool startedUp_ = false; // FormShow runs once for the whole run
     void PaintGLFrame();
     bool glShowsFurniture_ = true; // the OpenGL view may still show a furniture

@@ -62,7 +62,7 @@ void TMain::SaveDialog1SelectionChange(std::string& fileName, int filterIndex) {
 
 bool TMain::SaveFurnitureFile(const std::string& fileName) {
     try {
-        WriteMobilaFile(fileName, CaptureMobilaFile(model, ComboBox3->currentIndex()));
+        WriteMobilaFile(fileName, CaptureMobilaFile(model, DisplayMode()));
         return true;
     } catch (const IoError& e) {
         ShowError(e.what());
@@ -92,7 +92,7 @@ bool TMain::OpenFurniture() {
     if (!LoadFurnitureFile(model.fileName)) return false;
     // The plinth is not stored: take it from the opened furniture's own pieces.
     model.dim.S = PlinthFromPieces(model);
-    BitBtn13->setEnabled(false);
+    SetUndoPossible(false);
     model.exteriorView = 1;
     EnableDesignControls();
     BuildTextureAtlas();
@@ -141,8 +141,9 @@ TMain::SaveOutcome TMain::SaveTo(const std::string& name, bool askOverwrite) {
     if (askOverwrite && FileExists(name) &&
         ShowMessage(MsgKind::Warning, "Exista fisier cu acest nume. Suprapun ?", MsgButtons::YesNo) != MsgResult::Yes)
         return SaveOutcome::Cancelled;
-    // Written straight to its place: no empty file first, and the file state
-    // changes only once the furniture is in it.
+    // Written beside the target and renamed into place, so a failed write
+    // leaves the old file whole; the file state changes only once the
+    // furniture is in the file.
     if (!SaveFurnitureFile(name)) return SaveOutcome::Failed;
     model.fileName = name;
     model.hasFileName = true;
@@ -217,25 +218,7 @@ void TMain::Inchideproiectcurent1Click() {
         ShowMessage(MsgKind::Warning, kSaveQuestion, MsgButtons::YesNo) == MsgResult::Yes &&
         SaveCurrent() == SaveOutcome::Failed)
         return; // the user's furniture stays
-    model.scene.Init();
-    undo.scene.Init();
-    model.scene.miniScale = 0.05;
-    model.hasFileName = true;
-    SetModified(false);
-    model.name.clear();
-    model.fileName.clear();
-    setWindowTitle("Proiectare mobila"); // no closed file stays named
-    last3DX = last3DY = 0;
-    for (auto& d : viewDrag) d.lastX = d.lastY = 0;
-    model.projParams.Reset();
-    ClearViewPictures();
-    {
-        const QSignalBlocker block(ComboBox3);
-        ComboBox3->setCurrentIndex(0);
-    }
-    DisableDesignControls();
-    model.ClearContourSlots();
-    if (Forms().CarPies) Forms().CarPies->hide();
+    ResetToNoFurniture();
 }
 
 void TMain::Listamateriale1Click() {

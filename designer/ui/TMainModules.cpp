@@ -28,7 +28,7 @@ void RunContourEditorFrom(TMain& w, ContourEditor editor) {
         w.SetModified(true);
         w.RefreshPieceWindow();
     };
-    RunContourEditor(editor, w.model, w.Unelte1->menuAction()->isEnabled(), w.startupFolder, hooks);
+    RunContourEditor(editor, w.model, w.DesignOpen(), w.startupFolder, hooks);
 }
 } // namespace
 

@@ -15,16 +15,17 @@
 
 namespace zv {
 
+// "fata/spate", "stanga/dreapta", "sus/jos": a mini view turns to the other side.
 void TMain::BitBtn1Click() {
-    Label1->setText(Label1->text() == "Fata:" ? "Spate:" : "Fata:");
+    SwapMiniView(0);
     DrawProjections(0);
 }
 void TMain::BitBtn2Click() {
-    Label2->setText(Label2->text() == "Stanga:" ? "Dreapta:" : "Stanga:");
+    SwapMiniView(1);
     DrawProjections(0);
 }
 void TMain::BitBtn3Click() {
-    Label3->setText(Label3->text() == "Sus:" ? "Jos:" : "Sus:");
+    SwapMiniView(2);
     DrawProjections(0);
 }
 
@@ -38,11 +39,11 @@ void TMain::BitBtn12Click() {}
 void TMain::BitBtn14Click() {}
 
 void TMain::BitBtn13Click() {
-    if (!BitBtn13->isEnabled()) return;
+    if (!UndoPossible()) return;
     SetModified(ModifiedAfterUndo(undo, model));
     RestoreUndo();
     RecomputeFurnitureSize();
-    BitBtn13->setEnabled(false);
+    SetUndoPossible(false);
     EditResult r;
     r.texturesChanged = true;
     ShowModelChange(r);

@@ -12,10 +12,11 @@
 namespace zv {
 
 void TMain::Afisareminiferestrecuproiectii2D1Click() {
-    // Geometry comes from LayoutControls, set absolutely from the panels' state.
-    const bool show = Panel1->isHidden();
-    for (QFrame* p : {Panel1, Panel2, Panel3}) p->setVisible(show);
-    FormResize();
+    // The tick turns with each use; the panels turn from what they show now.
+    SetMiniViewsWanted(!MiniViewsWanted());
+    ShowMiniViews(!MiniViewsShown());
+    FitViewScale();
+    Redraw3D();
 }
 
 void TMain::Redenumiremobila1Click() {}
@@ -28,7 +29,9 @@ void TMain::Vizualizareinteriorexteriorpiese1Click() {
 void TMain::Fullscreen1Click() {
     TCarPies* carPies = Forms().CarPies;
     QWidget* help = Forms().Help;
-    if (Fullscreen1->isChecked()) {
+    fullWindow_ = !fullWindow_;
+    Fullscreen1->setChecked(fullWindow_);
+    if (FullWindow()) {
         fullWindowSaved.hatch = HatchChecked();
         fullWindowSaved.pieceWindowVisible = carPies && carPies->isVisible();
         SetHatch(false);
@@ -43,11 +46,11 @@ void TMain::Fullscreen1Click() {
             SetHatch(fullWindowSaved.hatch);
         }
         if (Timer2->isActive()) Panel6->show();
-        if (!Panel1->isHidden()) {
+        if (MiniViewsShown()) {
             // The mini views go; the 3D picture takes the height they leave,
             // its bitmap sized to the control.
-            for (QFrame* p : {Panel1, Panel2, Panel3}) p->hide();
-            Afisareminiferestrecuproiectii2D1->setChecked(false);
+            SetMiniViewsWanted(false);
+            ShowMiniViews(false);
         }
     }
     // Either way the 3D picture changes size: lay it out, refit and redraw it,

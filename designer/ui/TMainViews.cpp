@@ -20,18 +20,18 @@ namespace zv {
 
 void TMain::Redraw3D() {
     if (!SoftRenderChosen()) return;
-    Redraw3DImage(model.scene, Image4->canvas(), Image4->width(), Image4->height(), ComboBox3->currentIndex(),
+    Redraw3DImage(model.scene, Image4->canvas(), Image4->width(), Image4->height(), DisplayMode(),
                   model.exteriorView);
     Image4->update();
 }
 
-int TMain::MiniViewShown(int k) const {
-    // The label names the view: "Fata:" 1, "Spate:" 2, "Stanga:" 3, "Dreapta:" 4, "Sus:" 5, "Jos:" 6.
-    switch (k) {
-    case 0: return Label1->text() == "Spate:" ? 2 : 1;
-    case 1: return Label2->text() == "Dreapta:" ? 4 : 3;
-    default: return Label3->text() == "Sus:" ? 5 : 6;
-    }
+void TMain::SwapMiniView(int k) {
+    static const char* const labels[7] = {"", "Fata:", "Spate:", "Stanga:", "Dreapta:", "Sus:", "Jos:"};
+    if (k < 0 || k > 2) return;
+    int& v = miniView_[k];
+    v = v % 2 == 1 ? v + 1 : v - 1; // 1 and 2, 3 and 4, 5 and 6 face each other
+    QLabel* const shown[3] = {Label1, Label2, Label3};
+    shown[k]->setText(labels[v]);
 }
 
 void TMain::DrawProjections(int which) {
@@ -40,7 +40,7 @@ void TMain::DrawProjections(int which) {
         if (which != 0 && which != k + 1) continue;
         PictureBox* img = images[k];
         RedrawProjectionImage(model.scene, img->canvas(), img->width(), img->height(), MiniViewShown(k),
-                              model.projParams.x[k], model.projParams.y[k], ComboBox3->currentIndex());
+                              model.projParams.x[k], model.projParams.y[k], DisplayMode());
         img->update();
     }
 }
@@ -221,10 +221,10 @@ GLFrameInputs TMain::GLInputs() const {
     in.ambientMax = TrackBar1->maximum();
     in.diffuse = TrackBar2->value();
     in.diffuseMax = TrackBar2->maximum();
-    in.displayMode = ComboBox3->currentIndex();
+    in.displayMode = DisplayMode();
     in.hatchCurrent = HatchChecked();
-    in.concaveModels = Afisaremodeledecupareconcave1->isChecked();
-    in.miniViewsShown = !Panel1->isHidden();
+    in.concaveModels = ConcaveModels();
+    in.miniViewsShown = MiniViewsShown();
     in.exteriorView = model.exteriorView;
     return in;
 }
@@ -234,7 +234,7 @@ void TMain::PaintGLFrame() {
         ++frameCounter;
         GLView->Renderer().RenderScene(-1, GLInputs());
     } else {
-        zv::ClearGLFrame(ComboBox3->currentIndex());
+        zv::ClearGLFrame(DisplayMode());
     }
 }
 
@@ -254,7 +254,7 @@ void TMain::RenderScene(int piece) {
 }
 
 void TMain::ClearGLFrame() {
-    if (GLView->MakeCurrent()) zv::ClearGLFrame(ComboBox3->currentIndex());
+    if (GLView->MakeCurrent()) zv::ClearGLFrame(DisplayMode());
 }
 
 void TMain::SwapGLBuffers() { GLView->Redraw(); }

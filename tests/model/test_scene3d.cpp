@@ -255,3 +255,34 @@ TEST(Furniture, RecomputeSizeAndHardwareLimit) {
     EXPECT_EQ(g.Find("ABCDEFGHIJ"), 0);
     EXPECT_EQ(g.Find("abcdefghij"), -1);
 }
+
+TEST(Furniture, ResetToNoFurnitureKeepsOnlyWhatTheNextFurnitureReplaces) {
+    auto f = std::make_unique<Furniture>();
+    f->scene.Init();
+    f->scene.AddBox(0, 0, 0, 600, 18, 500);
+    f->scene.rotY = 0.5;
+    f->pieceNames = {"Baza"};
+    f->attrs.materialCode[0] = "PAL18";
+    f->attrs.modelFile[0] = "Model1.bmp";
+    f->attrs.modelFace[0] = 2;
+    f->name = "Dulap";
+    f->fileName = "/tmp/Dulap.mo4";
+    f->hasFileName = false;
+    f->modified = true;
+    f->projParams.x[1] = 42;
+    f->ResetToNoFurniture();
+    EXPECT_EQ(f->scene.pieceCount, 0);
+    EXPECT_EQ(f->scene.pointCount, 0);
+    EXPECT_EQ(f->scene.zoom, 1.0);
+    EXPECT_EQ(f->scene.miniScale, 0.05);
+    EXPECT_TRUE(f->hasFileName);
+    EXPECT_FALSE(f->modified);
+    EXPECT_FALSE(f->NeedsSaveQuestion());
+    EXPECT_EQ(f->name, "");
+    EXPECT_EQ(f->fileName, "");
+    EXPECT_EQ(f->projParams.x[1], 10.0);
+    EXPECT_EQ(f->attrs.modelFile[0], "");
+    EXPECT_EQ(f->attrs.modelFace[0], 0);
+    EXPECT_EQ(f->pieceNames, std::vector<std::string>{"Baza"});
+    EXPECT_EQ(f->attrs.materialCode[0], "PAL18");
+}

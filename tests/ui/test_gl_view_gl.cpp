@@ -90,8 +90,8 @@ TEST_F(GLViewTest, OneBoxCoversTheCentreAndLeavesTheCornerWhite) {
 TEST_F(GLViewTest, ReadBackIsTopRowFirstAndRedFirst) {
     // A red box above a blue one, seen from the front.
     Open({{0, 400, 0, 600, 400, 100}, {0, 0, 0, 600, 400, 100}}, {Rgb(255, 0, 0), Rgb(0, 0, 255)});
-    main->Afisareminiferestrecuproiectii2D1->setChecked(false);
-    for (QFrame* p : {main->Panel1, main->Panel2, main->Panel3}) p->hide();
+    main->SetMiniViewsWanted(false);
+    main->ShowMiniViews(false);
     const QImage img = Shot();
     ASSERT_EQ(img.format(), QImage::Format_RGBA8888);
     const int x = img.width() / 2;
@@ -111,7 +111,7 @@ TEST_F(GLViewTest, ContourModelCutsTheCornersOffThePiece) {
     // its corner; with the round model that point is outside the disc.
     Open({{0, 0, 0, 600, 600, 18}}, {Rgb(90, 90, 200)});
     Forms().CarPies->CheckBox2->setChecked(false);
-    for (QFrame* p : {main->Panel1, main->Panel2, main->Panel3}) p->hide();
+    main->ShowMiniViews(false);
     main->model.attrs.modelFace[0] = 1; // thickness along Z
     const QImage rect = Shot();
     const int cx = rect.width() / 2, cy = rect.height() / 2;
@@ -135,7 +135,7 @@ TEST_F(GLViewTest, TexturedCapsTakeTheAtlasAndABadSlotTakesTheColour) {
     // A red board facing the eye with a green one-slot atlas.
     Open({{0, 0, 0, 600, 600, 18}}, {Rgb(255, 0, 0)});
     Forms().CarPies->CheckBox2->setChecked(false);
-    for (QFrame* p : {main->Panel1, main->Panel2, main->Panel3}) p->hide();
+    main->ShowMiniViews(false);
     Furniture& f = main->model;
     f.attrs.modelFace[0] = 1;
     f.attrs.textureIndex[0] = 0;

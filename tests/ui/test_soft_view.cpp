@@ -1,5 +1,6 @@
 // The main window's software 3D view and its three mini views, driven with
 // the mouse as a user would.
+#include "model/PieceTables.h"
 #include "render/SoftRender.h"
 #include "ui/Forms.h"
 #include "ui/TCarPies.h"
@@ -38,13 +39,12 @@ struct SoftView : ::testing::Test {
         Furniture& f = main->model;
         f.scene.Clear();
         const double W = 600, H = 800, D = 400, G = 18;
-        f.scene.AddBox(0, 0, D - 4, W, H, 4);              // back
-        f.scene.AddBox(0, 0, 0, G, H, D - 4);              // left side
-        f.scene.AddBox(W - G, 0, 0, G, H, D - 4);          // right side
-        f.scene.AddBox(G, 0, 0, W - 2 * G, G, D - 4);      // bottom
-        f.scene.AddBox(G, H - G, 0, W - 2 * G, G, D - 4);  // top
-        for (int i = 0; i < 5; ++i) f.scene.color[i] = i == 0 ? Rgb(235, 235, 225) : Rgb(150, 105, 60);
-        f.pieceNames = {"Spate", "Lateral stanga", "Lateral dreapta", "Baza", "Blat"};
+        const Color back = Rgb(235, 235, 225), wood = Rgb(150, 105, 60);
+        AddPiece(f, {0, 0, D - 4, W, H, 4}, back, "Spate");
+        AddPiece(f, {0, 0, 0, G, H, D - 4}, wood, "Lateral stanga");
+        AddPiece(f, {W - G, 0, 0, G, H, D - 4}, wood, "Lateral dreapta");
+        AddPiece(f, {G, 0, 0, W - 2 * G, G, D - 4}, wood, "Baza");
+        AddPiece(f, {G, H - G, 0, W - 2 * G, G, D - 4}, wood, "Blat");
         f.scene.current = 3;
         f.exteriorView = 1;
         main->RecomputeFurnitureSize();
@@ -179,6 +179,8 @@ TEST_F(SoftView, HatchComesBackOnlyWhenTheDragPausesOrEnds) {
         EXPECT_GE(main->Timer1->interval(), 100) << "step " << step << ": the hatch waits for a pause";
     };
     QTest::mousePress(img, Qt::LeftButton, {}, At(100, 100));
+    // Checked right after each step, without waiting: a loaded machine may
+    // take longer than the pause between two steps.
     for (int i = 1; i <= 5; ++i) {
         Move(img, At(100 + 4 * i, 100), Qt::LeftButton);
         dragStepWaitsForAPause(i);
@@ -261,6 +263,9 @@ TEST_F(SoftView, MiniViewsShowAndHide) {
     const QRect shown = main->Image4->geometry();
     EXPECT_EQ(shown.top(), 155);
     main->Afisareminiferestrecuproiectii2D1->trigger();
+    EXPECT_FALSE(main->MiniViewsShown());
+    EXPECT_FALSE(main->MiniViewsWanted());
+    EXPECT_FALSE(main->Afisareminiferestrecuproiectii2D1->isChecked());
     EXPECT_TRUE(main->Panel1->isHidden());
     EXPECT_TRUE(main->Panel3->isHidden());
     EXPECT_EQ(main->Image4->y(), 0);
@@ -268,6 +273,8 @@ TEST_F(SoftView, MiniViewsShowAndHide) {
     EXPECT_EQ(main->Image4->canvas().Height(), main->Image4->height());
     EXPECT_EQ(main->model.scene.screenCy, main->Image4->height() / 2);
     main->Afisareminiferestrecuproiectii2D1->trigger();
+    EXPECT_TRUE(main->MiniViewsShown());
+    EXPECT_TRUE(main->Afisareminiferestrecuproiectii2D1->isChecked());
     EXPECT_FALSE(main->Panel1->isHidden());
     EXPECT_EQ(main->Image4->geometry(), shown) << "set absolutely: toggling twice restores it";
     for (int i = 0; i < 4; ++i) main->Afisareminiferestrecuproiectii2D1->trigger();
@@ -292,7 +299,7 @@ TEST_F(SoftView, RedrawOnlyWithRendSoftAndEmptySceneShowsFrame) {
 
     const QImage soft = Picture4();
     main->RadioGroup2->SetItemIndex(1);
-    main->model.scene.AddBox(0, 0, 0, 600, 800, 400);
+    AddPiece(main->model, {0, 0, 0, 600, 800, 400}, Scene3D::kDefaultColor, "Piesa");
     main->Redraw3D();
     EXPECT_EQ(Picture4(), soft) << "with \"Rend hard\" Image4 is left alone";
     main->RadioGroup2->SetItemIndex(0);

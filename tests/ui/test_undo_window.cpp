@@ -1,4 +1,5 @@
 #include "model/MobilaFile.h"
+#include "model/PieceTables.h"
 #include "platform/Dialogs.h"
 #include "ui/Forms.h"
 #include "ui/TCarPies.h"
@@ -25,8 +26,7 @@ struct Program : TestProgram {
     Program() {
         main->show();
         QApplication::processEvents();
-        main->model.scene.AddBox(0, 0, 0, 600, 18, 500);
-        main->model.pieceNames = {"Jos"};
+        AddPiece(main->model, {0, 0, 0, 600, 18, 500}, Scene3D::kDefaultColor, "Jos");
         main->EnableDesignControls();
     }
 };
@@ -41,8 +41,10 @@ void Move(TMain* m, double dx) {
 
 TEST(UndoWindow, MoveThenUndo) {
     Program p;
+    EXPECT_FALSE(p.main->UndoPossible());
     EXPECT_FALSE(p.main->BitBtn13->isEnabled());
     Move(p.main, 100);
+    EXPECT_TRUE(p.main->UndoPossible());
     EXPECT_TRUE(p.main->BitBtn13->isEnabled());
     EXPECT_TRUE(p.main->model.modified);
     EXPECT_TRUE(Forms().CarPies->Label11->isVisibleTo(Forms().CarPies));
