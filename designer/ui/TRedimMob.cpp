@@ -1,5 +1,6 @@
 #include "TRedimMob.h"
 
+#include "DialogButtons.h"
 #include "platform/Numbers.h"
 
 #include <QGridLayout>
@@ -37,18 +38,7 @@ TRedimMob::TRedimMob(QWidget* parent) : FormBase<QDialog>(parent) {
     panel("Vechile dimensiuni:", Edit1, Edit2, Edit3, 1, true);
     QGroupBox* fresh = panel("Noile dimensiuni:", Edit4, Edit5, Edit6, 4, false);
     fresh->setStyleSheet("QGroupBox { color: red; }");
-    auto* buttons = new QHBoxLayout;
-    OkButton = new QPushButton("Redimensionare mobila", this);
-    OkButton->setObjectName("OkButton");
-    OkButton->setDefault(true);
-    CancelButton = new QPushButton("Abandonare", this);
-    CancelButton->setObjectName("CancelButton");
-    buttons->addStretch();
-    buttons->addWidget(OkButton);
-    buttons->addWidget(CancelButton);
-    top->addLayout(buttons);
-    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    AddOkCancelRow(this, top, OkButton, "OkButton", "Redimensionare mobila", CancelButton, "Abandonare");
 }
 
 void TRedimMob::ShowSizes(double w, double h, double d) {

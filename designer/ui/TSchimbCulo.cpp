@@ -1,5 +1,6 @@
 #include "TSchimbCulo.h"
 
+#include "DialogButtons.h"
 #include "platform/Dialogs.h"
 
 #include <QEvent>
@@ -43,19 +44,8 @@ TSchimbCulo::TSchimbCulo(QWidget* parent) : FormBase<QDialog>(parent) {
     };
     Panel1 = panel("Panel1", "Vechea culoare", 0);
     Panel2 = panel("Panel2", "Noua culoare", 1);
-    auto* buttons = new QHBoxLayout;
-    OkButton = new QPushButton("Schimba culoare tuturor pieselor", this);
-    OkButton->setObjectName("OkButton");
+    AddOkCancelRow(this, top, OkButton, "OkButton", "Schimba culoare tuturor pieselor", CancelButton, "Abandon");
     OkButton->setToolTip("Schimba vechea culoare a pieselor la noua culoare");
-    OkButton->setDefault(true);
-    CancelButton = new QPushButton("Abandon", this);
-    CancelButton->setObjectName("CancelButton");
-    buttons->addStretch();
-    buttons->addWidget(OkButton);
-    buttons->addWidget(CancelButton);
-    top->addLayout(buttons);
-    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     SetColors(0, 0);
 }
 

@@ -1,5 +1,6 @@
 #include "TSchimbareCodPalPfl.h"
 
+#include "DialogButtons.h"
 #include "Forms.h"
 #include "TMain.h"
 
@@ -31,19 +32,9 @@ TSchimbareCodPalPfl::TSchimbareCodPalPfl(QWidget* parent) : FormBase<QDialog>(pa
     };
     row(0, "Cod vechi:", Edit1, Button1, "Edit1", "Button1");
     row(1, "Cod nou:", Edit2, Button2, "Edit2", "Button2");
-    auto* buttons = new QHBoxLayout;
-    BitBtn1 = new QPushButton("OK", this);
-    BitBtn1->setObjectName("BitBtn1");
-    CancelButton = new QPushButton("Abandonare", this);
-    CancelButton->setObjectName("CancelButton");
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(CancelButton);
-    top->addLayout(buttons);
+    AddOkCancelRow(this, top, BitBtn1, "BitBtn1", "OK", CancelButton, "Abandonare");
     connect(Button1, &QPushButton::clicked, this, &TSchimbareCodPalPfl::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TSchimbareCodPalPfl::Button2Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TSchimbareCodPalPfl::Begin(const std::string& code) {

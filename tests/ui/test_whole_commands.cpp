@@ -3,11 +3,9 @@
 #include "platform/Dialogs.h"
 #include "platform/Picture.h"
 #include "platform/widgets/Modal.h"
-#include "ui/CatalogueGrid.h"
 #include "ui/Forms.h"
 #include "ui/TIncarcDate.h"
 #include "ui/TMain.h"
-#include "ui/TPalPfl.h"
 #include "ui/TRedimMob.h"
 #include "ui/TSchimbCulo.h"
 #include "ui/TSchimbareCodPalPfl.h"
@@ -24,6 +22,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "support/BoardChoice.h"
 #include "support/Program.h"
 #include "support/ShownAnswer.h"
 
@@ -232,20 +231,6 @@ TEST(WholeCommands, ColourAndCodeReplaceWithNoPieceDoNothing) {
     EXPECT_FALSE(p.UndoReady());
 }
 
-namespace {
-std::string Board(const std::string& code, const std::string& picture, const std::string& color) {
-    return code + "\r\nPal " + code + "\r\n30.00\r\n" + picture + "\r\n" + color + "\r\n18\r\n1.5\r\n";
-}
-void ChooseBoard(ScopedModalScript& modal, int row) {
-    modal.answers.push_back([row](QDialog&) {
-        TPalPfl* w = Forms().PalPfl;
-        w->LoadCatalogue();
-        w->StringGrid1->SelectRow(row);
-        return int(QDialog::Accepted);
-    });
-}
-} // namespace
-
 TEST(WholeCommands, CodeReplaceOverFiftyPiecesBuildsTheAtlasOnce) {
     Program p;
     Furniture& f = p.main->model;
@@ -253,7 +238,7 @@ TEST(WholeCommands, CodeReplaceOverFiftyPiecesBuildsTheAtlasOnce) {
     QImage img(16, 8, QImage::Format_RGB32);
     img.fill(qRgb(120, 80, 40));
     ASSERT_TRUE(SavePicture(p.File("nuc.bmp"), img).ok);
-    p.Write("pal-pfl.dat", "64 64 1\r\n" + Board("NUC18", p.File("nuc.bmp"), "255"));
+    p.Write("pal-pfl.dat", "64 64 1\r\n" + CatalogueBoard("NUC18", p.File("nuc.bmp"), "255"));
     TSchimbareCodPalPfl* d = Forms().SchimbareCodPalPfl;
     ShowCounter notices;
     Forms().IncarcDate->installEventFilter(&notices);
@@ -278,7 +263,7 @@ TEST(WholeCommands, CodeReplaceOverFiftyPiecesBuildsTheAtlasOnce) {
         EXPECT_EQ(d->Edit2->text(), "NUC18");
         QTest::mouseClick(d->BitBtn1, Qt::LeftButton);
     }));
-    ChooseBoard(p.modal, 1);
+    ChooseBoardRow(p.modal, 1);
     p.main->Schimbarecodpalpfl1->trigger();
     EXPECT_TRUE(p.dialogs->Messages().empty());
     EXPECT_EQ(notices.shows, 1);
@@ -304,7 +289,7 @@ TEST(WholeCommands, CodeReplaceOverFiftyPiecesBuildsTheAtlasOnce) {
         QTest::mouseClick(d->Button2, Qt::LeftButton);
         QTest::mouseClick(d->BitBtn1, Qt::LeftButton);
     }));
-    ChooseBoard(p.modal, 1);
+    ChooseBoardRow(p.modal, 1);
     p.main->Schimbarecodpalpfl1->trigger();
     EXPECT_EQ(p.main->undo.attrs.materialCode[0], "NUC18");
     EXPECT_EQ(notices.shows, 1);
