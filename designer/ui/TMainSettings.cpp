@@ -19,8 +19,6 @@ void TMain::Afisareminiferestrecuproiectii2D1Click() {
     Redraw3D();
 }
 
-void TMain::Redenumiremobila1Click() {}
-
 void TMain::Vizualizareinteriorexteriorpiese1Click() {
     model.exteriorView = 1 - model.exteriorView;
     Redraw3D();

@@ -3,11 +3,18 @@
 
 #include "Forms.h"
 #include "TIntrodCamera.h"
+#include "TRedimMob.h"
+#include "TSchimbCulo.h"
+#include "TSchimbareCodPalPfl.h"
 #include "export/Vrml.h"
 #include "model/Room.h"
+#include "model/WholeEdit.h"
+#include "platform/Numbers.h"
 #include "platform/Dialogs.h"
 #include "platform/widgets/Modal.h"
 #include "render/SoftRender.h"
+
+#include <QLineEdit>
 
 namespace zv {
 
@@ -56,14 +63,88 @@ void TMain::Introduceremobilaincamera1Click() {
     });
 }
 
-void TMain::Rotatiemobila1Click() {}
-void TMain::Simetriemobila1Click() {}
-void TMain::Redimensionaremobila1Click() {}
 void TMain::Redimensionarejurimprejur1Click() {}
-void TMain::Schimbarecodpalpfl1Click() {}
-void TMain::Schimbareculoare1Click() {}
-void TMain::Recalcularedimensinimobila1Click() {}
-void TMain::Rotunjiredimensiunisipozitii1Click() {}
+
+// ---- whole furniture ----
+
+void TMain::Rotatiemobila1Click() {
+    if (!DesignOpen()) return;
+    ApplyEdit([&] { return TurnFurniture(model); });
+}
+
+void TMain::Simetriemobila1Click() {
+    if (!DesignOpen()) return;
+    ApplyEdit([&] { return MirrorFurniture(model); });
+}
+
+void TMain::Redimensionaremobila1Click() {
+    if (!DesignOpen()) return;
+    TRedimMob* d = Forms().RedimMob;
+    const Scene3D& s = model.scene;
+    d->ShowSizes(s.MaxX() - s.MinX(), s.MaxY() - s.MinY(), s.MaxZ() - s.MinZ());
+    if (RunModal(*d) != QDialog::Accepted) return;
+    const std::optional<ResizeParams> p = d->ReadParams();
+    const std::string why = p ? CheckResize(model, *p) : kResizeBadInput;
+    if (!why.empty()) {
+        ShowError(why);
+        return;
+    }
+    ApplyEdit([&] { return ResizeFurniture(model, *p); });
+}
+
+// Every piece of the old board code takes the board last chosen as "Cod nou".
+void TMain::Schimbarecodpalpfl1Click() {
+    if (!DesignOpen() || model.scene.pieceCount <= 0) return;
+    TSchimbareCodPalPfl* d = Forms().SchimbareCodPalPfl;
+    const int c = model.scene.current;
+    d->Begin(model.scene.ValidPiece(c) ? model.attrs.materialCode[static_cast<std::size_t>(c)] : std::string());
+    if (RunModal(*d) != QDialog::Accepted) return;
+    const std::string from = d->Edit1->text().toStdString();
+    if (from == d->Edit2->text().toStdString()) return;
+    // Without a choice in this showing the remembered board is not the one Edit2 shows.
+    if (!d->NewCodeChosen()) {
+        ShowError("Alegeti codul nou din catalog cu butonul \"....\" de langa \"Cod nou\".");
+        return;
+    }
+    const std::vector<int> pieces = PiecesWithCode(model, from);
+    if (pieces.empty()) return;
+    const TSchimbareCodPalPfl::Choice to = d->Remembered();
+    ApplyEdit([&] { return ApplyPieceMaterial(pieces, to.code, to.picture, to.color); });
+}
+
+void TMain::Schimbareculoare1Click() {
+    if (!DesignOpen() || model.scene.pieceCount <= 0) return;
+    TSchimbCulo* d = Forms().SchimbCulo;
+    const int c = model.scene.current;
+    const Color now = model.scene.ValidPiece(c) ? model.scene.color[static_cast<std::size_t>(c)] : Color(0);
+    d->SetColors(now, now);
+    if (RunModal(*d) != QDialog::Accepted) return;
+    const Color from = d->OldColor(), to = d->NewColor();
+    if (from == to || PiecesWithColor(model, from).empty()) return;
+    ApplyEdit([&] { return ReplaceColor(model, from, to); });
+}
+
+void TMain::Recalcularedimensinimobila1Click() {
+    if (!DesignOpen()) return;
+    ApplyEdit([&] { return RecomputeFurniture(model); });
+    const MobilaDimensions& m = model.dim;
+    ShowInfo("Dimensiunile mobilei sunt:\n  - Latime: " + FormatField(m.W) + "\n  - Inaltime: " + FormatField(m.H) +
+             "\n  - Adancime: " + FormatField(m.D));
+}
+
+void TMain::Rotunjiredimensiunisipozitii1Click() {
+    if (!DesignOpen()) return;
+    ApplyEdit([&] { return RoundFurniture(model); });
+}
+
+// "Setari" menu; kept with the other whole-furniture commands.
+void TMain::Redenumiremobila1Click() {
+    if (!DesignOpen()) return;
+    const auto name = InputBox("Redenumire mobila", "Noul nume pentru mobila: ", model.name);
+    if (!name) return;
+    ApplyEdit([&] { return RenameFurniture(model, *name); });
+    UpdateCaption();
+}
 void TMain::Distantaintredouapiese1Click() {}
 void TMain::Afisareproiectiecucote1Click() {}
 
