@@ -59,7 +59,7 @@ void TMain::Introduceremobilaincamera1Click() {
 void TMain::Rotatiemobila1Click() {}
 void TMain::Simetriemobila1Click() {}
 void TMain::Redimensionaremobila1Click() {}
-void TMain::Redimensionarejurimprejur1Click() {}
+void TMain::Redimensionarejurimprejur1Click() { ShowShrinkDialog(); }
 void TMain::Schimbarecodpalpfl1Click() {}
 void TMain::Schimbareculoare1Click() {}
 void TMain::Recalcularedimensinimobila1Click() {}
