@@ -184,7 +184,7 @@ TEST_F(Picking, SoftwareView) {
     PictureBox* img = main->Image4;
     auto alone = [&](int piece) {
         Canvas c(img->width(), img->height());
-        c.SetBrushColor(kWhite);
+        c.SetBrushColor(Rgb(255, 255, 255));
         c.FillRect(0, 0, c.Width(), c.Height());
         DrawObject(main->model.scene, c, piece, main->model.exteriorView, 0);
         return c.Image().copy();
