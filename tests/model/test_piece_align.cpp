@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/BoxCheck.h"
+
 #include <memory>
 
 using namespace zv;
@@ -18,15 +20,6 @@ std::unique_ptr<Furniture> ShelfAndBox() {
     f->scene.AddBox(0, 0, 0, 1000, 800, 500);
     f->pieceNames = {"Polita", "Corp"};
     return f;
-}
-
-void ExpectBox(const Box& got, const Box& want) {
-    EXPECT_DOUBLE_EQ(got.x0, want.x0);
-    EXPECT_DOUBLE_EQ(got.y0, want.y0);
-    EXPECT_DOUBLE_EQ(got.z0, want.z0);
-    EXPECT_DOUBLE_EQ(got.x1, want.x1);
-    EXPECT_DOUBLE_EQ(got.y1, want.y1);
-    EXPECT_DOUBLE_EQ(got.z1, want.z1);
 }
 } // namespace
 

@@ -20,6 +20,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "support/BoxCheck.h"
+
 #include "support/Program.h"
 
 using namespace zv;
@@ -59,15 +61,6 @@ struct Program : TestProgram {
         main->RadioGroup1Click();
     }
 };
-
-void ExpectBox(const Box& got, const Box& want) {
-    EXPECT_DOUBLE_EQ(got.x0, want.x0);
-    EXPECT_DOUBLE_EQ(got.y0, want.y0);
-    EXPECT_DOUBLE_EQ(got.z0, want.z0);
-    EXPECT_DOUBLE_EQ(got.x1, want.x1);
-    EXPECT_DOUBLE_EQ(got.y1, want.y1);
-    EXPECT_DOUBLE_EQ(got.z1, want.z1);
-}
 
 } // namespace
 
