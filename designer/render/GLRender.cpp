@@ -579,6 +579,61 @@ void GLSceneRenderer::RenderScene(int piece, const GLFrameInputs& in) {
     glPopMatrix();
 }
 
+int GLSceneRenderer::PickPiece(const GLFrameInputs& in, int w, int h, int x, int y) {
+    if (!in.scene || x < 0 || y < 0 || x >= w || y >= h) return -1;
+    const Scene3D& s = *in.scene;
+    const int pieces = std::clamp(s.pieceCount, 0, Scene3D::kMaxPieces);
+    ViewTransform vt;
+    if (pieces == 0 || !MakeViewTransform(s, in.miniViewsShown, vt)) return -1;
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glViewport(0, 0, w, h);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_POLYGON_STIPPLE);
+    glDisable(GL_DITHER);
+    glDisable(GL_BLEND);
+    glDisable(GL_FOG);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    glDepthMask(GL_TRUE);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    // The pieces' lists switch texturing on; with no texture bound they draw
+    // untextured.
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClearDepth(1.0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    double m[16];
+    vt.Matrix(m);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadMatrixd(m);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    GLFrameInputs flat = in;
+    flat.hatchCurrent = false;
+    for (int i = 0; i < pieces; ++i) {
+        // Piece i is colour i + 1; black is the background.
+        const unsigned id = static_cast<unsigned>(i) + 1;
+        glColor3ub(static_cast<GLubyte>(id & 255), static_cast<GLubyte>((id >> 8) & 255),
+                   static_cast<GLubyte>((id >> 16) & 255));
+        DrawPiece(i, flat);
+        glDisable(GL_TEXTURE_2D);
+    }
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glFinish();
+    GLubyte px[4] = {0, 0, 0, 0};
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, h - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, px);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glPopMatrix();
+    if (atlasTexture_) glBindTexture(GL_TEXTURE_2D, atlasTexture_);
+    glPopAttrib();
+    const int id = px[0] | (px[1] << 8) | (px[2] << 16);
+    return id >= 1 && id <= pieces ? id - 1 : -1;
+}
+
 void GLSceneRenderer::SetAtlasTexture(unsigned textureName) { atlasTexture_ = textureName; }
 
 void GLSceneRenderer::Invalidate() {

@@ -112,6 +112,13 @@ public:
     // also clears first. Neither shows the frame: that is the caller's.
     void RenderScene(int piece, const GLFrameInputs& in);
 
+    // The piece whose surface is nearest the eye at pixel (x, y) of a frame
+    // w x h pixels (y down from the top), or -1 for none. Draws one pass into
+    // the bound frame buffer, which must have a depth buffer: every piece in
+    // a flat colour of its own, no light, texture or hatch, the depth test
+    // on. The caller binds a frame buffer nobody sees.
+    int PickPiece(const GLFrameInputs& in, int w, int h, int x, int y);
+
     // The texture the atlas was loaded into (0 for none): pieces are textured
     // only while one is set.
     void SetAtlasTexture(unsigned textureName);

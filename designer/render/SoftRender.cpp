@@ -589,6 +589,34 @@ void DrawScene(Scene3D& s, Canvas& c, int mode, int sideMode) {
     if (mode >= kModeOutline && s.ValidPiece(s.current)) DrawObject(s, c, s.current, sideMode, mode);
 }
 
+int PickPiece(Scene3D& s, int width, int height, int mode, int sideMode, int x, int y) {
+    const int n = PieceLimit(s);
+    if (n <= 0 || x < 0 || y < 0 || x >= width || y >= height) return -1;
+    const auto fillStyle = s.currentFillStyle;
+    s.currentFillStyle = 1; // solid: the hatch would show the pieces behind
+    auto fill = [&](Canvas& c, Color color) {
+        c.SetSize(width, height);
+        c.SetBrushStyle(BrushStyle::Solid);
+        c.SetBrushColor(color);
+        c.FillRect(0, 0, width, height);
+    };
+    Canvas picture;
+    fill(picture, kWhite);
+    DrawScene(s, picture, mode, sideMode);
+    const Color clicked = picture.Pixel(x, y) & 0xFFFFFF;
+    Canvas tries;
+    fill(tries, ~clicked & 0xFFFFFF); // never the clicked colour
+    SortForView(s);
+    int found = -1;
+    for (int k = n - 1; k >= 0 && found < 0; --k) {
+        const int piece = s.drawOrder[k];
+        DrawObject(s, tries, piece, sideMode, mode);
+        if ((tries.Pixel(x, y) & 0xFFFFFF) == clicked) found = piece;
+    }
+    s.currentFillStyle = fillStyle;
+    return found;
+}
+
 void DrawProjectedObject(Scene3D& s, Canvas& c, int piece, double panX, double panY, int mode, int view) {
     if (!s.ValidPiece(piece)) return;
     const Color color = s.color[piece] & 0xFFFFFF;

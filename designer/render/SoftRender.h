@@ -55,6 +55,11 @@ void DrawFace(const Scene3D& s, Canvas& c, int n, int fill, int cx, int cy, doub
 void SortForView(Scene3D& s);
 // One piece in the 3D view (also used for picking one piece at a time).
 void DrawObject(Scene3D& s, Canvas& c, int piece, int sideMode, int mode);
+// The piece the 3D picture of width x height shows at (x, y), or -1 for the
+// background or a point outside the picture. The clicked colour comes from the
+// picture drawn without the hatch; the pieces are then drawn nearest first
+// on a picture filled with another colour until that pixel takes it.
+int PickPiece(Scene3D& s, int width, int height, int mode, int sideMode, int x, int y);
 // Every piece in the order of SortForView; in outline mode the current piece
 // again, last.
 void DrawScene(Scene3D& s, Canvas& c, int mode, int sideMode);

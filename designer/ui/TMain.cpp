@@ -166,6 +166,11 @@ void TMain::BuildControls() {
     GLView->onMouseDown = [this](const PictureBox::MouseArgs& a) { FormMouseDown(a); };
     GLView->onMouseMove = [this](const PictureBox::MouseArgs& a) { FormMouseMove(a); };
     GLView->onMouseUp = [this](const PictureBox::MouseArgs& a) { FormMouseUp(a); };
+    GLView->onDoubleClick = [this](const PictureBox::MouseArgs& a) {
+        pickX = a.x;
+        pickY = a.y;
+        FormDblClick();
+    };
     GLView->Renderer().outlineSource = [this](int piece, bool triangles, double x1, double y1, double x2, double y2,
                                               PieceOutline& out) {
         ContourPolygon poly;
@@ -203,13 +208,24 @@ void TMain::BuildControls() {
     BitBtn11 = button(Panel5, "BitBtn11", "v", &TMain::BitBtn11Click);
     Edit7 = new QLineEdit("100", Panel5);
     Edit7->setObjectName("Edit7");
+    Edit7->setToolTip("Valoarea cu care se fac translatiile si redimensionarile");
+    BitBtn6->setToolTip("Translatare/redimensionare piesa curenta spre stanga (pe X)");
+    BitBtn7->setToolTip("Translatare/redimensionare piesa curenta spre dreapta (pe X)");
+    BitBtn8->setToolTip("Translatare/redimensionare piesa curenta in sus (pe Y)");
+    BitBtn10->setToolTip("Translatare/redimensionare piesa curenta in jos (pe Y)");
+    BitBtn9->setToolTip("Translatare/redimensionare piesa curenta in adancime (pe Z)");
+    BitBtn11->setToolTip("Translatare/redimensionare piesa curenta in adancime (pe Z)");
     RadioGroup1 = new RadioGroup("Mod", {"Translat.", "Redim."}, Panel5);
     RadioGroup1->setObjectName("RadioGroup1");
     RadioGroup1->SetItemIndex(0);
     RadioGroup1->onClick = [this] { RadioGroup1Click(); };
+    RadioGroup1->setToolTip("Comutare intre modurile translatii si redimensionari");
     BitBtn12 = button(Panel5, "BitBtn12", "Transl. &tang.", &TMain::BitBtn12Click);
+    BitBtn12->setToolTip("Translatarea/redimensionarea piesei curente tangential cu o alta piesa");
     BitBtn18 = button(Panel5, "BitBtn18", "&Jur-imprejur", &TMain::BitBtn18Click);
+    BitBtn18->setToolTip("Afisare/ascundere proiectii 2D");
     BitBtn14 = button(Panel5, "BitBtn14", "Reset &3D", &TMain::BitBtn14Click);
+    BitBtn14->setToolTip("Anularea rotatiilor, translatiilor, scalarilor 3D");
     BitBtn16 = button(Panel5, "BitBtn16", "&Caract. piesa", &TMain::BitBtn16Click);
     BitBtn17 = button(Panel5, "BitBtn17", "Proiectare &2D", &TMain::BitBtn17Click);
     BitBtn13 = button(Panel5, "BitBtn13", "&Anulare", &TMain::BitBtn13Click);
@@ -233,7 +249,7 @@ void TMain::BuildControls() {
     ComboBox3->setObjectName("ComboBox3");
     ComboBox3->addItems({"Cu iluminare", "Sarmos", "Puntat"});
     ComboBox3->setToolTip("Mod de afisare 2D si 3D");
-    connect(ComboBox3, &QComboBox::currentIndexChanged, this, [this](int) { ComboBox3Change(); });
+    connect(ComboBox3, &QComboBox::activated, this, [this](int) { ComboBox3Change(); });
 
     const char* labels[3] = {"Fata:", "Stanga:", "Jos:"};
     const char* hints[3] = {"Proiectie in planul XOY", "Proiectie in planul YOZ", "Proiectie in planul ZOX"};
@@ -276,6 +292,11 @@ void TMain::BuildControls() {
     Image4->onMouseDown = [this](const PictureBox::MouseArgs& a) { Image4MouseDown(a); };
     Image4->onMouseMove = [this](const PictureBox::MouseArgs& a) { Image4MouseMove(a); };
     Image4->onMouseUp = [this](const PictureBox::MouseArgs& a) { Image4MouseUp(a); };
+    Image4->onDoubleClick = [this](const PictureBox::MouseArgs& a) {
+        pickX = a.x;
+        pickY = a.y;
+        Image4DblClick();
+    };
     Image4->setVisible(false);
 
     Panel6 = new QFrame(client);

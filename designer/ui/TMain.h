@@ -3,6 +3,7 @@
 // coordinates the commands; the work itself lives in the lower layers.
 #include "model/EditResult.h"
 #include "model/Mobila.h"
+#include "model/PieceEdit.h"
 #include "model/UndoSnapshot.h"
 #include "platform/widgets/FormBase.h"
 #include "platform/widgets/PictureBox.h"
@@ -272,6 +273,23 @@ public:
     // picture that cannot be read gives one message and leaves the colour.
     EditResult ApplyPieceMaterial(const std::vector<int>& pieces, const std::string& code, const std::string& picture,
                                   Color color);
+
+    // ---- piece editing ----
+    // The arrows: the current piece moved, or its maximum side stretched, by
+    // the step of Edit7 along the axis, `sign` giving the direction.
+    void StepCurrentPiece(Axis axis, int sign);
+    // The shrink dialog opened beside the main window, not modal.
+    void ShowShrinkDialog();
+    // The shrink dialog's piece list: the chosen piece made current.
+    void ChooseShrinkPiece(int piece);
+    // The shrink dialog's button: the current piece's ticked sides moved in.
+    void ShrinkChosenPiece();
+    // Double clicks in the OpenGL view and the software view: the piece under
+    // the pick point becomes current; nothing changes where there is none.
+    void FormDblClick();
+    void Image4DblClick();
+    // The piece the OpenGL view shows at (x, y) in widget pixels, or -1.
+    int PickGL(int x, int y);
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -63,7 +63,7 @@ void TMain::Introduceremobilaincamera1Click() {
     });
 }
 
-void TMain::Redimensionarejurimprejur1Click() {}
+void TMain::Redimensionarejurimprejur1Click() { ShowShrinkDialog(); }
 
 // ---- whole furniture ----
 

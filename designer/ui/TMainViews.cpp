@@ -12,6 +12,8 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QImage>
+#include <QOpenGLFramebufferObject>
+#include <cmath>
 #include <QLabel>
 #include <QSlider>
 #include <QTimer>
@@ -264,6 +266,50 @@ void TMain::WindowShotGL2(QImage& bitmap) {
         zv::WindowShotGL2(bitmap);
     else
         bitmap = QImage();
+}
+
+int TMain::PickGL(int x, int y) {
+    if (!GLView->MakeCurrent()) return -1;
+    // The frame is in device pixels; the pick point in widget pixels.
+    const qreal ratio = GLView->devicePixelRatioF();
+    const int w = qRound(GLView->width() * ratio), h = qRound(GLView->height() * ratio);
+    const int px = static_cast<int>(std::floor(x * ratio)), py = static_cast<int>(std::floor(y * ratio));
+    if (w <= 0 || h <= 0 || px < 0 || py < 0 || px >= w || py >= h) return -1;
+    // A frame buffer of its own: the view's buffer is what Qt shows.
+    int hit = -1;
+    {
+        QOpenGLFramebufferObject fbo(w, h, QOpenGLFramebufferObject::Depth);
+        if (fbo.isValid() && fbo.bind()) hit = GLView->Renderer().PickPiece(GLInputs(), w, h, px, py);
+    }
+    GLView->MakeCurrent(); // the view's frame buffer bound again
+    return hit;
+}
+
+void TMain::FormDblClick() {
+    if (!DesignOpen() || SoftRenderChosen() || model.scene.pieceCount <= 0) return;
+    // No timer tick may draw while the pick pass is in the context.
+    const bool render = Timer2->isActive(), rate = Timer3->isActive();
+    Timer2->stop();
+    Timer3->stop();
+    const int hit = PickGL(pickX, pickY);
+    if (render) Timer2->start();
+    if (rate) Timer3->start();
+    if (hit < 0) return;
+    model.scene.current = hit;
+    RefreshPieceWindow();
+    SetModified(true);
+    DrawProjections(0);
+    GLView->Redraw();
+}
+
+void TMain::Image4DblClick() {
+    if (!DesignOpen() || !SoftRenderChosen()) return;
+    const int hit = PickPiece(model.scene, Image4->width(), Image4->height(), ComboBox3->currentIndex(),
+                              model.exteriorView, pickX, pickY);
+    if (hit < 0) return;
+    model.scene.current = hit;
+    ShowModelChange({});
+    SetModified(true);
 }
 
 // Rotation and pan on the OpenGL view follow the software view's rules, on the same fields.
