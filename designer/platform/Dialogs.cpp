@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include <QPrinter>
+
 namespace zv {
 
 namespace {
@@ -70,6 +72,19 @@ std::optional<std::uint32_t> ScriptedDialogs::Color(std::uint32_t initial) {
     r.value = std::to_string(initial);
     records.push_back(r);
     return Next(colorAnswers);
+}
+
+// ---- printing ----
+bool ScriptedDialogs::Print(QPrinter& printer) {
+    Record r;
+    r.what = "print";
+    r.text = printer.docName().toStdString();
+    records.push_back(r);
+    const auto file = Next(printAnswers);
+    if (!file) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(*file));
+    return true;
 }
 
 std::vector<std::string> ScriptedDialogs::Messages() const {

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class QPrinter;
+
 namespace zv {
 
 enum class MsgKind { Error, Warning, Information, Confirmation };
@@ -40,6 +42,9 @@ public:
     virtual std::optional<FileDialogAnswer> OpenFile(const FileDialogRequest& r) = 0;
     virtual std::optional<FileDialogAnswer> SaveFile(const FileDialogRequest& r) = 0;
     virtual std::optional<std::uint32_t> Color(std::uint32_t initial) = 0;
+    // ---- printing ----
+    // The print dialog on `printer`: true when confirmed, with the printer set up as chosen.
+    virtual bool Print(QPrinter& printer) = 0;
 };
 
 // The backend in force: the toolkit's dialogs in the program, a script in tests.
@@ -82,6 +87,11 @@ public:
     std::optional<FileDialogAnswer> OpenFile(const FileDialogRequest& r) override;
     std::optional<FileDialogAnswer> SaveFile(const FileDialogRequest& r) override;
     std::optional<std::uint32_t> Color(std::uint32_t initial) override;
+    // ---- printing ----
+    // Each answer is the PDF file the job goes to; none (or none left) cancels.
+    // Recorded as "print" with the job's title.
+    std::deque<std::optional<std::string>> printAnswers;
+    bool Print(QPrinter& printer) override;
 
     // The texts of every message shown so far, in order.
     std::vector<std::string> Messages() const;

@@ -155,7 +155,7 @@ void TIntrodCamera::ChooseColor(bool walls) {
     QFrame* swatch = walls ? Panel3 : Panel4;
     pic->setVisible(false);
     swatch->setToolTip(walls ? "Culoare pereti" : "Culoare pardoseala");
-    if (TMain* m = Forms().Main) m->SaveUndo();
+    // Only the dialog's own state: the furniture changes with "Creaza camera".
     (walls ? wallColor : floorColor) = *c & 0xFFFFFF;
     // A colour replaces the texture of that surface.
     (walls ? wallTexture : floorTexture).clear();

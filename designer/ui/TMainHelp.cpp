@@ -1,6 +1,11 @@
 // The help menu ("Ajutor"): help, demonstration, about.
 #include "TMain.h"
 
+#include "Forms.h"
+#include "TDespre.h"
+#include "THelp.h"
+#include "platform/widgets/Modal.h"
+
 #include "platform/Dialogs.h"
 #include "platform/IoError.h"
 #include "platform/Launcher.h"
@@ -9,7 +14,14 @@
 
 namespace zv {
 
-void TMain::Ajutor2Click() {}
+// Not modal: the guide stays open beside the main window.
+void TMain::Ajutor2Click() {
+    THelp* h = Forms().Help;
+    if (!h) return;
+    h->show();
+    h->raise();
+    h->activateWindow();
+}
 
 // The slideshow player runs in the "Demo" folder as its own working folder;
 // the designer's current folder stays the start-up folder, so relative file,
@@ -26,6 +38,8 @@ void TMain::Demonstratie1Click() {
                   "\".");
 }
 
-void TMain::Despre1Click() {}
+void TMain::Despre1Click() {
+    if (TDespre* d = Forms().Despre) RunModal(*d);
+}
 
 } // namespace zv

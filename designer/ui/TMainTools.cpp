@@ -2,15 +2,18 @@
 #include "TMain.h"
 
 #include "Forms.h"
+#include "TCreareSertar.h"
 #include "TIntrodCamera.h"
 #include "TRedimMob.h"
 #include "TSchimbCulo.h"
 #include "TSchimbareCodPalPfl.h"
 #include "export/Vrml.h"
+#include "model/Drawer.h"
 #include "model/Room.h"
 #include "model/WholeEdit.h"
 #include "platform/Numbers.h"
 #include "platform/Dialogs.h"
+#include "platform/Numbers.h"
 #include "platform/widgets/Modal.h"
 #include "render/SoftRender.h"
 
@@ -37,7 +40,41 @@ void TMain::ExportareinformatVRML1Click() {
 void TMain::SalvareimagineinformatBMPsauJPG1Click() {}
 
 void TMain::Adaugaremobiladintrunfisier1Click() {}
-void TMain::Creareinteriorsertar1Click() {}
+
+// The bottom, sides and back of a drawer behind the current piece, its front.
+void TMain::Creareinteriorsertar1Click() {
+    if (!DesignOpen() || !model.scene.ValidPiece(model.scene.current)) return;
+    TCreareSertar* d = Forms().CreareSertar;
+    const Scene3D::Box front = model.scene.PieceBox(model.scene.current);
+    d->Edit8->setText(QString::fromStdString(FormatField(front.x1 - front.x0)));
+    d->Edit9->setText(QString::fromStdString(FormatField(front.y1 - front.y0)));
+    if (RunModal(*d) != QDialog::Accepted) return;
+    // Everything is read and checked before the undo copy is taken.
+    std::string bad;
+    std::optional<DrawerInput> in = d->ReadInput(bad);
+    if (!in) {
+        ShowError("Valoare invalida pentru dimensiunile sertarului.");
+        return;
+    }
+    in->x = front.x0;
+    in->y = front.y0;
+    in->z = front.z1;
+    std::string refusal = DrawerRefusal(*in);
+    if (refusal.empty()) refusal = DrawerRoomRefusal(model);
+    if (!refusal.empty()) {
+        ShowError(refusal);
+        return;
+    }
+    ApplyEdit([&] {
+        const DrawerLayout boxes = LayOutDrawer(*in);
+        const EditResult r = AddDrawer(model, boxes, {d->bottomCode, d->bottomColor}, {d->sideCode, d->sideColor});
+        std::vector<int> bottom, sides;
+        for (int i = 0; i < r.newPieces; ++i) (boxes[i].bottomBoard ? bottom : sides).push_back(r.firstNewPiece + i);
+        ApplyPieceMaterial(bottom, d->bottomCode, d->bottomPicture, d->bottomColor);
+        ApplyPieceMaterial(sides, d->sideCode, d->sidePicture, d->sideColor);
+        return r;
+    });
+}
 
 // A floor and three walls around the furniture, from the room dialog.
 void TMain::Introduceremobilaincamera1Click() {

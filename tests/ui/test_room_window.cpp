@@ -65,14 +65,27 @@ TEST(RoomWindow, OpensOnTheCentredPresetAppliedAndTyping) {
     EXPECT_EQ(p.main->model.scene.pieceCount, 1); // cancelled
 }
 
-TEST(RoomWindow, ColourTakesTheSnapshot) {
+// The dialog changes nothing until "Creaza camera": a colour chosen in it
+// neither enables "Anulare" nor overwrites the undo copy of the last edit.
+TEST(RoomWindow, ColourLeavesTheUndoCopyAlone) {
     Program p;
     ScopedDialogScript script;
     script->colorAnswers.push_back(0x00FF00u);
     EXPECT_FALSE(p.main->BitBtn13->isEnabled());
     QTest::mouseClick(p.room->BitBtn3, Qt::LeftButton);
-    EXPECT_TRUE(p.main->BitBtn13->isEnabled());
+    EXPECT_FALSE(p.main->BitBtn13->isEnabled());
     EXPECT_EQ(p.room->wallColor, 0x00FF00u);
+    EXPECT_FALSE(p.main->model.modified);
+
+    p.WhenShown([&] { QTest::mouseClick(p.room->OkButton, Qt::LeftButton); });
+    p.main->Introduceremobilaincamera1Click();
+    ASSERT_EQ(p.main->model.scene.pieceCount, 5);
+    script->colorAnswers.push_back(0x0000FFu);
+    QTest::mouseClick(p.room->BitBtn2, Qt::LeftButton);
+    EXPECT_EQ(p.room->floorColor, 0x0000FFu);
+    // Undo still gives back the furniture from before the room.
+    p.main->BitBtn13Click();
+    EXPECT_EQ(p.main->model.scene.pieceCount, 1);
 }
 
 TEST(RoomWindow, MadeTwiceIsOneRoomAroundTheFurniture) {

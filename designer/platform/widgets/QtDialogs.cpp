@@ -13,6 +13,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QStringList>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace zv {
 
@@ -124,6 +126,12 @@ std::optional<std::uint32_t> QtDialogs::Color(std::uint32_t initial) {
     const QColor c = QColorDialog::getColor(ToQColor(initial & 0xFFFFFF), ActiveParent());
     if (!c.isValid()) return std::nullopt;
     return FromQColor(c);
+}
+
+// ---- printing ----
+bool QtDialogs::Print(QPrinter& printer) {
+    QPrintDialog dlg(&printer, ActiveParent());
+    return dlg.exec() == QDialog::Accepted;
 }
 
 } // namespace zv
