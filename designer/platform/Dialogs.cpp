@@ -72,6 +72,16 @@ std::optional<std::uint32_t> ScriptedDialogs::Color(std::uint32_t initial) {
     return Next(colorAnswers);
 }
 
+// ---- font dialog ----
+std::optional<FontChoice> ScriptedDialogs::Font(const FontChoice& initial) {
+    Record r;
+    r.what = "font";
+    r.value = initial.family + " " + std::to_string(initial.pixelHeight);
+    records.push_back(r);
+    return Next(fontAnswers);
+}
+// ---- end of font dialog ----
+
 std::vector<std::string> ScriptedDialogs::Messages() const {
     std::vector<std::string> out;
     for (const auto& r : records)

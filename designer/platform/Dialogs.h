@@ -31,6 +31,17 @@ struct FileDialogAnswer {
     int filterIndex = 1;
 };
 
+// ---- font dialog ----
+// A font as the names and figures of a drawing use it: the height is in pixels.
+struct FontChoice {
+    std::string family; // empty: the application's font
+    int pixelHeight = 11;
+    bool bold = false, italic = false;
+    std::uint32_t color = 0; // 0x00BBGGRR
+    bool operator==(const FontChoice&) const = default;
+};
+// ---- end of font dialog ----
+
 class DialogBackend {
 public:
     virtual ~DialogBackend() = default;
@@ -40,6 +51,7 @@ public:
     virtual std::optional<FileDialogAnswer> OpenFile(const FileDialogRequest& r) = 0;
     virtual std::optional<FileDialogAnswer> SaveFile(const FileDialogRequest& r) = 0;
     virtual std::optional<std::uint32_t> Color(std::uint32_t initial) = 0;
+    virtual std::optional<FontChoice> Font(const FontChoice& initial) = 0; // font dialog
 };
 
 // The backend in force: the toolkit's dialogs in the program, a script in tests.
@@ -62,7 +74,7 @@ std::optional<std::string> InputBox(const std::string& caption, const std::strin
 class ScriptedDialogs : public DialogBackend {
 public:
     struct Record {
-        std::string what; // "message", "input", "open", "save", "color"
+        std::string what; // "message", "input", "open", "save", "color", "font"
         MsgKind kind = MsgKind::Information;
         MsgButtons buttons = MsgButtons::Ok;
         std::string text; // message text, input prompt or dialog title
@@ -74,6 +86,7 @@ public:
     std::deque<std::optional<std::string>> inputAnswers;
     std::deque<std::optional<FileDialogAnswer>> fileAnswers;
     std::deque<std::optional<std::uint32_t>> colorAnswers;
+    std::deque<std::optional<FontChoice>> fontAnswers; // font dialog
     std::vector<Record> records;
 
     MsgResult Message(MsgKind kind, const std::string& text, MsgButtons buttons) override;
@@ -82,6 +95,7 @@ public:
     std::optional<FileDialogAnswer> OpenFile(const FileDialogRequest& r) override;
     std::optional<FileDialogAnswer> SaveFile(const FileDialogRequest& r) override;
     std::optional<std::uint32_t> Color(std::uint32_t initial) override;
+    std::optional<FontChoice> Font(const FontChoice& initial) override; // records "font"
 
     // The texts of every message shown so far, in order.
     std::vector<std::string> Messages() const;

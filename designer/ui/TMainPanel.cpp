@@ -48,7 +48,7 @@ void TMain::BitBtn13Click() {
     ShowModelChange(r);
 }
 
-void TMain::BitBtn17Click() {}
+void TMain::BitBtn17Click() { ShowProjection(1, true); } // "Proiectare &2D"
 void TMain::BitBtn18Click() {}
 
 void TMain::BitBtn15Click() {

@@ -65,6 +65,7 @@ void TMain::Schimbareculoare1Click() {}
 void TMain::Recalcularedimensinimobila1Click() {}
 void TMain::Rotunjiredimensiunisipozitii1Click() {}
 void TMain::Distantaintredouapiese1Click() {}
-void TMain::Afisareproiectiecucote1Click() {}
+// The last view shown; the timers are left as they are.
+void TMain::Afisareproiectiecucote1Click() { ShowProjection(-1, false); }
 
 } // namespace zv

@@ -14,6 +14,7 @@ public:
     std::optional<FileDialogAnswer> OpenFile(const FileDialogRequest& r) override;
     std::optional<FileDialogAnswer> SaveFile(const FileDialogRequest& r) override;
     std::optional<std::uint32_t> Color(std::uint32_t initial) override;
+    std::optional<FontChoice> Font(const FontChoice& initial) override; // font dialog
 };
 
 // "Mobila (*.mo4)|*.mo4|Toate (*.*)|*.*" -> the toolkit's filter list.
