@@ -14,7 +14,7 @@ namespace zv {
 
 namespace {
 constexpr int kImageWidth = 696, kImageHeight = 566; // at the design size of 800 x 600
-constexpr int kColumnWidth = 96;
+constexpr int kColumnWidth = 100;
 
 const char* const kBmpFilter = "Fisiere Bitmap (*.bmp)|*.bmp|Toate fisierele (*.*)|*.*";
 const char* const kJpegFilter = "Fisiere JPEG (*.jpg)|*.jpg|Toate fisierele (*.*)|*.*";
@@ -28,6 +28,11 @@ TProiect::TProiect(QWidget* parent) : FormBase<QDialog>(parent) {
     resize(800, 600);
     font.family = "MS Sans Serif";
     font.pixelHeight = 11;
+
+    // The column of controls is narrow: a small font, as the window was laid out for.
+    QFont small = QDialog::font();
+    small.setPointSize(8);
+    setFont(small);
 
     Image1 = new PictureBox(this);
     Image1->setObjectName("Image1");
@@ -104,8 +109,8 @@ TProiect::TProiect(QWidget* parent) : FormBase<QDialog>(parent) {
 }
 
 void TProiect::LayoutControls() {
-    const int x = width() - kColumnWidth - 4, w = kColumnWidth;
-    Image1->setGeometry(0, 0, std::max(1, width() - kColumnWidth - 8), std::max(1, height() - 34));
+    const int x = width() - kColumnWidth - 2, w = kColumnWidth;
+    Image1->setGeometry(0, 0, std::max(1, width() - kColumnWidth - 4), std::max(1, height() - 34));
     int y = 4;
     auto place = [&](QWidget* c, int h) {
         c->setGeometry(x, y, w, h);
@@ -118,8 +123,8 @@ void TProiect::LayoutControls() {
     place(CheckBox3, 18);
     place(CheckBox4, 18);
     auto pair = [&](QLabel* l, QWidget* c) {
-        l->setGeometry(x, y + 3, 62, 16);
-        c->setGeometry(x + 62, y, w - 62, 22);
+        l->setGeometry(x, y + 3, 64, 16);
+        c->setGeometry(x + 64, y, w - 64, 22);
         y += 25;
     };
     pair(Label2, SpinEdit4);

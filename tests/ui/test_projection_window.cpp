@@ -1,4 +1,5 @@
 #include "support/Program.h"
+#include "support/RecordingStub.h"
 
 #include "model/MobilaFile.h"
 #include "platform/Dialogs.h"
@@ -17,6 +18,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 using namespace zv;
 
@@ -171,25 +173,12 @@ TEST_F(ProjectionWindow, FontDialogChangesTheFiguresFont) {
 class ProjectionSave : public ProjectionWindow {
 protected:
     void SetUp() override {
-        record = Path("args.txt");
-        const std::string stub = Path("paint.sh");
-        {
-            std::ofstream s(stub);
-            s << "#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > '" << record << ".tmp'\nmv '" << record
-              << ".tmp' '" << record << "'\n";
-        }
-        std::filesystem::permissions(stub, std::filesystem::perms::owner_all);
-        setenv("ZARVELO_PAINT", stub.c_str(), 1);
+        stub = std::make_unique<RecordingStub>(dir.path().toStdString());
+        setenv("ZARVELO_PAINT", stub->script.c_str(), 1);
         LoadDulap();
     }
     void TearDown() override { unsetenv("ZARVELO_PAINT"); }
-    std::vector<std::string> Recorded() {
-        for (int i = 0; i < 500 && !std::filesystem::exists(record); ++i) QThread::msleep(10);
-        std::vector<std::string> out;
-        std::ifstream in(record);
-        for (std::string line; std::getline(in, line);) out.push_back(line);
-        return out;
-    }
+    std::vector<std::string> Recorded() { return stub->Arguments(); }
     // Shows the window, presses the button with the answer given, closes it.
     void Press(QPushButton* TProiect::*button, const std::string& fileName) {
         ScopedModalScript modal;
@@ -205,7 +194,7 @@ protected:
         return s;
     }
     ScopedDialogScript script;
-    std::string record;
+    std::unique_ptr<RecordingStub> stub;
 };
 
 TEST_F(ProjectionSave, JpegButtonWritesJpegWhateverTheNameAndStartsPaint) {
@@ -249,7 +238,7 @@ TEST_F(ProjectionSave, FolderThatCannotBeWrittenSaysSoAndStartsNothing) {
         EXPECT_EQ(script->records.back().kind, MsgKind::Error);
     }
     QThread::msleep(200);
-    EXPECT_FALSE(std::filesystem::exists(record));
+    EXPECT_FALSE(stub->Started());
 }
 
 TEST_F(ProjectionWindow, BrokenContourFileOneMessagePerShowing) {
