@@ -86,6 +86,15 @@ bool ScriptedDialogs::Print(QPrinter& printer) {
     printer.setOutputFileName(QString::fromStdString(*file));
     return true;
 }
+// ---- font dialog ----
+std::optional<FontChoice> ScriptedDialogs::Font(const FontChoice& initial) {
+    Record r;
+    r.what = "font";
+    r.value = initial.family + " " + std::to_string(initial.pixelHeight);
+    records.push_back(r);
+    return Next(fontAnswers);
+}
+// ---- end of font dialog ----
 
 std::vector<std::string> ScriptedDialogs::Messages() const {
     std::vector<std::string> out;

@@ -33,6 +33,17 @@ struct FileDialogAnswer {
     int filterIndex = 1;
 };
 
+// ---- font dialog ----
+// A font as the names and figures of a drawing use it: the height is in pixels.
+struct FontChoice {
+    std::string family; // empty: the application's font
+    int pixelHeight = 11;
+    bool bold = false, italic = false;
+    std::uint32_t color = 0; // 0x00BBGGRR
+    bool operator==(const FontChoice&) const = default;
+};
+// ---- end of font dialog ----
+
 class DialogBackend {
 public:
     virtual ~DialogBackend() = default;
@@ -45,6 +56,7 @@ public:
     // ---- printing ----
     // The print dialog on `printer`: true when confirmed, with the printer set up as chosen.
     virtual bool Print(QPrinter& printer) = 0;
+    virtual std::optional<FontChoice> Font(const FontChoice& initial) = 0; // font dialog
 };
 
 // The backend in force: the toolkit's dialogs in the program, a script in tests.
@@ -67,7 +79,7 @@ std::optional<std::string> InputBox(const std::string& caption, const std::strin
 class ScriptedDialogs : public DialogBackend {
 public:
     struct Record {
-        std::string what; // "message", "input", "open", "save", "color"
+        std::string what; // "message", "input", "open", "save", "color", "font"
         MsgKind kind = MsgKind::Information;
         MsgButtons buttons = MsgButtons::Ok;
         std::string text; // message text, input prompt or dialog title
@@ -79,6 +91,7 @@ public:
     std::deque<std::optional<std::string>> inputAnswers;
     std::deque<std::optional<FileDialogAnswer>> fileAnswers;
     std::deque<std::optional<std::uint32_t>> colorAnswers;
+    std::deque<std::optional<FontChoice>> fontAnswers; // font dialog
     std::vector<Record> records;
 
     MsgResult Message(MsgKind kind, const std::string& text, MsgButtons buttons) override;
@@ -92,6 +105,7 @@ public:
     // Recorded as "print" with the job's title.
     std::deque<std::optional<std::string>> printAnswers;
     bool Print(QPrinter& printer) override;
+    std::optional<FontChoice> Font(const FontChoice& initial) override; // records "font"
 
     // The texts of every message shown so far, in order.
     std::vector<std::string> Messages() const;

@@ -280,6 +280,8 @@ void TMain::BuildControls() {
         img->onMouseDown = [this, view](const PictureBox::MouseArgs& a) { ImageMiniMouseDown(view, a); };
         img->onMouseMove = [this, view](const PictureBox::MouseArgs& a) { ImageMiniMouseMove(view, a); };
         img->onMouseUp = [this, view](const PictureBox::MouseArgs& a) { ImageMiniMouseUp(view, a); };
+        void (TMain::*dblClicks[3])() = {&TMain::Image1DblClick, &TMain::Image2DblClick, &TMain::Image3DblClick};
+        img->onDoubleClick = [this, h = dblClicks[k]](const PictureBox::MouseArgs&) { (this->*h)(); };
         p->setVisible(false);
         *panels[k] = p;
         *labs[k] = l;

@@ -235,6 +235,15 @@ public:
     void Timer3Timer();
     void FormResize();
 
+    // ---- projection window ----
+    // Shows the projection window modally on a view (-1: the last one shown);
+    // with pauseTimers the OpenGL timers rest meanwhile and start again only
+    // with "Rend hard".
+    void ShowProjection(int view, bool pauseTimers);
+    void Image1DblClick(); // "Fata:"
+    void Image2DblClick(); // "Stanga:"
+    void Image3DblClick(); // "Jos:"
+
     // ---- the OpenGL view ----
     LightArrays lights{};
     void InitGL();

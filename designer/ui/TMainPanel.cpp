@@ -150,7 +150,7 @@ void TMain::BitBtn13Click() {
     ShowModelChange(r);
 }
 
-void TMain::BitBtn17Click() {}
+void TMain::BitBtn17Click() { ShowProjection(1, true); } // "Proiectare &2D"
 void TMain::BitBtn18Click() { ShowShrinkDialog(); }
 
 void TMain::BitBtn15Click() {

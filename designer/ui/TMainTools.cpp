@@ -183,6 +183,7 @@ void TMain::Redenumiremobila1Click() {
     UpdateCaption();
 }
 void TMain::Distantaintredouapiese1Click() {}
-void TMain::Afisareproiectiecucote1Click() {}
+// The last view shown; the timers are left as they are.
+void TMain::Afisareproiectiecucote1Click() { ShowProjection(-1, false); }
 
 } // namespace zv

@@ -1,10 +1,249 @@
 #include "TProiect.h"
 
+#include "Forms.h"
+#include "TMain.h"
+#include "platform/Launcher.h"
+#include "platform/Picture.h"
+
+#include <QGuiApplication>
+#include <QResizeEvent>
+#include <QScreen>
+#include <algorithm>
+
 namespace zv {
+
+namespace {
+constexpr int kImageWidth = 696, kImageHeight = 566; // at the design size of 800 x 600
+constexpr int kColumnWidth = 100;
+
+const char* const kBmpFilter = "Fisiere Bitmap (*.bmp)|*.bmp|Toate fisierele (*.*)|*.*";
+const char* const kJpegFilter = "Fisiere JPEG (*.jpg)|*.jpg|Toate fisierele (*.*)|*.*";
+
+const Furniture& Model() { return Forms().Main->model; }
+} // namespace
 
 TProiect::TProiect(QWidget* parent) : FormBase<QDialog>(parent) {
     setObjectName("Proiect");
     setWindowTitle("Proiectie");
+    resize(800, 600);
+    font.family = "MS Sans Serif";
+    font.pixelHeight = 11;
+
+    // The column of controls is narrow: a small font, as the window was laid out for.
+    QFont small = QDialog::font();
+    small.setPointSize(8);
+    setFont(small);
+
+    Image1 = new PictureBox(this);
+    Image1->setObjectName("Image1");
+    Image1->setToolTip("Deplasare piese cu buton stanga, selectare cu dublu click");
+    Image1->setGeometry(0, 0, kImageWidth, kImageHeight);
+    Image1->FitCanvas();
+
+    auto button = [this](const char* name, const char* text, void (TProiect::*handler)()) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(name);
+        if (handler) connect(b, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+        return b;
+    };
+    auto check = [this](const char* name, const char* text, bool on, const char* hint, void (TProiect::*handler)()) {
+        auto* c = new QCheckBox(text, this);
+        c->setObjectName(name);
+        c->setChecked(on);
+        c->setToolTip(hint);
+        connect(c, &QCheckBox::clicked, this, [this, handler] { (this->*handler)(); });
+        return c;
+    };
+    auto spin = [this](const char* name, int value) {
+        auto* s = new QSpinBox(this);
+        s->setObjectName(name);
+        s->setRange(1, 9);
+        s->setValue(value);
+        return s;
+    };
+    auto label = [this](const char* name, const char* text) {
+        auto* l = new QLabel(text, this);
+        l->setObjectName(name);
+        return l;
+    };
+
+    RadioGroup1 = new RadioGroup("Proiectie", {"Jos", "Fata", "Dreapta"}, this);
+    RadioGroup1->setObjectName("RadioGroup1");
+    RadioGroup1->SetItemIndex(1);
+    RadioGroup1->onClick = [this] { RadioGroup1Click(); };
+    Button1 = button("Button1", "&Font", &TProiect::Button1Click);
+    Button1->setToolTip("Setarea caracteristicilor de afisare a cotelor si denumirilor pieselor");
+    CheckBox1 = check("CheckBox1", "Afis. &denumiri", false, "Afisare denumiri piese", &TProiect::CheckBox1Click);
+    CheckBox2 = check("CheckBox2", "Afisare &cote", true, "Afisare cote piese", &TProiect::CheckBox2Click);
+    CheckBox3 = check("CheckBox3", "Afis. &sarmos", false, "Afisare piese umplute sau goale (sarmos)",
+                      &TProiect::CheckBox3Click);
+    CheckBox4 = check("CheckBox4", "Afis. &decupat", true, "Afisare piese cu model de decupare",
+                      &TProiect::CheckBox4Click);
+    Label2 = label("Label2", "Nivel select:");
+    SpinEdit4 = spin("SpinEdit4", 1);
+    Label2->setEnabled(false);
+    SpinEdit4->setEnabled(false);
+    Label4 = label("Label4", "Linii cote:");
+    SpinEdit1 = spin("SpinEdit1", 3);
+    Label5 = label("Label5", "Col. cote:");
+    SpinEdit2 = spin("SpinEdit2", 2);
+    connect(SpinEdit1, &QSpinBox::valueChanged, this, [this] { SpinEdit1Change(); });
+    connect(SpinEdit2, &QSpinBox::valueChanged, this, [this] { SpinEdit2Change(); });
+    Button5 = button("Button5", "&Salvare &JPG", &TProiect::Button5Click);
+    Button5->setToolTip("Salvarea desen in fisier JPEG");
+    Button4 = button("Button4", "&Salvare &BMP", &TProiect::Button4Click);
+    Button4->setToolTip("Salvarea desen in fisier Bitmap");
+    RadioGroup2 = new RadioGroup("Translat./Redim.", {"Verticala", "Orizontala"}, this);
+    RadioGroup2->setObjectName("RadioGroup2");
+    RadioGroup2->SetItemIndex(0);
+    Label1 = label("Label1", "Pas (mm):");
+    Edit3 = new QLineEdit("1", this);
+    Edit3->setObjectName("Edit3");
+    // The mouse editing comes with its own handlers.
+    Button2 = button("Button2", "Piesa &noua", nullptr);
+    Button3 = button("Button3", "S&terge piesa", nullptr);
+    Button3->setEnabled(false);
+    Button7 = button("Button7", "&Dimensiuni piese", nullptr);
+    Button6 = button("Button6", "&Anulare", nullptr);
+    LayoutControls();
+}
+
+void TProiect::LayoutControls() {
+    const int x = width() - kColumnWidth - 2, w = kColumnWidth;
+    Image1->setGeometry(0, 0, std::max(1, width() - kColumnWidth - 4), std::max(1, height() - 34));
+    int y = 4;
+    auto place = [&](QWidget* c, int h) {
+        c->setGeometry(x, y, w, h);
+        y += h + 3;
+    };
+    place(RadioGroup1, 70);
+    place(Button1, 24);
+    place(CheckBox1, 18);
+    place(CheckBox2, 18);
+    place(CheckBox3, 18);
+    place(CheckBox4, 18);
+    auto pair = [&](QLabel* l, QWidget* c) {
+        l->setGeometry(x, y + 3, 64, 16);
+        c->setGeometry(x + 64, y, w - 64, 22);
+        y += 25;
+    };
+    pair(Label2, SpinEdit4);
+    pair(Label4, SpinEdit1);
+    pair(Label5, SpinEdit2);
+    place(Button5, 24);
+    place(Button4, 24);
+    place(RadioGroup2, 52);
+    pair(Label1, Edit3);
+    place(Button2, 24);
+    place(Button3, 24);
+    place(Button7, 24);
+    place(Button6, 24);
+}
+
+void TProiect::resizeEvent(QResizeEvent* e) {
+    FormBase<QDialog>::resizeEvent(e);
+    LayoutControls();
+    // The picture follows the image's size.
+    Image1->FitCanvas();
+    if (isVisible()) RedrawProjection();
+}
+
+ProjectionOptions TProiect::Options() const {
+    ProjectionOptions o;
+    o.view = ProjectionView;
+    o.names = CheckBox1->isChecked();
+    o.figures = CheckBox2->isChecked();
+    o.wireframe = CheckBox3->isChecked();
+    o.cutouts = CheckBox4->isChecked();
+    o.rows = ClampFigureLines(SpinEdit1->value());
+    o.columns = ClampFigureLines(SpinEdit2->value());
+    o.selected = selectedPiece;
+    o.half = highlightedHalf;
+    o.vertical = RadioGroup2->ItemIndex() != 1;
+    o.fontHeight = font.pixelHeight;
+    return o;
+}
+
+// The layout is rebuilt by every drawing, so projecting is drawing.
+void TProiect::ProjectPieces() { picture = LayoutProjection(Model().scene, Options(), Image1->width(), Image1->height()); }
+
+void TProiect::RedrawProjection() {
+    const Furniture& f = Model();
+    const ProjectionOptions o = Options();
+    Image1->FitCanvas();
+    picture = LayoutProjection(f.scene, o, Image1->canvas().Width(), Image1->canvas().Height());
+    PaintProjection(Image1->canvas(), f, picture, o, font, contours);
+    Image1->update();
+    // Messages after painting, each file's once per showing.
+    for (const auto& m : contours.TakeMessages()) {
+        if (!told_.insert(m.file + '\n' + m.message.text).second) continue;
+        ShowMessage(m.message.kind, m.message.text);
+    }
+}
+
+void TProiect::FormShow() {
+    if (QScreen* s = QGuiApplication::primaryScreen()) move(s->availableGeometry().center() - rect().center());
+    Button6->setEnabled(false);
+    Button3->setEnabled(false);
+    SpinEdit4->setValue(1);
+    selectedPiece = -1;
+    pressedPiece = -1;
+    told_.clear();
+    RadioGroup1->SetItemIndex(ProjectionView);
+    Image1->FitCanvas();
+    RedrawProjection();
+}
+
+void TProiect::RadioGroup1Click() {
+    selectedPiece = -1;
+    ProjectionView = std::clamp(RadioGroup1->ItemIndex(), 0, 2);
+    RedrawProjection();
+}
+
+void TProiect::CheckBox1Click() { RedrawProjection(); }
+void TProiect::CheckBox2Click() { RedrawProjection(); }
+void TProiect::CheckBox4Click() { RedrawProjection(); }
+void TProiect::CheckBox3Click() {
+    RedrawProjection();
+    Label2->setEnabled(CheckBox3->isChecked());
+    SpinEdit4->setEnabled(CheckBox3->isChecked());
+}
+void TProiect::SpinEdit1Change() {
+    if (CheckBox2->isChecked()) RedrawProjection();
+}
+void TProiect::SpinEdit2Change() {
+    if (CheckBox2->isChecked()) RedrawProjection();
+}
+
+void TProiect::Button1Click() {
+    if (auto chosen = Dialogs().Font(font)) font = *chosen;
+    RedrawProjection();
+}
+
+void TProiect::Button5Click() { SavePictureAs(PictureKind::Jpeg); }
+void TProiect::Button4Click() { SavePictureAs(PictureKind::Bmp); }
+
+void TProiect::SavePictureAs(PictureKind kind) {
+    FileDialogRequest r;
+    const bool jpeg = kind == PictureKind::Jpeg;
+    r.title = jpeg ? kProjectionJpegTitle : kProjectionBmpTitle;
+    r.filter = jpeg ? kJpegFilter : kBmpFilter;
+    r.defaultExt = jpeg ? "jpg" : "bmp";
+    r.initialDir = Forms().Main->startupFolder;
+    r.preview = [](const std::string& path) {
+        QImage img;
+        return LoadPicture(path, img).ok ? img : QImage();
+    };
+    const auto answer = Dialogs().SaveFile(r);
+    if (!answer || answer->fileName.empty()) return;
+    // The button decides the format, whatever the name ends with.
+    const QImage& img = Image1->canvas().Image();
+    const PictureResult saved = jpeg ? SaveJpeg(answer->fileName, img) : SaveBmp(answer->fileName, img);
+    if (!saved.ok) {
+        ShowError(saved.error);
+        return;
+    }
+    StartOuterProgram(OuterProgram::Paint, {answer->fileName});
 }
 
 } // namespace zv

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
@@ -133,5 +135,26 @@ bool QtDialogs::Print(QPrinter& printer) {
     QPrintDialog dlg(&printer, ActiveParent());
     return dlg.exec() == QDialog::Accepted;
 }
+// ---- font dialog ----
+// The toolkit's dialog knows no colour; the chosen one is kept. Its point
+// size becomes pixels at the screen's resolution.
+std::optional<FontChoice> QtDialogs::Font(const FontChoice& initial) {
+    QFont start;
+    if (!initial.family.empty()) start.setFamily(QString::fromStdString(initial.family));
+    start.setPixelSize(initial.pixelHeight > 0 ? initial.pixelHeight : 1);
+    start.setBold(initial.bold);
+    start.setItalic(initial.italic);
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, start, ActiveParent());
+    if (!ok) return std::nullopt;
+    FontChoice c = initial;
+    c.family = f.family().toStdString();
+    c.pixelHeight = f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize();
+    if (c.pixelHeight < 1) c.pixelHeight = 1;
+    c.bold = f.bold();
+    c.italic = f.italic();
+    return c;
+}
+// ---- end of font dialog ----
 
 } // namespace zv

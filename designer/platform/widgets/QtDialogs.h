@@ -16,6 +16,7 @@ public:
     std::optional<std::uint32_t> Color(std::uint32_t initial) override;
     // ---- printing ----
     bool Print(QPrinter& printer) override;
+    std::optional<FontChoice> Font(const FontChoice& initial) override; // font dialog
 };
 
 // "Mobila (*.mo4)|*.mo4|Toate (*.*)|*.*" -> the toolkit's filter list.

@@ -1,0 +1,328 @@
+#include "Projection.h"
+
+#include "model/Mobila.h"
+#include "platform/Numbers.h"
+#include "render/SoftRender.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace zv {
+
+namespace {
+
+struct Extents {
+    double xmin, ymin, zmin, xmax, ymax, zmax;
+};
+
+Extents PieceExtents(const Scene3D& s, int piece) {
+    const Scene3D::Box b = s.PieceBox(piece);
+    return {std::min(b.x0, b.x1), std::min(b.y0, b.y1), std::min(b.z0, b.z1),
+            std::max(b.x0, b.x1), std::max(b.y0, b.y1), std::max(b.z0, b.z1)};
+}
+
+int PieceTotal(const Scene3D& s) { return std::clamp(s.pieceCount, 0, Scene3D::kMaxPieces); }
+
+// Inserts v between the two marks it falls strictly between; equal values
+// and values outside the list are not added.
+void InsertMark(std::vector<double>& marks, double v) {
+    for (std::size_t k = 1; k < marks.size(); ++k) {
+        if (marks[k - 1] < v && v < marks[k]) {
+            marks.insert(marks.begin() + static_cast<std::ptrdiff_t>(k), v);
+            return;
+        }
+    }
+}
+
+// The view's depth key and whether larger keys are drawn first.
+double DepthKeyOf(const Extents& e, int view) {
+    switch (view) {
+    case 0: return e.ymin;
+    case 2: return e.xmin;
+    default: return e.zmin;
+    }
+}
+
+} // namespace
+
+ProjectionLayout ProjectPieces(const Scene3D& scene, int view) {
+    ProjectionLayout L;
+    L.count = PieceTotal(scene);
+    const auto n = static_cast<std::size_t>(L.count);
+    L.width.resize(n);
+    L.height.resize(n);
+    L.left.resize(n);
+    L.top.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const Extents e = PieceExtents(scene, static_cast<int>(i));
+        switch (view) {
+        case 0:
+            L.left[i] = e.zmin, L.top[i] = e.xmin, L.width[i] = e.zmax - e.zmin, L.height[i] = e.xmax - e.xmin;
+            break;
+        case 2:
+            L.left[i] = e.zmin, L.top[i] = e.ymin, L.width[i] = e.zmax - e.zmin, L.height[i] = e.ymax - e.ymin;
+            break;
+        default:
+            L.left[i] = e.xmin, L.top[i] = e.ymin, L.width[i] = e.xmax - e.xmin, L.height[i] = e.ymax - e.ymin;
+            break;
+        }
+    }
+    if (n == 0) {
+        L.hmarks = {0, 0};
+        L.vmarks = {0, 0};
+        return L;
+    }
+    double minLeft = L.left[0], minTop = L.top[0];
+    double maxRight = L.left[0] + L.width[0], maxBottom = L.top[0] + L.height[0];
+    for (std::size_t i = 1; i < n; ++i) {
+        minLeft = std::min(minLeft, L.left[i]);
+        minTop = std::min(minTop, L.top[i]);
+        maxRight = std::max(maxRight, L.left[i] + L.width[i]);
+        maxBottom = std::max(maxBottom, L.top[i] + L.height[i]);
+    }
+    L.totalWidth = maxRight - minLeft;
+    L.totalHeight = maxBottom - minTop;
+    for (std::size_t i = 0; i < n; ++i) {
+        L.left[i] -= minLeft;
+        L.top[i] -= minTop;
+        // The model's larger coordinates go to the top of the screen.
+        L.top[i] = L.totalHeight - L.top[i] - L.height[i];
+    }
+    L.hmarks = {0, L.totalWidth};
+    L.vmarks = {0, L.totalHeight};
+    for (std::size_t i = 0; i < n; ++i) {
+        InsertMark(L.hmarks, L.left[i]);
+        if (L.width[i] >= kMarkMinSize) InsertMark(L.hmarks, L.left[i] + L.width[i]);
+        if (L.height[i] >= kMarkMinSize) InsertMark(L.vmarks, L.top[i]);
+        InsertMark(L.vmarks, L.top[i] + L.height[i]);
+    }
+    return L;
+}
+
+ProjectionFit FitToArea(double areaLeft, double areaTop, double areaRight, double areaBottom, double extentWidth,
+                        double extentHeight) {
+    ProjectionFit f;
+    const double aw = areaRight - areaLeft, ah = areaBottom - areaTop;
+    const bool hasW = extentWidth > 0 && std::isfinite(extentWidth);
+    const bool hasH = extentHeight > 0 && std::isfinite(extentHeight);
+    if (!(aw > 0) || !(ah > 0) || (!hasW && !hasH)) return f;
+    // A flat extent is fitted by its other axis alone.
+    if (hasW && hasH) f.scale = std::min(aw / extentWidth, ah / extentHeight);
+    else if (hasW) f.scale = aw / extentWidth;
+    else f.scale = ah / extentHeight;
+    const double ew = hasW ? extentWidth : 0, eh = hasH ? extentHeight : 0;
+    f.ox = areaLeft + (aw - ew * f.scale) / 2;
+    f.oy = areaTop + (ah - eh * f.scale) / 2;
+    f.right = f.ox + ew * f.scale;
+    f.bottom = f.oy + eh * f.scale;
+    f.ok = std::isfinite(f.scale) && f.scale > 0;
+    return f;
+}
+
+std::vector<int> DepthSortForDrawing(const Scene3D& scene, int view, bool wireframe, int selected) {
+    const int n = PieceTotal(scene);
+    std::vector<int> order(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) order[static_cast<std::size_t>(i)] = i;
+    if (wireframe) {
+        if (selected >= 0 && selected < n) std::swap(order[static_cast<std::size_t>(selected)], order.back());
+        return order;
+    }
+    std::vector<double> key(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) key[static_cast<std::size_t>(i)] = DepthKeyOf(PieceExtents(scene, i), view);
+    const bool ascending = view == 2; // right side: smaller X is farther, drawn first
+    auto outOfOrder = [&](int a, int b) {
+        const double ka = key[static_cast<std::size_t>(a)], kb = key[static_cast<std::size_t>(b)];
+        return ascending ? ka > kb : ka < kb;
+    };
+    // Neighbours swap only when strictly out of order, so equal keys keep index order.
+    for (bool swapped = true; swapped;) {
+        swapped = false;
+        for (std::size_t j = 1; j < order.size(); ++j) {
+            if (outOfOrder(order[j - 1], order[j])) {
+                std::swap(order[j - 1], order[j]);
+                swapped = true;
+            }
+        }
+    }
+    return order;
+}
+
+int ClampFigureLines(int v) { return std::clamp(v, 1, 9); }
+
+ProjectionPicture LayoutProjection(const Scene3D& scene, const ProjectionOptions& o, int w, int h) {
+    ProjectionPicture p;
+    p.layout = ProjectPieces(scene, o.view);
+    const int rows = ClampFigureLines(o.rows), columns = ClampFigureLines(o.columns);
+    p.areaRight = o.figures ? w - kFigureColumnWidth * columns : w;
+    p.areaBottom = o.figures ? h - 4 - kFigureRowHeight * rows : h;
+    if (p.layout.count == 0) return p;
+    p.fit = FitToArea(0, 0, p.areaRight, p.areaBottom, p.layout.totalWidth, p.layout.totalHeight);
+    if (!p.fit.ok) return p;
+
+    const ProjectionLayout& L = p.layout;
+    const double s = p.fit.scale, ox = p.fit.ox, oy = p.fit.oy;
+    p.rects.resize(static_cast<std::size_t>(L.count));
+    for (std::size_t i = 0; i < p.rects.size(); ++i) {
+        ProjectionRect& r = p.rects[i];
+        r.rx1 = L.left[i] * s + ox;
+        r.ry1 = L.top[i] * s + oy;
+        r.rx2 = (L.left[i] + L.width[i]) * s + ox;
+        r.ry2 = (L.top[i] + L.height[i]) * s + oy;
+        r.x1 = RoundEven(r.rx1), r.y1 = RoundEven(r.ry1), r.x2 = RoundEven(r.rx2), r.y2 = RoundEven(r.ry2);
+    }
+    p.selected = o.selected >= 0 && o.selected < L.count ? o.selected : -1;
+    p.order = DepthSortForDrawing(scene, o.view, o.wireframe, p.selected);
+    if (p.selected >= 0) {
+        const auto i = static_cast<std::size_t>(p.selected);
+        ProjectionRect hl = p.rects[i];
+        if (o.vertical) {
+            const int mid = RoundEven((L.top[i] + L.height[i] / 2) * s + oy);
+            if (o.half == 0) hl.y1 = mid; // lower half
+            else hl.y2 = mid;
+        } else {
+            const int mid = RoundEven((L.left[i] + L.width[i] / 2) * s + ox);
+            if (o.half == 1) hl.x1 = mid; // right half
+            else hl.x2 = mid;
+        }
+        p.highlight = hl;
+    }
+
+    if (o.figures) {
+        const double right = ox + L.totalWidth * s, bottom = oy + L.totalHeight * s;
+        for (std::size_t c = 0; c < L.vmarks.size(); ++c) {
+            const double m = L.vmarks[c];
+            int y = RoundEven(m * s + oy - 2);
+            // The lowest figure stays above the drawing's bottom edge.
+            if (y > bottom - o.fontHeight) y -= o.fontHeight;
+            p.figures.push_back({std::to_string(RoundEven(L.totalHeight - m)),
+                                 RoundEven(right + 2 + kFigureColumnWidth * static_cast<double>(c % static_cast<std::size_t>(columns))), y});
+        }
+        for (std::size_t c = 0; c < L.hmarks.size(); ++c) {
+            const double m = L.hmarks[c];
+            p.figures.push_back({std::to_string(RoundEven(m)), RoundEven(m * s + ox),
+                                 RoundEven(bottom + 2 + kFigureRowHeight * static_cast<double>(c % static_cast<std::size_t>(rows)))});
+        }
+    }
+    return p;
+}
+
+// ---------------------------------------------------------------- contours
+
+ProjectionContours::ProjectionContours() : cache_(ContourTraceOptions{10000, false}) {}
+
+const ContourPolygon* ProjectionContours::Lookup(const std::string& file, bool mirror, int rotation) {
+    const int before = cache_.TraceCount();
+    const ContourPolygon* p = cache_.Lookup(file, mirror, rotation, false);
+    if (cache_.TraceCount() != before) fileMessages_[file] = cache_.TakeMessages();
+    if (p && !fileMessages_[file].empty() && std::find(used_.begin(), used_.end(), file) == used_.end())
+        used_.push_back(file);
+    return p;
+}
+
+std::vector<ProjectionContours::FileMessage> ProjectionContours::TakeMessages() {
+    std::vector<FileMessage> out;
+    for (const std::string& file : used_)
+        for (const ContourMessage& m : fileMessages_[file]) out.push_back({file, m});
+    used_.clear();
+    return out;
+}
+
+void ViewContourTurn(int view, int& rotation, int& mirror) {
+    if (view != 2) return;
+    mirror = 1 - mirror;
+    rotation = 3 - (((rotation % 4) + 4) % 4);
+}
+
+// ---------------------------------------------------------------- painting
+
+namespace {
+
+QFont MakeProjectionFont(const FontChoice& font) {
+    QFont f;
+    if (!font.family.empty()) f.setFamily(QString::fromStdString(font.family));
+    f.setPixelSize(std::max(1, font.pixelHeight));
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    return f;
+}
+
+// Text placed by its top-left corner; a background colour < 0 leaves it transparent.
+void WriteText(QPainter& painter, const QFont& qf, int x, int y, const std::string& text, Color color,
+               long long background) {
+    const QFontMetrics fm(qf);
+    const QString t = QString::fromStdString(text);
+    if (background >= 0)
+        painter.fillRect(x, y, fm.horizontalAdvance(t), fm.height(), ToQColor(static_cast<Color>(background)));
+    painter.setPen(ToQColor(color));
+    painter.drawText(x, y + fm.ascent(), t);
+}
+
+constexpr Color kWhite = 0xFFFFFF, kBlack = 0, kRed = 0x0000FF;
+
+} // namespace
+
+void PaintProjection(Canvas& canvas, const Furniture& f, const ProjectionPicture& p, const ProjectionOptions& o,
+                     const FontChoice& font, ProjectionContours& contours) {
+    canvas.Clear(kWhite);
+    if (!p.Drawn()) return;
+    const Scene3D& scene = f.scene;
+    for (int piece : p.order) {
+        const auto i = static_cast<std::size_t>(piece);
+        const ProjectionRect& r = p.rects[i];
+        canvas.penColor = kBlack;
+        canvas.penStyle = PenStyle::Solid;
+        if (o.wireframe) {
+            canvas.SetBrushStyle(BrushStyle::Clear);
+        } else {
+            const Color c = scene.color[i] & 0xFFFFFF;
+            canvas.SetBrushColor(c);
+            canvas.penColor = IsLightColor(c) ? kBlack : kWhite;
+        }
+        const ContourPolygon* shape = nullptr;
+        if (o.cutouts && f.attrs.modelFace[i] == o.view && !f.attrs.modelFile[i].empty()) {
+            int rotation = f.attrs.modelRotation[i], mirror = f.attrs.modelMirror[i];
+            ViewContourTurn(o.view, rotation, mirror);
+            shape = contours.Lookup(f.attrs.modelFile[i], mirror == 1, rotation);
+        }
+        if (shape && shape->Count() >= 3) {
+            std::vector<double> X = shape->X, Y = shape->Y;
+            FitContourToRect(X, Y, r.rx1, r.ry1, r.rx2, r.ry2);
+            std::vector<CanvasPoint> pts(X.size());
+            // Mirrored within the rectangle so the model stands as it was drawn.
+            for (std::size_t j = 0; j < X.size(); ++j) pts[j] = {RoundEven(X[j]), RoundEven(r.ry1 + r.ry2 - Y[j])};
+            canvas.Polygon(pts);
+        } else {
+            // No file, a file that cannot be read or holds no contour: the plain rectangle.
+            canvas.Rectangle(r.x1, r.y1, r.x2, r.y2);
+        }
+        if (piece == p.selected) {
+            canvas.penColor = kRed;
+            if (!o.wireframe) canvas.SetBrushColor(kRed);
+            const ProjectionRect& h = p.highlight;
+            canvas.Rectangle(h.x1, h.y1, h.x2, h.y2);
+        }
+        canvas.penColor = kBlack;
+    }
+    if (canvas.Image().isNull()) return;
+    QPainter painter(&canvas.Image());
+    const QFont qf = MakeProjectionFont(font);
+    painter.setFont(qf);
+    const QFontMetrics fm(qf);
+    if (o.names) {
+        for (int i = 0; i < p.layout.count; ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            const std::string name = k < f.pieceNames.size() ? f.pieceNames[k] : std::string();
+            const QString t = QString::fromStdString(name);
+            const ProjectionLayout& L = p.layout;
+            const int x = RoundEven((L.left[k] + L.width[k] / 2) * p.fit.scale + p.fit.ox - fm.horizontalAdvance(t) / 2.0);
+            const int y = RoundEven((L.top[k] + L.height[k] / 2) * p.fit.scale + p.fit.oy - fm.height() / 2.0);
+            WriteText(painter, qf, x, y, name, font.color, -1);
+        }
+    }
+    for (const ProjectionFigure& fig : p.figures) WriteText(painter, qf, fig.x, fig.y, fig.text, kBlack, kWhite);
+}
+
+} // namespace zv

@@ -1,0 +1,119 @@
+#pragma once
+// The projection window's drawing as a value: the flat layout of the pieces on
+// one view, the dimension marks, the fit into the picture, the painter's order
+// and the figures, computed from the scene at every drawing. Painting reads
+// only this value, so nothing stale is ever drawn or hit-tested. No widgets.
+#include "platform/Canvas.h"
+#include "render/Contour.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace zv {
+
+struct Furniture;
+class Scene3D;
+
+// The views: 0 "Jos" (Z right, X up), 1 "Fata" (X right, Y up), 2 "Dreapta" (Z right, Y up).
+inline constexpr double kMarkMinSize = 50.0; // a piece this long marks both its edges
+inline constexpr int kFigureColumnWidth = 25;
+inline constexpr int kFigureRowHeight = 12;
+
+// Pieces flattened on a view, in millimetres: left from the layout's left
+// edge, top measured downwards from its top edge. Entry k is piece k.
+struct ProjectionLayout {
+    double totalWidth = 0, totalHeight = 0;
+    int count = 0;
+    std::vector<double> width, height, left, top;
+    std::vector<double> hmarks, vmarks; // strictly ascending, first 0, last the total
+};
+
+ProjectionLayout ProjectPieces(const Scene3D& scene, int view);
+
+// Scale and offsets of an extent centred in an area at one scale.
+struct ProjectionFit {
+    bool ok = false; // false: no room or nothing to fit; nothing is drawn
+    double scale = 0, ox = 0, oy = 0, right = 0, bottom = 0;
+};
+ProjectionFit FitToArea(double areaLeft, double areaTop, double areaRight, double areaBottom, double extentWidth,
+                        double extentHeight);
+
+// Painter's order (piece indices, first drawn first). Filled: sorted by the
+// view's depth key, nearest last, equal keys in index order. Wireframe:
+// index order with the selected piece swapped to the end.
+std::vector<int> DepthSortForDrawing(const Scene3D& scene, int view, bool wireframe, int selected);
+
+struct ProjectionOptions {
+    int view = 1;
+    bool names = false;     // "Afis. denumiri"
+    bool figures = true;    // "Afisare cote"
+    bool wireframe = false; // "Afis. sarmos"
+    bool cutouts = true;    // "Afis. decupat"
+    int rows = 3, columns = 2;
+    int selected = -1;      // piece index, -1 none
+    int half = 0;           // highlighted half
+    bool vertical = true;   // "Translat./Redim." on "Verticala"
+    int fontHeight = 11;    // pixels of the names' and figures' font
+};
+
+struct ProjectionRect {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;          // rounded screen rectangle
+    double rx1 = 0, ry1 = 0, rx2 = 0, ry2 = 0;   // the same unrounded
+};
+struct ProjectionFigure {
+    std::string text;
+    int x = 0, y = 0;
+    bool operator==(const ProjectionFigure&) const = default;
+};
+
+struct ProjectionPicture {
+    ProjectionLayout layout;
+    int areaRight = 0, areaBottom = 0; // the drawing area from (0, 0)
+    ProjectionFit fit;
+    std::vector<ProjectionRect> rects; // by piece index; empty when nothing is drawn
+    std::vector<int> order;
+    int selected = -1;                 // a valid selection or -1
+    ProjectionRect highlight;          // the selected piece's red half
+    std::vector<ProjectionFigure> figures;
+    bool Drawn() const { return fit.ok && layout.count > 0; }
+};
+
+// Rows and columns kept in 1..9.
+int ClampFigureLines(int v);
+
+// The whole layout for a picture of w x h pixels.
+ProjectionPicture LayoutProjection(const Scene3D& scene, const ProjectionOptions& o, int w, int h);
+
+// The window's contours: traced once per file version, up to 10000 points,
+// scanned from row 0. Remembers each file's message so that a showing of the
+// window can tell it once even when the file is not read again.
+class ProjectionContours {
+public:
+    ProjectionContours();
+    ContourCache& Cache() { return cache_; }
+    // The outline of a file mirrored and turned, or nullptr (no file).
+    const ContourPolygon* Lookup(const std::string& file, bool mirror, int rotation);
+    struct FileMessage {
+        std::string file;
+        ContourMessage message;
+    };
+    // The messages of the files looked up since the last call, each file once.
+    std::vector<FileMessage> TakeMessages();
+
+private:
+    ContourCache cache_;
+    std::map<std::string, std::vector<ContourMessage>> fileMessages_;
+    std::vector<std::string> used_;
+};
+
+// The contour rotation and mirror as drawn on a view: view 2 sees the face
+// from the other side.
+void ViewContourTurn(int view, int& rotation, int& mirror);
+
+// Paints the picture onto the canvas (cleared to white first). Contours are
+// looked up through `contours`; nothing here shows a message.
+void PaintProjection(Canvas& canvas, const Furniture& f, const ProjectionPicture& p, const ProjectionOptions& o,
+                     const FontChoice& font, ProjectionContours& contours);
+
+} // namespace zv
