@@ -39,7 +39,8 @@ std::string OuterProgramPath(OuterProgram p) {
     return {};
 }
 
-int StartProgram(const std::string& program, const std::vector<std::string>& args) {
+int StartProgram(const std::string& program, const std::vector<std::string>& args,
+                 const std::string& workingFolder) {
     if (program.empty()) return 2;
     QString prog = QString::fromStdString(program);
     if (!prog.contains('/')) {
@@ -51,12 +52,13 @@ int StartProgram(const std::string& program, const std::vector<std::string>& arg
     }
     QStringList list;
     for (const auto& a : args) list << QString::fromStdString(a);
-    const bool ok = QProcess::startDetached(prog, list, QDir::currentPath());
+    const QString dir = workingFolder.empty() ? QDir::currentPath() : QString::fromStdString(workingFolder);
+    const bool ok = QProcess::startDetached(prog, list, dir);
     return ok ? 33 : 2;
 }
 
-int StartOuterProgram(OuterProgram p, const std::vector<std::string>& args) {
-    return StartProgram(OuterProgramPath(p), args);
+int StartOuterProgram(OuterProgram p, const std::vector<std::string>& args, const std::string& workingFolder) {
+    return StartProgram(OuterProgramPath(p), args, workingFolder);
 }
 
 } // namespace zv

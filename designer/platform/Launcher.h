@@ -16,10 +16,11 @@ enum class OuterProgram { Paint, Spreadsheet, Trasalin, Rezlinor, DemoZarvelo };
 std::string OuterProgramPath(OuterProgram p);
 const char* OuterProgramEnvVar(OuterProgram p);
 
-// Starts the program in the current folder; returns 33 on success, 2 when it
-// could not be started.
-int StartProgram(const std::string& program, const std::vector<std::string>& args);
-int StartOuterProgram(OuterProgram p, const std::vector<std::string>& args);
+// Starts the program in workingFolder (the current folder when empty);
+// returns 33 on success, 2 when it could not be started.
+int StartProgram(const std::string& program, const std::vector<std::string>& args,
+                 const std::string& workingFolder = {});
+int StartOuterProgram(OuterProgram p, const std::vector<std::string>& args, const std::string& workingFolder = {});
 inline bool StartFailed(int result) { return result <= 31; }
 
 } // namespace zv

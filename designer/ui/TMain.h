@@ -254,6 +254,14 @@ public:
     EditResult ApplyPieceMaterial(const std::vector<int>& pieces, const std::string& code, const std::string& picture,
                                   Color color);
 
+    // ---- exports ----
+    // The board rule of the piece list (export/BoardPiece.h).
+    static bool IsBoardPiece(double a, double b, double c);
+    // Reads the OpenGL view's frame and saves it as BMP (asBitmap) or JPEG,
+    // whatever the name ends with, then opens it in the paint program. False,
+    // with a message, when nothing was captured or the file was not written.
+    bool GetOGL_BMP(bool asBitmap, const std::string& fileName);
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
