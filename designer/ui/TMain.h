@@ -299,6 +299,13 @@ public:
     void Image4DblClick();
     // The piece the OpenGL view shows at (x, y) in widget pixels, or -1.
     int PickGL(int x, int y);
+    // ---- exports ----
+    // The board rule of the piece list (export/BoardPiece.h).
+    static bool IsBoardPiece(double a, double b, double c);
+    // Reads the OpenGL view's frame and saves it as BMP (asBitmap) or JPEG,
+    // whatever the name ends with, then opens it in the paint program. False,
+    // with a message, when nothing was captured or the file was not written.
+    bool GetOGL_BMP(bool asBitmap, const std::string& fileName);
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -8,9 +8,11 @@
 #include "TPiesaNoua.h"
 #include "catalog/Catalogue.h"
 #include "export/Deviz.h"
+#include "export/PieceList.h"
 #include "model/MobilaFile.h"
 #include "platform/Dialogs.h"
 #include "platform/IoError.h"
+#include "platform/Launcher.h"
 #include "render/FurniturePreview.h"
 
 #include <QComboBox>
@@ -227,6 +229,27 @@ void TMain::Listamateriale1Click() {
     ShowInfo(FormatMaterialList(ListMaterials(model, boards.items, hardware.items)));
 }
 
-void TMain::ExportapieseinExcel1Click() {}
+bool TMain::IsBoardPiece(double a, double b, double c) { return zv::IsBoardPiece(a, b, c); }
+
+// The board pieces as a tab-separated list, opened in the spreadsheet program.
+void TMain::ExportapieseinExcel1Click() {
+    if (model.scene.pointCount <= 0) return;
+    FileDialogRequest r; // SaveDialog2
+    r.title = "Export in format Excel";
+    r.filter = "Fisiere Excel (*.xls)|*.xls|Toate fisierele (*.*)|*.*";
+    r.defaultExt = "xls";
+    r.fileName = model.name + " - Excel";
+    const auto answer = Dialogs().SaveFile(r);
+    if (!answer) return;
+    const std::string& file = answer->fileName;
+    if (QFileInfo::exists(QString::fromStdString(file)) && !AskYesNo("Exista fisier cu acest nume. Suprapun ?"))
+        return;
+    const std::string error = WriteExportFile(file, FormatPieceList(model));
+    if (!error.empty()) {
+        ShowError(error + " (" + file + ")");
+        return;
+    }
+    StartOuterProgram(OuterProgram::Spreadsheet, {file});
+}
 
 } // namespace zv

@@ -1,6 +1,9 @@
 // The modules menu ("Module"): contour drawing, sheet layout, room.
 #include "TMain.h"
 
+#include "Forms.h"
+#include "TOptimFoaie.h"
+#include "platform/widgets/Modal.h"
 #include "render/Contour.h"
 
 #include <QAction>
@@ -34,7 +37,11 @@ void RunContourEditorFrom(TMain& w, ContourEditor editor) {
 
 void TMain::Desenareconturmodel1Click() { RunContourEditorFrom(*this, ContourEditor::Trasalin); }
 void TMain::DesenareconturcuPainBrush1Click() { RunContourEditorFrom(*this, ContourEditor::Paint); }
-void TMain::Pozitionarepiesepefoidepal1Click() {}
+// The boards of one material handed to the sheet optimiser.
+void TMain::Pozitionarepiesepefoidepal1Click() {
+    if (model.scene.pieceCount <= 0) return;
+    RunModal(*Forms().OptimFoaie);
+}
 
 // Arranging the room is the same work: the furniture placed in its room.
 void TMain::Amenajarecamera1Click() { Introduceremobilaincamera1Click(); }

@@ -2,9 +2,14 @@
 #include "TMain.h"
 
 #include "Forms.h"
+#include "GLView.h"
+#include "TCarPies.h"
 #include "TCreareSertar.h"
+#include "TDistPiese.h"
+#include "THelp.h"
 #include "TIntrodCamera.h"
 #include "TRedimMob.h"
+#include "TSalvImag.h"
 #include "TSchimbCulo.h"
 #include "TSchimbareCodPalPfl.h"
 #include "export/Vrml.h"
@@ -13,11 +18,19 @@
 #include "model/WholeEdit.h"
 #include "platform/Numbers.h"
 #include "platform/Dialogs.h"
+#include "platform/Launcher.h"
 #include "platform/Numbers.h"
+#include "platform/Picture.h"
 #include "platform/widgets/Modal.h"
 #include "render/SoftRender.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QFrame>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QTimer>
 
 namespace zv {
 
@@ -37,7 +50,118 @@ void TMain::ExportareinformatVRML1Click() {
     ShowInfo("Mobila a fost exportata in format VRML 1.00.");
 }
 
-void TMain::SalvareimagineinformatBMPsauJPG1Click() {}
+namespace {
+const char* const kNoPicture = "Nu exista imagine de salvat.";
+
+// SavePictureDialog1 (JPEG) or SavePictureDialog2 (BMP).
+FileDialogRequest PictureDialog(bool asBitmap, const std::string& fileName) {
+    FileDialogRequest r;
+    if (asBitmap) {
+        r.defaultExt = "bmp";
+        r.filter = "All (*.bmp;*.ico;*.emf;*.wmf)|*.bmp;*.ico;*.emf;*.wmf|Bitmaps (*.bmp)|*.bmp|Icons "
+                   "(*.ico)|*.ico|Enhanced Metafiles (*.emf)|*.emf|Metafiles (*.wmf)|*.wmf";
+    } else {
+        r.title = "Salveaza in format JPG";
+        r.defaultExt = "jpg";
+        r.filter = "Format JPEG (*.jpg)|*.jpg|Toate fisierele (*.*)|*.*";
+    }
+    r.fileName = fileName;
+    return r;
+}
+
+// The format chosen in the dialog decides, not the name's ending.
+bool SavePictureAs(const QImage& img, bool asBitmap, const std::string& fileName) {
+    if (img.isNull() || img.width() <= 0 || img.height() <= 0) {
+        ShowError(kNoPicture);
+        return false;
+    }
+    const PictureResult r = asBitmap ? SaveBmp(fileName, img) : SaveJpeg(fileName, img);
+    if (!r.ok) ShowError(r.error);
+    return r.ok;
+}
+
+// The window laid out for one captured frame: timers stopped, no hatch, and
+// (unless the whole window is already the view) no panels, windows or menu.
+// Everything comes back when it goes out of scope, whatever happened.
+class CaptureLayout {
+public:
+    explicit CaptureLayout(TMain& w) : w_(w), whole_(w.Fullscreen1->isChecked()) {
+        w_.Timer2->stop();
+        w_.Timer3->stop();
+        hatch_ = w_.HatchChecked();
+        w_.SetHatch(false);
+        if (whole_) return;
+        TCarPies* carPies = Forms().CarPies;
+        QWidget* help = Forms().Help;
+        panel5_ = w_.Panel5->isVisible();
+        panel6_ = w_.Panel6->isVisible();
+        pieceWindow_ = carPies && carPies->isVisible();
+        help_ = help && help->isVisible();
+        menu_ = w_.menuBar()->isVisible();
+        w_.Panel5->hide();
+        w_.Panel6->hide();
+        if (carPies) carPies->hide();
+        if (help) help->hide();
+        w_.menuBar()->hide();
+    }
+    ~CaptureLayout() {
+        if (!whole_) {
+            if (TCarPies* carPies = Forms().CarPies) carPies->setVisible(pieceWindow_);
+            if (QWidget* help = Forms().Help) help->setVisible(help_);
+            w_.Panel5->setVisible(panel5_);
+            w_.Panel6->setVisible(panel6_);
+            w_.menuBar()->setVisible(menu_);
+        }
+        w_.SetHatch(hatch_);
+        w_.Timer2->start();
+        w_.Timer3->start();
+    }
+    CaptureLayout(const CaptureLayout&) = delete;
+    CaptureLayout& operator=(const CaptureLayout&) = delete;
+
+private:
+    TMain& w_;
+    bool whole_;
+    bool hatch_ = false, panel5_ = false, panel6_ = false, pieceWindow_ = false, help_ = false, menu_ = false;
+};
+} // namespace
+
+// A picture of the 3D view or of a projection, as JPEG or BMP.
+void TMain::SalvareimagineinformatBMPsauJPG1Click() {
+    TSalvImag* d = Forms().SalvImag;
+    if (RunModal(*d) != QDialog::Accepted) return;
+    const bool asBitmap = d->RadioGroup1->ItemIndex() == 1;
+    const int view = std::max(0, d->RadioGroup2->ItemIndex());
+    const bool capture = !SoftRenderChosen() && view == 0;
+    const auto answer =
+        Dialogs().SaveFile(PictureDialog(asBitmap, model.name + (capture ? (asBitmap ? ".bmp" : ".jpg") : "")));
+    if (!answer) return;
+    const std::string& file = answer->fileName;
+    if (QFileInfo::exists(QString::fromStdString(file)) &&
+        ShowMessage(MsgKind::Warning, "Exista deja fisier cu acest nume. Suprapun ?", MsgButtons::OkCancel) !=
+            MsgResult::Ok)
+        return;
+    if (!capture) {
+        const PictureBox* images[] = {Image4, Image1, Image2, Image3};
+        SavePictureAs(images[std::min(view, 3)]->canvas().Image(), asBitmap, file);
+        return;
+    }
+    const CaptureLayout layout(*this);
+    QApplication::processEvents(); // the view takes the room the panels and menu left
+    repaint();
+    ClearGLFrame();
+    RenderScene(-2);
+    GetOGL_BMP(asBitmap, file);
+}
+
+bool TMain::GetOGL_BMP(bool asBitmap, const std::string& fileName) {
+    // The frame comes back red first, as the picture writers expect it.
+    QImage shot;
+    WindowShotGL2(shot);
+    if (!SavePictureAs(shot, asBitmap, fileName)) return false;
+    StartOuterProgram(OuterProgram::Paint, {fileName});
+    return true;
+}
 
 void TMain::Adaugaremobiladintrunfisier1Click() {}
 
@@ -182,7 +306,7 @@ void TMain::Redenumiremobila1Click() {
     ApplyEdit([&] { return RenameFurniture(model, *name); });
     UpdateCaption();
 }
-void TMain::Distantaintredouapiese1Click() {}
+void TMain::Distantaintredouapiese1Click() { RunModal(*Forms().DistPiese); }
 // The last view shown; the timers are left as they are.
 void TMain::Afisareproiectiecucote1Click() { ShowProjection(-1, false); }
 
