@@ -1,4 +1,5 @@
 // The whole-furniture commands of the main window and their three dialogs.
+#include "support/LocaleText.h"
 #include "model/WholeEdit.h"
 #include "platform/Dialogs.h"
 #include "platform/Picture.h"
@@ -180,7 +181,7 @@ TEST(WholeCommands, TurnMirrorRoundAndRecompute) {
     p.main->Recalcularedimensinimobila1->trigger();
     ASSERT_EQ(p.dialogs->Messages().size(), 1u);
     EXPECT_EQ(p.dialogs->Messages()[0],
-              "Dimensiunile mobilei sunt:\n  - Latime: 798.5\n  - Inaltime: 720\n  - Adancime: 304");
+              WithSystemSeparator("Dimensiunile mobilei sunt:\n  - Latime: 798.5\n  - Inaltime: 720\n  - Adancime: 304"));
     EXPECT_EQ(f.dim.W, 798.5); // 2 .. 800.5
 }
 
