@@ -1,5 +1,6 @@
 #include "TCreareSertar.h"
 
+#include "Swatch.h"
 #include "Forms.h"
 #include "TMain.h"
 #include "TPalPfl.h"
@@ -57,14 +58,7 @@ TCreareSertar::TCreareSertar(QWidget* parent) : FormBase<QDialog>(parent) {
                      const char* swName, PictureBox*& pic) {
         b = new QPushButton(caption, material);
         b->setObjectName(name);
-        swatch = new QFrame(material);
-        swatch->setObjectName(swName);
-        swatch->setFixedSize(41, 41);
-        swatch->setFrameShape(QFrame::Box);
-        pic = new PictureBox(swatch);
-        pic->setGeometry(1, 1, 39, 39);
-        pic->stretch = true;
-        pic->setVisible(false);
+        swatch = NewSwatch(material, swName, pic);
         gm->addWidget(b, 0, col);
         gm->addWidget(swatch, 0, col + 1);
     };

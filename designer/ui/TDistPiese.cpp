@@ -6,12 +6,31 @@
 
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 
 namespace zv {
+
+namespace {
+// The system's fixed-pitch font; where the font set-up answers with a
+// proportional one, the first installed fixed-pitch family, so the columns
+// of the distances still line up.
+QFont FixedPitchFont() {
+    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (QFontInfo(f).fixedPitch()) return f;
+    for (const QString& family : QFontDatabase::families()) {
+        if (!QFontDatabase::isFixedPitch(family)) continue;
+        QFont candidate(family, f.pointSize());
+        if (QFontInfo(candidate).fixedPitch()) return candidate;
+    }
+    f.setStyleHint(QFont::Monospace);
+    f.setFixedPitch(true);
+    return f;
+}
+} // namespace
 
 TDistPiese::TDistPiese(QWidget* parent) : FormBase<QDialog>(parent) {
     setObjectName("DistPiese");
@@ -32,7 +51,7 @@ TDistPiese::TDistPiese(QWidget* parent) : FormBase<QDialog>(parent) {
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName("Memo1");
     Memo1->setReadOnly(true);
-    Memo1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    Memo1->setFont(FixedPitchFont());
     Memo1->setMinimumSize(460, 300);
     g->addWidget(Label1, 0, 0);
     g->addWidget(Label2, 0, 1);

@@ -1,5 +1,6 @@
 #include "TIntrodCamera.h"
 
+#include "Swatch.h"
 #include "Forms.h"
 #include "TMain.h"
 #include "platform/Dialogs.h"
@@ -46,14 +47,7 @@ TIntrodCamera::TIntrodCamera(QWidget* parent) : FormBase<QDialog>(parent) {
         tex->setObjectName(texName);
         col = new QPushButton("Culoare", box);
         col->setObjectName(colName);
-        swatch = new QFrame(box);
-        swatch->setObjectName(swName);
-        swatch->setFixedSize(41, 41);
-        swatch->setFrameShape(QFrame::Box);
-        pic = new PictureBox(swatch);
-        pic->setGeometry(1, 1, 39, 39);
-        pic->stretch = true;
-        pic->setVisible(false);
+        swatch = NewSwatch(box, swName, pic);
         rot = new QCheckBox("Rot. textura", box);
         rot->setObjectName(rotName);
         rep = new QCheckBox("Repet", box);

@@ -6,7 +6,12 @@
 #include "ui/Forms.h"
 #include "ui/TPalPfl.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
 #include <string>
+#include <vector>
 
 inline std::string CatalogueBoard(const std::string& code, const std::string& picture, const std::string& color) {
     return code + "\r\nPal " + code + "\r\n30.00\r\n" + picture + "\r\n" + color + "\r\n18\r\n1.5\r\n";
@@ -19,4 +24,19 @@ inline void ChooseBoardRow(zv::ScopedModalScript& modal, int row) {
         w->StringGrid1->SelectRow(row);
         return int(QDialog::Accepted);
     });
+}
+
+// The board chooser answered with the row of `code`; its caption is kept in `captions`.
+inline std::function<int(QDialog&)> ChooseBoardCode(const std::string& code, std::vector<std::string>& captions) {
+    return [code, &captions](QDialog& d) {
+        auto& w = static_cast<zv::TPalPfl&>(d);
+        captions.push_back(w.windowTitle().toStdString());
+        w.show();
+        const auto codes = w.StringGrid1->Column(1);
+        const auto it = std::find(codes.begin(), codes.end(), code);
+        EXPECT_NE(it, codes.end()) << code;
+        w.StringGrid1->SelectRow(static_cast<int>(it - codes.begin()) + 1);
+        w.hide();
+        return int(QDialog::Accepted);
+    };
 }

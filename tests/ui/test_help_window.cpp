@@ -1,5 +1,6 @@
 // The help window with its printing, the about box and the drawer command,
 // driven as the user drives them.
+#include "support/BoardChoice.h"
 #include "platform/Dialogs.h"
 #include "platform/widgets/Modal.h"
 #include "platform/widgets/RadioGroup.h"
@@ -59,17 +60,7 @@ QByteArray ReadFile(const QString& path) {
 
 // The catalogue answered with `code` chosen, its caption kept.
 std::function<int(QDialog&)> Choose(const std::string& code, std::vector<std::string>& captions) {
-    return [code, &captions](QDialog& d) {
-        auto& w = static_cast<TPalPfl&>(d);
-        captions.push_back(w.windowTitle().toStdString());
-        w.show();
-        const auto codes = w.StringGrid1->Column(1);
-        const auto it = std::find(codes.begin(), codes.end(), code);
-        EXPECT_NE(it, codes.end()) << code;
-        w.StringGrid1->SelectRow(static_cast<int>(it - codes.begin()) + 1);
-        w.hide();
-        return int(QDialog::Accepted);
-    };
+    return ChooseBoardCode(code, captions);
 }
 } // namespace
 

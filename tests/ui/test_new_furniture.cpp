@@ -1,6 +1,7 @@
 // "Mobila noua" from start to end: the two board choices, the dialog, the
 // save question, the carcass, the hardware window once per piece, the
 // first-shelf preset, and the furniture saved and read back.
+#include "support/BoardChoice.h"
 #include "model/MobilaFile.h"
 #include "platform/Dialogs.h"
 #include "platform/Picture.h"
@@ -90,17 +91,7 @@ protected:
 
     // The catalogue answered with `code` chosen; its caption is recorded.
     std::function<int(QDialog&)> Choose(const std::string& code) {
-        return [this, code](QDialog& d) {
-            auto& w = static_cast<TPalPfl&>(d);
-            chooserCaptions.push_back(w.windowTitle().toStdString());
-            w.show();
-            const auto codes = w.StringGrid1->Column(1);
-            const auto it = std::find(codes.begin(), codes.end(), code);
-            EXPECT_NE(it, codes.end()) << code;
-            w.StringGrid1->SelectRow(static_cast<int>(it - codes.begin()) + 1);
-            w.hide();
-            return int(QDialog::Accepted);
-        };
+        return ChooseBoardCode(code, chooserCaptions);
     }
     // The dialog shown as the user sees it, `fill` acting on it, then `result`.
     std::function<int(QDialog&)> Dialog(std::function<void(TMobiNoua&)> fill = {},
