@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DZV_TESTS=OFF -DZV_BENCH=OFF >/dev/null
-cmake --build build -j"$(nproc)" --target Zarvelo DemoZarvelo 2>/dev/null || cmake --build build -j"$(nproc)" --target Zarvelo
+# The designer, the player and the outside programs that ship beside it.
+cmake --build build -j"$(nproc)"
 cd data
 exec ../build/Zarvelo "$@"

@@ -21,20 +21,22 @@ const char* OuterProgramEnvVar(OuterProgram p) {
     return "";
 }
 
+// Our own programs ship beside the designer; elsewhere they are looked up on the PATH.
+static std::string BesideTheDesigner(const char* name) {
+    const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    const QString beside = dir.isEmpty() ? QString() : dir + "/" + name;
+    if (!beside.isEmpty() && QFileInfo(beside).isExecutable()) return beside.toStdString();
+    return name;
+}
+
 std::string OuterProgramPath(OuterProgram p) {
     if (const char* v = std::getenv(OuterProgramEnvVar(p)); v && *v) return v;
     switch (p) {
     case OuterProgram::Paint: return "xdg-open";       // the desktop's picture editor or viewer
     case OuterProgram::Spreadsheet: return "xdg-open"; // the desktop's spreadsheet for the text file
-    case OuterProgram::Trasalin: return "Trasalin";
-    case OuterProgram::Rezlinor: return "Rezlinor";
-    case OuterProgram::DemoZarvelo: {
-        // The player ships beside the designer.
-        const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
-        const QString beside = dir.isEmpty() ? QString() : dir + "/DemoZarvelo";
-        if (!beside.isEmpty() && QFileInfo(beside).isExecutable()) return beside.toStdString();
-        return "DemoZarvelo";
-    }
+    case OuterProgram::Trasalin: return BesideTheDesigner("Trasalin");
+    case OuterProgram::Rezlinor: return BesideTheDesigner("Rezlinor");
+    case OuterProgram::DemoZarvelo: return BesideTheDesigner("DemoZarvelo");
     }
     return {};
 }
