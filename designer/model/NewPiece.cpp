@@ -1,4 +1,5 @@
 #include "NewPiece.h"
+#include "PieceTables.h"
 
 #include "platform/Numbers.h"
 #include "platform/Text.h"
@@ -201,31 +202,12 @@ void PutSlot(PiesaAttributes& a, std::size_t i, const PieceSlot& s) {
 } // namespace
 
 EditResult AppendNewPiece(Furniture& f, const NewPiece& p) {
-    EditResult r;
-    const int n = f.scene.pieceCount;
-    if (!NewPieceRefusal(f.scene).empty() || !f.scene.AddBox(p.x, p.y, p.z, p.sx, p.sy, p.sz)) return r;
-    const auto i = static_cast<std::size_t>(n);
-    f.scene.current = n;
-    f.scene.color[i] = p.color;
-    f.pieceNames.resize(i); // the names follow the pieces one to one
-    f.pieceNames.push_back(p.name);
-    PutSlot(f.attrs, i, p.slot);
-    r.firstNewPiece = n;
-    r.newPieces = 1;
+    if (!NewPieceRefusal(f.scene).empty()) return {};
+    const EditResult r = AddPiece(f, PieceBox{p.x, p.y, p.z, p.sx, p.sy, p.sz}, p.color, p.name);
+    if (r.newPieces == 0) return {};
+    f.scene.current = r.firstNewPiece;
+    PutSlot(f.attrs, static_cast<std::size_t>(r.firstNewPiece), p.slot);
     return r;
-}
-
-EditResult RemovePieceAt(Furniture& f, int k) {
-    Scene3D& s = f.scene;
-    if (!s.ValidPiece(k)) return {};
-    const int n = s.pieceCount;
-    if (static_cast<std::size_t>(k) < f.pieceNames.size()) f.pieceNames.erase(f.pieceNames.begin() + k);
-    f.attrs.RemoveSlot(k, n);
-    PieceSlot empty;
-    empty.textureRepeated = 0;
-    PutSlot(f.attrs, static_cast<std::size_t>(n - 1), empty);
-    s.DeleteObject(k);
-    return {};
 }
 
 double PlinthFromPieces(const Furniture& f) {

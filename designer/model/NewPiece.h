@@ -110,10 +110,6 @@ std::string NewPieceRefusal(const Scene3D& s);
 // refuses the box, nothing at all is written and newPieces is 0.
 EditResult AppendNewPiece(Furniture& f, const NewPiece& p);
 
-// Removes piece k from the scene, its name and every per-piece table; the
-// freed last slot is reset and piece 0 becomes current.
-EditResult RemovePieceAt(Furniture& f, int k);
-
 // The plinth height of an opened furniture (the file does not hold it): the
 // height of a piece named "Soclu", else 0.
 double PlinthFromPieces(const Furniture& f);

@@ -1,4 +1,5 @@
 #include "Room.h"
+#include "PieceTables.h"
 
 #include <algorithm>
 #include <cmath>
@@ -71,15 +72,6 @@ Anchor FurnitureAnchor(const Furniture& f) {
     if (s.pieceCount == 0 || s.pointCount == 0) return {};
     return {s.MinX(), s.MinY(), s.MaxZ()};
 }
-
-// Deletes a piece from the scene, its per-piece slots and its name together.
-void DeleteRoomPiece(Furniture& f, int piece) {
-    const int count = f.scene.pieceCount;
-    f.scene.DeleteObject(piece);
-    f.attrs.RemoveSlot(piece, count);
-    if (static_cast<std::size_t>(piece) < f.pieceNames.size())
-        f.pieceNames.erase(f.pieceNames.begin() + piece);
-}
 } // namespace
 
 bool RoomFits(const Furniture& f, const RoomParams& p) {
@@ -103,7 +95,7 @@ int RemoveRoom(Furniture& f) {
             current = -1;
         else if (current > p)
             --current;
-        DeleteRoomPiece(f, p);
+        DeletePiece(f, p);
         ++removed;
     }
     if (removed) s.current = s.ValidPiece(current) ? current : 0;
@@ -130,21 +122,13 @@ EditResult AddRoom(Furniture& f, const RoomParams& p) {
     };
     for (int k = 0; k < kRoomPieces; ++k) {
         const Box& b = boxes[k];
-        const int i = s.pieceCount;
-        s.AddBox(b.x, b.y, b.z, b.sx, b.sy, b.sz);
-        s.color[i] = b.surface->color & 0xFFFFFF;
-        f.pieceNames.resize(static_cast<std::size_t>(i));
-        f.pieceNames.push_back(kRoomPieceNames[k]);
+        const int i = AddPiece(f, PieceBox{b.x, b.y, b.z, b.sx, b.sy, b.sz}, b.surface->color & 0xFFFFFF,
+                               kRoomPieceNames[k])
+                          .firstNewPiece;
         auto& at = f.attrs;
-        at.edgeBand[i] = 0;
-        at.materialCode[i].clear();
-        at.hardware[i].Clear();
-        at.modelFile[i].clear();
-        at.modelFace[i] = at.modelRotation[i] = at.modelMirror[i] = 0;
         at.textureFile[i] = b.surface->texture;
         at.textureRotated[i] = b.surface->textureRotated ? 1 : 0;
         at.textureRepeated[i] = b.surface->textureRepeated ? 1 : 0;
-        at.textureIndex[i] = -1;
     }
     EditResult r;
     r.firstNewPiece = first;

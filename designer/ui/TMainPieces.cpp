@@ -5,6 +5,7 @@
 #include "TMain.h"
 #include "TPiesaNoua.h"
 #include "model/NewPiece.h"
+#include "model/PieceTables.h"
 #include "platform/Dialogs.h"
 #include "platform/widgets/Modal.h"
 
@@ -43,7 +44,7 @@ void TMain::BitBtn5Click() {
     const auto k = static_cast<std::size_t>(piece);
     const std::string name = k < model.pieceNames.size() ? model.pieceNames[k] : std::string();
     if (!AskYesNo("Sterg piesa curenta (" + name + ") ?")) return;
-    ApplyEdit([&] { return RemovePieceAt(model, piece); });
+    ApplyEdit([&] { return DeletePiece(model, piece); });
 }
 
 } // namespace zv

@@ -1,6 +1,7 @@
 // The new-piece defaults of the 24 kinds, the copy of a piece, appending and
 // deleting, without a display.
 #include "model/NewPiece.h"
+#include "model/PieceTables.h"
 
 #include <gtest/gtest.h>
 
@@ -306,7 +307,7 @@ TEST(NewPieceRemove, FirstOfThreeShiftsEveryTable) {
         f->attrs.textureRotated[k] = 1;
     }
     f->scene.current = 0;
-    RemovePieceAt(*f, 0);
+    DeletePiece(*f, 0);
     EXPECT_EQ(f->scene.pieceCount, 2);
     EXPECT_EQ(f->scene.pointCount, 48);
     EXPECT_EQ(f->scene.current, 0);
@@ -346,13 +347,13 @@ TEST(NewPieceRemove, OnlyPieceLeavesAnEmptyFurniture) {
     f.scene.AddBox(0, 0, 0, 10, 10, 10);
     f.pieceNames = {"Polita1"};
     f.attrs.materialCode[0] = "PAL18FAG";
-    RemovePieceAt(f, 0);
+    DeletePiece(f, 0);
     EXPECT_EQ(f.scene.pieceCount, 0);
     EXPECT_EQ(f.scene.pointCount, 0);
     EXPECT_TRUE(f.pieceNames.empty());
     EXPECT_EQ(f.attrs.materialCode[0], "");
     // Nothing left: nothing more happens.
-    RemovePieceAt(f, 0);
+    DeletePiece(f, 0);
     EXPECT_EQ(f.scene.pieceCount, 0);
 }
 
