@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "support/FolderRecorder.h"
+#include "support/RecordingStub.h"
 
 #include <cstdlib>
 #include <stdexcept>
@@ -72,25 +72,13 @@ TEST(FormBase, ShowAndHideOncePerRealShowing) {
 
 TEST(Launcher, StartsThroughTheTableWithoutAShell) {
     QTemporaryDir dir;
-    const QString stub = dir.path() + "/stub.sh";
-    const QString out = dir.path() + "/args.txt";
-    {
-        QFile f(stub);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\" >> '" + out + "'; done\n").toUtf8());
-        f.close();
-        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    setenv("ZARVELO_REZLINOR", stub.toLocal8Bit().constData(), 1);
-    EXPECT_EQ(OuterProgramPath(OuterProgram::Rezlinor), stub.toStdString());
+    const RecordingStub stub(dir.path() + "/stub.sh");
+    setenv("ZARVELO_REZLINOR", stub.path.toLocal8Bit().constData(), 1);
+    EXPECT_EQ(OuterProgramPath(OuterProgram::Rezlinor), stub.path.toStdString());
     // A name with blanks and shell characters arrives as one argument.
     const int r = StartOuterProgram(OuterProgram::Rezlinor, {"Foaie Pal.app", "$(touch x);|"});
     EXPECT_FALSE(StartFailed(r));
-    for (int i = 0; i < 200 && !QFile::exists(out); ++i) QTest::qWait(10);
-    QTest::qWait(50);
-    QFile f(out);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), QByteArray("Foaie Pal.app\n$(touch x);|\n"));
+    EXPECT_EQ(stub.Arguments(), (QStringList{"Foaie Pal.app", "$(touch x);|"}));
     unsetenv("ZARVELO_REZLINOR");
 
     setenv("ZARVELO_TRASALIN", "/no/such/program", 1);
@@ -103,14 +91,12 @@ TEST(Launcher, StartsInTheGivenWorkingFolderAndKeepsOurs) {
     QTemporaryDir dir;
     const QString root = QFileInfo(dir.path()).canonicalFilePath();
     ASSERT_TRUE(QDir(root).mkdir("Demo"));
-    const QString stub = root + "/stub.sh";
-    const QString out = root + "/where.txt";
-    ASSERT_TRUE(WriteFolderRecorder(stub, out));
+    const RecordingStub stub(root + "/stub.sh");
     const QString ours = QDir::currentPath();
-    EXPECT_FALSE(StartFailed(StartProgram(stub.toStdString(), {}, (root + "/Demo").toStdString())));
+    EXPECT_FALSE(StartFailed(StartProgram(stub.path.toStdString(), {}, (root + "/Demo").toStdString())));
     EXPECT_EQ(QDir::currentPath(), ours);
-    EXPECT_EQ(RecordedFolder(out), root + "/Demo");
+    EXPECT_EQ(stub.Folder(), root + "/Demo");
 
     // A working folder that is not there starts nothing.
-    EXPECT_TRUE(StartFailed(StartProgram(stub.toStdString(), {}, (root + "/lipsa").toStdString())));
+    EXPECT_TRUE(StartFailed(StartProgram(stub.path.toStdString(), {}, (root + "/lipsa").toStdString())));
 }

@@ -31,7 +31,7 @@
 
 
 #include "support/Program.h"
-#include "support/ProgramStub.h"
+#include "support/RecordingStub.h"
 #include "support/ShownAnswer.h"
 
 using namespace zv;

@@ -22,7 +22,7 @@
 #include <gtest/gtest.h>
 
 #include "support/FileLimit.h"
-#include "support/FolderRecorder.h"
+#include "support/RecordingStub.h"
 
 #include <sys/resource.h>
 
@@ -541,11 +541,10 @@ TEST_F(FileCommands, DemonstrationAfterARelativeCommandLineOpenKeepsTheFolder) {
     f.attrs.textureFile[0] = "texturi/stejar.bmp";
     WriteMobilaFile(Path("Dulap.mo4"), CaptureMobilaFile(f, 1));
 
-    const QString stub = root + "/player.sh", where = root + "/where.txt";
-    ASSERT_TRUE(WriteFolderRecorder(stub, where));
+    const RecordingStub stub(root + "/player.sh");
     const QString old = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(root));
-    setenv("ZARVELO_DEMO", stub.toLocal8Bit().constData(), 1);
+    setenv("ZARVELO_DEMO", stub.path.toLocal8Bit().constData(), 1);
     {
         ScopedDialogScript s;
         main->commandLineArgs = {"Dulap.mo4"};
@@ -555,7 +554,7 @@ TEST_F(FileCommands, DemonstrationAfterARelativeCommandLineOpenKeepsTheFolder) {
         EXPECT_GE(main->model.attrs.textureIndex[0], 0);
 
         main->Demonstratie1->trigger();
-        EXPECT_EQ(RecordedFolder(where), root + "/Demo") << "the player runs in Demo";
+        EXPECT_EQ(stub.Folder(), root + "/Demo") << "the player runs in Demo";
         EXPECT_EQ(QDir::currentPath(), root) << "the designer's folder stays";
 
         // The relative texture still loads, and nothing of the designer lands in Demo.

@@ -54,7 +54,7 @@
 #include <vector>
 #include <gtest/gtest.h>
 
-#include "support/FolderRecorder.h"
+#include "support/RecordingStub.h"
 #include "support/Program.h"
 
 using namespace zv;
@@ -244,18 +244,16 @@ TEST(MainStartup, DemonstrationStartsThePlayerInTheDemoFolder) {
     QTemporaryDir dir;
     const QString root = QFileInfo(dir.path()).canonicalFilePath();
     ASSERT_TRUE(QDir(root).mkdir("Demo"));
-    const QString stub = root + "/player.sh";
-    const QString out = root + "/where.txt";
-    ASSERT_TRUE(WriteFolderRecorder(stub, out));
+    const RecordingStub stub(root + "/player.sh");
     const QString old = QDir::currentPath();
-    setenv("ZARVELO_DEMO", stub.toLocal8Bit().constData(), 1);
+    setenv("ZARVELO_DEMO", stub.path.toLocal8Bit().constData(), 1);
     {
         ScopedDialogScript script;
         Program p;
         p.main->startupFolder = root.toStdString();
         p.main->Demonstratie1Click();
         EXPECT_EQ(QDir::currentPath(), old) << "the designer's current folder is left alone";
-        EXPECT_EQ(RecordedFolder(out), root + "/Demo") << "the player's own working folder";
+        EXPECT_EQ(stub.Folder(), root + "/Demo") << "the player's own working folder";
         EXPECT_TRUE(script->records.empty());
 
         // No "Demo" folder: the I/O error, nothing started.

@@ -21,7 +21,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "support/ProgramStub.h"
+#include "support/RecordingStub.h"
 
 namespace zv {
 namespace {

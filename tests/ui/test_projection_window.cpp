@@ -173,12 +173,16 @@ TEST_F(ProjectionWindow, FontDialogChangesTheFiguresFont) {
 class ProjectionSave : public ProjectionWindow {
 protected:
     void SetUp() override {
-        stub = std::make_unique<RecordingStub>(dir.path().toStdString());
-        setenv("ZARVELO_PAINT", stub->script.c_str(), 1);
+        stub = std::make_unique<RecordingStub>(dir.path() + "/stub.sh");
+        setenv("ZARVELO_PAINT", stub->path.toLocal8Bit().constData(), 1);
         LoadDulap();
     }
     void TearDown() override { unsetenv("ZARVELO_PAINT"); }
-    std::vector<std::string> Recorded() { return stub->Arguments(); }
+    std::vector<std::string> Recorded() {
+        std::vector<std::string> out;
+        for (const QString& a : stub->Arguments()) out.push_back(a.toStdString());
+        return out;
+    }
     // Shows the window, presses the button with the answer given, closes it.
     void Press(QPushButton* TProiect::*button, const std::string& fileName) {
         ScopedModalScript modal;
@@ -238,7 +242,7 @@ TEST_F(ProjectionSave, FolderThatCannotBeWrittenSaysSoAndStartsNothing) {
         EXPECT_EQ(script->records.back().kind, MsgKind::Error);
     }
     QThread::msleep(200);
-    EXPECT_FALSE(stub->Started());
+    EXPECT_FALSE(stub->Ran());
 }
 
 TEST_F(ProjectionWindow, BrokenContourFileOneMessagePerShowing) {
