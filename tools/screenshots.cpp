@@ -1,8 +1,11 @@
 // Pictures of the catalogue windows, the entry dialogs, the picture viewer,
-// the room dialog and the estimate with the sample data, to look at:
+// the room dialog, the estimate, a new carcass and the projection window with
+// the sample data, to look at:
 //   zv_screenshots <folder>        (run on an X server, e.g. under xvfb-run)
 // Each modal window is shown as the program shows it, grabbed, and closed.
+#include "model/MobilaFile.h"
 #include "platform/Dialogs.h"
+#include "render/Projection.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/Modal.h"
 #include "ui/CatalogueGrid.h"
@@ -15,6 +18,8 @@
 #include "ui/TIncarcDate.h"
 #include "ui/TIntrodCamera.h"
 #include "ui/TMain.h"
+#include "ui/TMobiNoua.h"
+#include "ui/TProiect.h"
 #include "ui/TPalPfl.h"
 #include "ui/TVizualizarePoza.h"
 
@@ -25,7 +30,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QElapsedTimer>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <iostream>
 
@@ -46,6 +53,13 @@ void Shoot(QWidget* w, const char* name) {
     std::cout << file.toStdString() << "\n";
 }
 
+// Lets the views draw for a while, as a user would wait.
+void Wait(int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
 // The whole screen, for a window seen over the main window.
 void ShootScreen(const char* name) {
     Settle();
@@ -60,6 +74,65 @@ void WhenShown(ScopedModalScript& modal, std::function<void()> act) {
         Settle();
         act();
     }));
+}
+
+// Answers the board chooser with the row of `code`.
+std::function<int(QDialog&)> ChooseBoard(const std::string& code) {
+    return [code](QDialog& d) {
+        auto& w = static_cast<TPalPfl&>(d);
+        w.show();
+        const auto codes = w.StringGrid1->Column(1);
+        const auto it = std::find(codes.begin(), codes.end(), code);
+        if (it != codes.end()) w.StringGrid1->SelectRow(static_cast<int>(it - codes.begin()) + 1);
+        w.hide();
+        return int(QDialog::Accepted);
+    };
+}
+
+// A new carcass from the sample boards: the dialog, then the main window in both views.
+void ShootNewCarcass(TMain* main, ScopedModalScript& modal) {
+    main->resize(1000, 760);
+    modal.answers.push_back(ChooseBoard("PFL3ALB"));
+    modal.answers.push_back(ChooseBoard("PAL18STJ"));
+    WhenShown(modal, [] {
+        Shoot(Forms().MobiNoua, "TMobiNoua");
+        Forms().MobiNoua->accept();
+    });
+    main->Nou1->trigger();
+    Wait(600);
+    ShootScreen("screen_new_carcass");
+    main->RadioGroup2->Button(0)->click();
+    Wait(300);
+    Shoot(main, "main_new_carcass_soft");
+}
+
+// The sample wardrobe in the projection window, filled with names and in
+// wireframe with a half marked; and a small picture with many figures.
+void ShootProjection(TMain* main, ScopedModalScript& modal) {
+    ReplaceWithMobilaFile(ReadMobilaFile(ZV_DATA_DIR "/Dulap.mo4"), main->model);
+    main->EnableDesignControls();
+    TProiect& w = *Forms().Proiect;
+    WhenShown(modal, [&] {
+        w.CheckBox1->click(); // names on
+        Shoot(&w, "proiectie_fata");
+        w.CheckBox3->click(); // wireframe
+        w.selectedPiece = 1;
+        w.highlightedHalf = 1;
+        w.RedrawProjection();
+        Shoot(&w, "proiectie_sarmos");
+        w.selectedPiece = -1;
+        w.CheckBox3->click();
+        w.CheckBox1->click();
+    });
+    main->BitBtn17->click();
+    Canvas c(200, 150);
+    ProjectionOptions o;
+    o.rows = 9;
+    o.columns = 9;
+    PaintProjection(c, main->model, LayoutProjection(main->model.scene, o, 200, 150), o, w.font, w.contours);
+    const QString file = g_out + "/proiectie_200x150.png";
+    c.Image().save(file);
+    std::cout << file.toStdString() << "\n";
 }
 
 } // namespace
@@ -159,6 +232,9 @@ int main(int argc, char** argv) {
     Settle();
     WhenShown(modal, [&] { ShootScreen("screen_Feronerie"); });
     main->Listaferonerie1->trigger();
+
+    ShootNewCarcass(main, modal);
+    ShootProjection(main, modal);
 
     for (const std::string& m : dialogs->Messages()) std::cout << "message: " << m << "\n";
     DestroyForms();

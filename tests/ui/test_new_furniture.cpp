@@ -593,31 +593,3 @@ TEST_F(NewFurniture, DialogKeepsTheChoicesConsistent) {
     }
     d->hide();
 }
-
-// Pictures of the dialog and of a new carcass in the main window, for
-// looking at: ZV_SCREENSHOTS=<folder> writes them there.
-TEST_F(NewFurniture, Screenshots) {
-    const QByteArray out = qgetenv("ZV_SCREENSHOTS");
-    if (out.isEmpty()) GTEST_SKIP() << "set ZV_SCREENSHOTS to a folder";
-    QDir::setCurrent(ZV_DATA_DIR);
-    main->startupFolder = ZV_DATA_DIR;
-    main->resize(1000, 760);
-    ScopedModalScript modal;
-    modal.answers.push_back(Choose("PFL3ALB"));
-    modal.answers.push_back(Choose("PAL18STJ"));
-    modal.answers.push_back([&](QDialog& d) {
-        d.show();
-        QTest::qWait(200);
-        d.grab().save(QString(out) + "/TMobiNoua.png");
-        d.hide();
-        return int(QDialog::Accepted);
-    });
-    ScopedDialogScript s;
-    main->Nou1->trigger();
-    QTest::qWait(600);
-    if (QGuiApplication::platformName() == "xcb")
-        QGuiApplication::primaryScreen()->grabWindow(0).save(QString(out) + "/screen_new_carcass.png");
-    main->RadioGroup2->Button(0)->click();
-    QTest::qWait(300);
-    main->grab().save(QString(out) + "/main_new_carcass_soft.png");
-}

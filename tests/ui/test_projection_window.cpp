@@ -279,35 +279,3 @@ TEST_F(ProjectionWindow, NoPiecesGiveAWhitePicture) {
     white.fill(Qt::white);
     EXPECT_EQ(shown, white);
 }
-
-// The pictures a person looks at before a change is called done; written only
-// when ZARVELO_SCREENSHOT_DIR names a folder.
-TEST_F(ProjectionWindow, Screenshots) {
-    const char* out = std::getenv("ZARVELO_SCREENSHOT_DIR");
-    if (!out) GTEST_SKIP() << "ZARVELO_SCREENSHOT_DIR not set";
-    LoadDulap();
-    ScopedModalScript modal;
-    Seen seen;
-    modal.answers.push_back(Look(seen, [&] {
-        QTest::mouseClick(w.CheckBox1, Qt::LeftButton); // names on
-        QApplication::processEvents();
-        w.grab().save(QString(out) + "/proiectie_fata.png");
-        QTest::mouseClick(w.CheckBox3, Qt::LeftButton); // wireframe
-        w.selectedPiece = 1;
-        w.highlightedHalf = 1;
-        w.RedrawProjection();
-        QApplication::processEvents();
-        w.grab().save(QString(out) + "/proiectie_sarmos.png");
-        w.selectedPiece = -1;
-        QTest::mouseClick(w.CheckBox3, Qt::LeftButton);
-        QTest::mouseClick(w.CheckBox1, Qt::LeftButton);
-    }));
-    main->BitBtn17->click();
-    // A 200 x 150 picture with 9 rows and 9 columns of figures.
-    Canvas c(200, 150);
-    ProjectionOptions o;
-    o.rows = 9;
-    o.columns = 9;
-    PaintProjection(c, main->model, LayoutProjection(main->model.scene, o, 200, 150), o, w.font, w.contours);
-    c.Image().save(QString(out) + "/proiectie_200x150.png");
-}
