@@ -25,7 +25,6 @@ namespace {
 constexpr const char* kPictureFilter = "Fisiere cu imagini (*.jpg si *.bmp)|*.bmp;*.jpg|Format JPEG (*.jpg)|*.jpg|"
                                        "Format BITMAP (*.bmp)|*.bmp|Toate fisierele (*.*)|*.*";
 
-void Paint(QFrame* swatch, Color c) { swatch->setStyleSheet(QString("background: %1;").arg(ToQColor(c).name())); }
 } // namespace
 
 TCreareSertar::TCreareSertar(QWidget* parent) : FormBase<QDialog>(parent) {
@@ -67,8 +66,8 @@ TCreareSertar::TCreareSertar(QWidget* parent) : FormBase<QDialog>(parent) {
     Button5 = new QPushButton("&Textura", material);
     Button5->setObjectName("Button5");
     gm->addWidget(Button5, 0, 4);
-    Paint(Panel5, bottomColor);
-    Paint(Panel8, sideColor);
+    PaintSwatch(Panel5, bottomColor);
+    PaintSwatch(Panel8, sideColor);
     top->addWidget(material);
 
     auto* lower = new QHBoxLayout;
@@ -136,7 +135,7 @@ void TCreareSertar::ChooseBoard(bool bottom) {
     thicknessField->setText(QString::fromStdString(FormatFixedDot(thickness, 2)));
     QFrame* swatch = bottom ? Panel5 : Panel8;
     PictureBox* pic = bottom ? Image1 : Image2;
-    Paint(swatch, color);
+    PaintSwatch(swatch, color);
     swatch->setToolTip("Culoarea palului pentru interiorul sertarului");
     pic->setVisible(false);
     if (QFileInfo(QString::fromStdString(picture)).isFile() && ShowPicture(pic, picture))

@@ -27,9 +27,6 @@ namespace {
 constexpr const char* kPictureFilter = "Fisiere cu imagini (*.jpg si *.bmp)|*.bmp;*.jpg|Format JPEG (*.jpg)|*.jpg|"
                                        "Format BITMAP (*.bmp)|*.bmp|Toate fisierele (*.*)|*.*";
 
-void Paint(QFrame* swatch, std::uint32_t c) {
-    swatch->setStyleSheet(QString("background: %1;").arg(ToQColor(c).name()));
-}
 } // namespace
 
 TIntrodCamera::TIntrodCamera(QWidget* parent) : FormBase<QDialog>(parent) {
@@ -63,8 +60,8 @@ TIntrodCamera::TIntrodCamera(QWidget* parent) : FormBase<QDialog>(parent) {
           "Panel3", "CheckBox1", "CheckBox3");
     group("Pardoseala", Panel2, BitBtn1, BitBtn2, Panel4, ImagePardoseala, CheckBox2, CheckBox4, "BitBtn1",
           "BitBtn2", "Panel4", "CheckBox2", "CheckBox4");
-    Paint(Panel3, wallColor);
-    Paint(Panel4, floorColor);
+    PaintSwatch(Panel3, wallColor);
+    PaintSwatch(Panel4, floorColor);
 
     auto fields = [&](const char* title, std::initializer_list<std::tuple<const char*, const char*, QLineEdit**>> rows) {
         auto* box = new QGroupBox(title, this);
@@ -153,7 +150,7 @@ void TIntrodCamera::ChooseColor(bool walls) {
     (walls ? wallColor : floorColor) = *c & 0xFFFFFF;
     // A colour replaces the texture of that surface.
     (walls ? wallTexture : floorTexture).clear();
-    Paint(swatch, *c & 0xFFFFFF);
+    PaintSwatch(swatch, *c & 0xFFFFFF);
 }
 
 void TIntrodCamera::BitBtn4Click() { ChooseTexture(true); }

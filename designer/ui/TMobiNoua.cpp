@@ -1,6 +1,7 @@
 #include "TMobiNoua.h"
 
 #include "Forms.h"
+#include "Swatch.h"
 #include "TMain.h"
 #include "TPalPfl.h"
 #include "platform/Canvas.h"
@@ -27,12 +28,6 @@ namespace zv {
 
 namespace {
 const char* const kPlacements[2] = {"Peste laterale", "Intre laterale"};
-
-void PaintSwatch(QFrame* swatch, std::uint32_t c) {
-    QPalette pal = swatch->palette();
-    pal.setColor(QPalette::Window, ToQColor(c));
-    swatch->setPalette(pal);
-}
 
 std::optional<double> ReadNumber(const QLineEdit* e) { return ParseRealDot(e->text().trimmed().toStdString()); }
 } // namespace
@@ -106,18 +101,10 @@ TMobiNoua::TMobiNoua(QWidget* parent) : FormBase<QDialog>(parent) {
         b->setObjectName(button);
         b->setToolTip("Setarea culorii mobilei");
         b->setAutoDefault(false);
-        swatch = new QFrame(this);
-        swatch->setObjectName(panel);
-        swatch->setFixedSize(41, 41);
-        swatch->setFrameShape(QFrame::Box);
-        swatch->setAutoFillBackground(true);
+        swatch = NewSwatch(this, panel, pic);
         swatch->setToolTip("Culoare mobila");
         PaintSwatch(swatch, kSilver);
-        pic = new PictureBox(swatch);
         pic->setObjectName(image);
-        pic->setGeometry(1, 1, 39, 39);
-        pic->stretch = true;
-        pic->setVisible(false);
         boards->addWidget(b);
         boards->addWidget(swatch);
         boards->addSpacing(12);

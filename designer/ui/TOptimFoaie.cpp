@@ -1,6 +1,7 @@
 #include "TOptimFoaie.h"
 
 #include "Forms.h"
+#include "Swatch.h"
 #include "TMain.h"
 #include "TPalPfl.h"
 #include "CatalogueGrid.h"
@@ -56,6 +57,7 @@ TOptimFoaie::TOptimFoaie(QWidget* parent) : FormBase<QDialog>(parent) {
     row->addWidget(Button1);
     Panel2 = new QFrame(Panel1);
     Panel2->setObjectName("Panel2");
+    Panel2->setAutoFillBackground(true);
     Panel2->setFrameShape(QFrame::Panel);
     Panel2->setFrameShadow(QFrame::Sunken);
     Panel2->setFixedSize(60, 60);
@@ -110,7 +112,7 @@ void TOptimFoaie::ShowMaterial(const std::string& code, std::uint32_t color, dou
     // What the dialog shows is what it exports.
     ChosenCode = code;
     Label3->setText(QString::fromStdString("Cod material: " + (code.empty() ? std::string("(fara cod)") : code)));
-    Panel2->setStyleSheet(QString("QFrame#Panel2 { background: %1; }").arg(ToQColor(color).name()));
+    PaintSwatch(Panel2, color);
     if (TMain* m = Forms().Main) m->SetCurrentColor(color);
     Edit1->setText(QString::fromStdString(FormatField(thickness)));
     ShowPicture(picture);

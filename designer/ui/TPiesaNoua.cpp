@@ -1,6 +1,7 @@
 #include "TPiesaNoua.h"
 
 #include "Forms.h"
+#include "Swatch.h"
 #include "TMain.h"
 #include "TPalPfl.h"
 #include "TSelePies.h"
@@ -122,18 +123,11 @@ TPiesaNoua::TPiesaNoua(QWidget* parent) : FormBase<QDialog>(parent) {
     BitBtn1 = new QPushButton("&Selectare material", this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setToolTip("Alegerea culorii piesei");
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName("Panel1");
-    Panel1->setFixedSize(49, 49);
-    Panel1->setFrameShape(QFrame::Box);
+    Panel1 = NewSwatch(this, "Panel1", Image1, 49);
     Panel1->setToolTip(BitBtn1->toolTip());
     Panel1->installEventFilter(this);
-    Image1 = new PictureBox(Panel1);
     Image1->setObjectName("Image1");
-    Image1->setGeometry(1, 1, 47, 47);
-    Image1->stretch = true;
     Image1->setToolTip(BitBtn1->toolTip());
-    Image1->setVisible(false);
     Image1->onClick = [this] { BitBtn1Click(); };
     SetSwatchColor(kSilver);
     auto* flags = new QVBoxLayout;
@@ -190,7 +184,7 @@ bool TPiesaNoua::eventFilter(QObject* o, QEvent* e) {
 }
 
 void TPiesaNoua::SetSwatchColor(std::uint32_t color) {
-    Panel1->setStyleSheet(QString("QFrame#Panel1 { background: %1; }").arg(ToQColor(color).name()));
+    PaintSwatch(Panel1, color);
 }
 
 void TPiesaNoua::ShowSwatchPicture(const std::string& file) {
