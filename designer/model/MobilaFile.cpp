@@ -519,7 +519,7 @@ std::optional<AppendedRange> AppendMobilaFile(const MobilaFile& f, Furniture& mo
     r.textureCount = static_cast<int>(f.textures.size());
     PutPieces(f, model, r.firstPoint, r.firstPiece);
     PutTextures(f, model, r.firstTexture);
-    if (!f.oldLayout) model.backType = f.backType;
+    // The back type stays the open furniture's: it describes its own carcass.
     if (raiseCounts) {
         s.pointCount += r.pointCount;
         s.pieceCount += r.pieceCount;

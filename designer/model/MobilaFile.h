@@ -115,8 +115,8 @@ struct AppendedRange {
 // Whether the file's points, pieces and textures fit behind the model's.
 bool FitsBehind(const MobilaFile& f, const Furniture& model);
 // Puts the file's points and pieces behind the model's (face first points
-// shifted by the model's point count), appends its names and texture entries,
-// and takes the back type of a "mo4". With raiseCounts the scene's counts grow
+// shifted by the model's point count) and appends its names and texture
+// entries; the model keeps its own back type. With raiseCounts the scene's counts grow
 // to take them in and the model centre is recomputed; without, they are only
 // staged past the counts. Nothing is changed (nullopt) when they do not fit.
 std::optional<AppendedRange> AppendMobilaFile(const MobilaFile& f, Furniture& model, bool raiseCounts);

@@ -13,6 +13,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -161,6 +162,9 @@ public:
     // After a file is opened: the new-piece dialog preset for a first shelf,
     // the views brought up, the current-piece window refreshed.
     void AfterFileOpened();
+    // The open dialog of "Deschide fisier": the chosen name when it is an
+    // existing file, after the filter's default extension.
+    std::optional<std::string> ChooseFurnitureFile(bool preview);
 
     // ---- event handlers ----
     void FormCreate();

@@ -184,7 +184,7 @@ bool TMain::FormCloseQuery() {
 
 void TMain::Deschidefisier1Click() { OpenWithDialog(false); }
 
-void TMain::OpenWithDialog(bool preview) {
+std::optional<std::string> TMain::ChooseFurnitureFile(bool preview) {
     FileDialogRequest req;
     req.title = "Deschide proiect";
     req.filter = kOpenFilter;
@@ -192,10 +192,17 @@ void TMain::OpenWithDialog(bool preview) {
     req.filterIndex = 1;
     if (preview) req.preview = [](const std::string& path) { return FurniturePreview(path, 256, 212); };
     const auto answer = Dialogs().OpenFile(req);
-    if (!answer) return;
+    if (!answer) return std::nullopt;
     std::string name = answer->fileName;
     OpenDialog1SelectionChange(name, answer->filterIndex);
-    if (!FileExists(name)) return;
+    if (!FileExists(name)) return std::nullopt;
+    return name;
+}
+
+void TMain::OpenWithDialog(bool preview) {
+    const std::optional<std::string> chosen = ChooseFurnitureFile(preview);
+    if (!chosen) return;
+    const std::string& name = *chosen;
     SetHatch(true);
     if (model.NeedsSaveQuestion() &&
         ShowMessage(MsgKind::Warning, kSaveQuestion, MsgButtons::YesNo) == MsgResult::Yes &&

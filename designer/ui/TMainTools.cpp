@@ -2,6 +2,7 @@
 #include "TMain.h"
 
 #include "Forms.h"
+#include "TAdaugMob.h"
 #include "GLView.h"
 #include "TCarPies.h"
 #include "TCreareSertar.h"
@@ -13,8 +14,10 @@
 #include "TSchimbCulo.h"
 #include "TSchimbareCodPalPfl.h"
 #include "export/Vrml.h"
+#include "model/AddFurniture.h"
 #include "model/Drawer.h"
 #include "model/Room.h"
+#include "model/MobilaFile.h"
 #include "model/WholeEdit.h"
 #include "platform/Numbers.h"
 #include "platform/Dialogs.h"
@@ -163,7 +166,45 @@ bool TMain::GetOGL_BMP(bool asBitmap, const std::string& fileName) {
     return true;
 }
 
-void TMain::Adaugaremobiladintrunfisier1Click() {}
+// A saved furniture placed against one side of the open one. The file is
+// staged in memory while the dialog is open; the open furniture changes only
+// on "Adauga mobila", in one edit.
+void TMain::Adaugaremobiladintrunfisier1Click() {
+    if (!DesignOpen()) return;
+    const std::optional<std::string> name = ChooseFurnitureFile(true);
+    if (!name) return;
+    MobilaFile file;
+    try {
+        file = ReadMobilaFile(*name);
+    } catch (const std::exception& e) { // InvalidMobilaFile or IoError
+        ShowError(e.what());
+        return;
+    }
+    if (const std::string why = CheckAddFurniture(file, model); !why.empty()) {
+        ShowError(why);
+        return;
+    }
+    TAdaugMob* d = Forms().AdaugMob;
+    d->Begin(*name, std::move(file), model);
+    const bool accepted = RunModal(*d) == QDialog::Accepted;
+    const MobilaFile staged = d->Staged();
+    const std::optional<AddOffsets> offsets = d->ReadOffsets();
+    d->End();
+    if (!accepted) return;
+    if (!offsets) {
+        ShowError(kBadAddOffset);
+        return;
+    }
+    if (const std::string why = CheckAddFurniture(staged, model); !why.empty()) {
+        ShowError(why);
+        return;
+    }
+    ApplyEdit([&] {
+        const EditResult r = AddFurniture(model, staged, *offsets);
+        BuildTextureAtlas();
+        return r;
+    });
+}
 
 // The bottom, sides and back of a drawer behind the current piece, its front.
 void TMain::Creareinteriorsertar1Click() {

@@ -543,7 +543,7 @@ TEST(MobilaFileAppend, PutsTheFileBehindTheModel) {
     EXPECT_EQ(staged.attrs.hardware[static_cast<std::size_t>(n0)].Count(), 2);
     EXPECT_EQ(staged.textures.count, 2);
     EXPECT_EQ(staged.textures.width[1], 256);
-    EXPECT_EQ(staged.backType, BackType::Incastrat);
+    EXPECT_EQ(staged.backType, m.backType); // the added file's back type is not taken
 
     // Staging again from the same model replaces the staged names.
     EXPECT_TRUE(AppendMobilaFile(add, staged = m, false).has_value());
