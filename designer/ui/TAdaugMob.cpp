@@ -1,6 +1,7 @@
 #include "TAdaugMob.h"
 
 #include "DialogButtons.h"
+#include "Fields.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 
@@ -90,14 +91,9 @@ void TAdaugMob::ComboBox1Change() {
 }
 
 std::optional<AddOffsets> TAdaugMob::ReadOffsets() const {
-    double v[3];
-    QLineEdit* const edits[3] = {Edit2, Edit3, Edit4};
-    for (int i = 0; i < 3; ++i) {
-        const auto x = ParseField(edits[i]->text().toStdString());
-        if (!x) return std::nullopt;
-        v[i] = *x;
-    }
-    return AddOffsets{v[0], v[1], v[2]};
+    const auto v = ReadThreeFields(Edit2, Edit3, Edit4);
+    if (!v) return std::nullopt;
+    return AddOffsets{(*v)[0], (*v)[1], (*v)[2]};
 }
 
 void TAdaugMob::accept() {

@@ -1,6 +1,7 @@
 #include "TRedimMob.h"
 
 #include "DialogButtons.h"
+#include "Fields.h"
 #include "platform/Numbers.h"
 
 #include <QGridLayout>
@@ -48,14 +49,9 @@ void TRedimMob::ShowSizes(double w, double h, double d) {
 }
 
 std::optional<ResizeParams> TRedimMob::ReadParams() const {
-    double v[3];
-    QLineEdit* const edits[3] = {Edit4, Edit5, Edit6};
-    for (int i = 0; i < 3; ++i) {
-        const auto x = ParseField(edits[i]->text().toStdString());
-        if (!x) return std::nullopt;
-        v[i] = *x;
-    }
-    return ResizeParams{v[0], v[1], v[2]};
+    const auto v = ReadThreeFields(Edit4, Edit5, Edit6);
+    if (!v) return std::nullopt;
+    return ResizeParams{(*v)[0], (*v)[1], (*v)[2]};
 }
 
 void TRedimMob::FormShow() {
