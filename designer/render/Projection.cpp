@@ -150,6 +150,44 @@ std::vector<int> DepthSortForDrawing(const Scene3D& scene, int view, bool wirefr
     return order;
 }
 
+double DepthKey(const Scene3D& scene, int view, int piece) {
+    return DepthKeyOf(PieceExtents(scene, piece), view);
+}
+
+void SortHitsByDepth(const Scene3D& scene, int view, std::vector<int>& pieces) {
+    std::vector<double> key(pieces.size());
+    for (std::size_t i = 0; i < pieces.size(); ++i) key[i] = DepthKey(scene, view, pieces[i]);
+    const bool descending = view == 2; // right side: the larger X is nearer
+    for (bool swapped = true; swapped;) {
+        swapped = false;
+        for (std::size_t j = 1; j < pieces.size(); ++j) {
+            if (descending ? key[j - 1] < key[j] : key[j - 1] > key[j]) {
+                std::swap(pieces[j - 1], pieces[j]);
+                std::swap(key[j - 1], key[j]);
+                swapped = true;
+            }
+        }
+    }
+}
+
+std::vector<int> PiecesUnderPoint(const Scene3D& scene, const ProjectionPicture& p, int view, int x, int y) {
+    std::vector<int> hits;
+    const int n = std::min(p.layout.count, static_cast<int>(p.rects.size()));
+    for (int i = 0; i < n; ++i) {
+        const ProjectionRect& r = p.rects[static_cast<std::size_t>(i)];
+        if (x >= std::min(r.x1, r.x2) && x <= std::max(r.x1, r.x2) && y >= std::min(r.y1, r.y2) &&
+            y <= std::max(r.y1, r.y2))
+            hits.push_back(i);
+    }
+    SortHitsByDepth(scene, view, hits);
+    return hits;
+}
+
+int EdgeAtPoint(const ProjectionRect& r, bool vertical, int x, int y) {
+    if (vertical) return (r.y2 - y) > (y - r.y1) ? 1 : 0;
+    return (r.x2 - x) < (x - r.x1) ? 1 : 0;
+}
+
 int ClampFigureLines(int v) { return std::clamp(v, 1, 9); }
 
 ProjectionPicture LayoutProjection(const Scene3D& scene, const ProjectionOptions& o, int w, int h) {
