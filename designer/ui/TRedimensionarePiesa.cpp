@@ -20,7 +20,7 @@ namespace zv {
 
 TRedimensionarePiesa::TRedimensionarePiesa(QWidget* parent) : FormBase<QDialog>(parent) {
     setObjectName("RedimensionarePiesa");
-    setWindowTitle("Dimensiuni piese");
+    setWindowTitle("Dimensiuni piesa");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(260, 206);
 

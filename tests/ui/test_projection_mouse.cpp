@@ -515,4 +515,13 @@ TEST_F(ProjectionMouse, Screenshots) {
     shot("proiectie_fata_selectie.png");
     DoubleClick(At(1, 0.5, 0.1));
     shot("proiectie_fata_aliniere.png");
+    // The piece-sizes dialog.
+    modal.answers.push_back([&](QDialog& d) {
+        d.show();
+        QApplication::processEvents();
+        d.grab().save(QString(out) + "/dimensiuni_piesa.png");
+        d.hide();
+        return int(QDialog::Rejected);
+    });
+    QTest::mouseClick(w.Button7, Qt::LeftButton);
 }
