@@ -46,6 +46,23 @@ double DepthKeyOf(const Extents& e, int view) {
     }
 }
 
+// Sorts pieces by the view's depth key. Neighbours swap only when strictly
+// out of order, so equal keys keep the order they came in.
+void SortByDepthKey(const Scene3D& scene, int view, bool ascending, std::vector<int>& pieces) {
+    std::vector<double> key(pieces.size());
+    for (std::size_t i = 0; i < pieces.size(); ++i) key[i] = DepthKeyOf(PieceExtents(scene, pieces[i]), view);
+    for (bool swapped = true; swapped;) {
+        swapped = false;
+        for (std::size_t j = 1; j < pieces.size(); ++j) {
+            if (ascending ? key[j - 1] > key[j] : key[j - 1] < key[j]) {
+                std::swap(pieces[j - 1], pieces[j]);
+                std::swap(key[j - 1], key[j]);
+                swapped = true;
+            }
+        }
+    }
+}
+
 } // namespace
 
 ProjectionLayout ProjectPieces(const Scene3D& scene, int view) {
@@ -130,24 +147,36 @@ std::vector<int> DepthSortForDrawing(const Scene3D& scene, int view, bool wirefr
         if (selected >= 0 && selected < n) std::swap(order[static_cast<std::size_t>(selected)], order.back());
         return order;
     }
-    std::vector<double> key(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) key[static_cast<std::size_t>(i)] = DepthKeyOf(PieceExtents(scene, i), view);
-    const bool ascending = view == 2; // right side: smaller X is farther, drawn first
-    auto outOfOrder = [&](int a, int b) {
-        const double ka = key[static_cast<std::size_t>(a)], kb = key[static_cast<std::size_t>(b)];
-        return ascending ? ka > kb : ka < kb;
-    };
-    // Neighbours swap only when strictly out of order, so equal keys keep index order.
-    for (bool swapped = true; swapped;) {
-        swapped = false;
-        for (std::size_t j = 1; j < order.size(); ++j) {
-            if (outOfOrder(order[j - 1], order[j])) {
-                std::swap(order[j - 1], order[j]);
-                swapped = true;
-            }
-        }
-    }
+    // Right side: the smaller X is farther, drawn first.
+    SortByDepthKey(scene, view, view == 2, order);
     return order;
+}
+
+double DepthKey(const Scene3D& scene, int view, int piece) {
+    return DepthKeyOf(PieceExtents(scene, piece), view);
+}
+
+void SortHitsByDepth(const Scene3D& scene, int view, std::vector<int>& pieces) {
+    // The reverse of the painter's order: on the right side the larger X is nearer.
+    SortByDepthKey(scene, view, view != 2, pieces);
+}
+
+std::vector<int> PiecesUnderPoint(const Scene3D& scene, const ProjectionPicture& p, int view, int x, int y) {
+    std::vector<int> hits;
+    const int n = std::min(p.layout.count, static_cast<int>(p.rects.size()));
+    for (int i = 0; i < n; ++i) {
+        const ProjectionRect& r = p.rects[static_cast<std::size_t>(i)];
+        if (x >= std::min(r.x1, r.x2) && x <= std::max(r.x1, r.x2) && y >= std::min(r.y1, r.y2) &&
+            y <= std::max(r.y1, r.y2))
+            hits.push_back(i);
+    }
+    SortHitsByDepth(scene, view, hits);
+    return hits;
+}
+
+int EdgeAtPoint(const ProjectionRect& r, bool vertical, int x, int y) {
+    if (vertical) return (r.y2 - y) > (y - r.y1) ? 1 : 0;
+    return (r.x2 - x) < (x - r.x1) ? 1 : 0;
 }
 
 int ClampFigureLines(int v) { return std::clamp(v, 1, 9); }

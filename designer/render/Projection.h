@@ -79,6 +79,20 @@ struct ProjectionPicture {
     bool Drawn() const { return fit.ok && layout.count > 0; }
 };
 
+// ---- the pieces under the mouse ----
+// A piece's depth on a view: its minimum Y in view 0, Z in view 1, X in view 2.
+double DepthKey(const Scene3D& scene, int view, int piece);
+// Nearest to the viewer first, the reverse of the painter's order: views 0
+// and 1 by ascending key, view 2 by descending key. Neighbours swap only when
+// strictly out of order, so equal keys keep their order.
+void SortHitsByDepth(const Scene3D& scene, int view, std::vector<int>& pieces);
+// The pieces whose rounded rectangle holds the point, edges included, nearest first.
+std::vector<int> PiecesUnderPoint(const Scene3D& scene, const ProjectionPicture& p, int view, int x, int y);
+// The edge of a piece's rectangle a point is nearer to along the drag
+// direction: 1 its maximum (top on "Verticala", right on "Orizontala"), 0 its
+// minimum or the exact middle.
+int EdgeAtPoint(const ProjectionRect& r, bool vertical, int x, int y);
+
 // Rows and columns kept in 1..9.
 int ClampFigureLines(int v);
 

@@ -5,7 +5,6 @@
 #include "TFeroneriePiesa.h"
 #include "TMain.h"
 #include "TPalPfl.h"
-#include "TRedimensionarePiesa.h"
 #include "model/PieceEdit.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
@@ -249,7 +248,6 @@ void TCarPies::BitBtn17Click() {
 // ---- sizes and position ----
 
 void TCarPies::FieldChange(int k) {
-    TMain* m = Main();
     const int c = Piece();
     if (c < 0) return;
     QLineEdit* e = fields_[k];
@@ -257,20 +255,34 @@ void TCarPies::FieldChange(int k) {
     const bool size = k < 3;
     // Not a number yet, or out of bounds: nothing while typing; leaving the field says so.
     if (!v || !(size ? SizeAccepted(*v) : PositionAccepted(*v))) return;
+    // One run of typing in a field is one edit with one snapshot.
+    ApplyField(k, *v, run_ != e);
+    run_ = e;
+}
+
+void TCarPies::ApplyField(int k, double v, bool snapshot) {
+    TMain* m = Main();
+    const int c = Piece();
     const Axis axis = static_cast<Axis>(k % 3);
     const auto change = [&] {
-        return size ? SetPieceSize(m->model, c, axis, *v) : SetPiecePosition(m->model, c, axis, *v);
+        return k < 3 ? SetPieceSize(m->model, c, axis, v) : SetPiecePosition(m->model, c, axis, v);
     };
-    // The piece-sizes dialog of the projection window took its snapshot when it opened.
-    const TRedimensionarePiesa* sizes = Forms().RedimensionarePiesa;
-    const bool snapshotTaken = size && sizes && sizes->isVisible();
-    typing_ = e;
-    if (run_ == e || snapshotTaken)
-        m->ContinueEdit(change);
-    else
+    typing_ = fields_[k];
+    if (snapshot)
         m->ApplyEdit(change);
+    else
+        m->ContinueEdit(change);
     typing_ = nullptr;
-    run_ = e;
+}
+
+bool TCarPies::ApplySizeWithoutSnapshot(int k, const QString& text) {
+    if (k < 0 || k > 2 || Piece() < 0) return false;
+    const auto v = ParseField(text.toStdString());
+    if (!v || !SizeAccepted(*v)) return false;
+    fields_[k]->setText(text); // textEdited does not fire for this
+    EndTypingRun();
+    ApplyField(k, *v, false);
+    return true;
 }
 
 void TCarPies::FieldExit(int k) {

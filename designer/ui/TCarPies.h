@@ -87,6 +87,11 @@ public:
     void Button6Click();
     void Image1MouseDown(const PictureBox::MouseArgs& a);
 
+    // A size typed elsewhere (the piece-sizes dialog) applied to the current
+    // piece as size field k (0..2) applies it, without an undo snapshot: the
+    // caller has taken it. False when the text is no size to apply.
+    bool ApplySizeWithoutSnapshot(int k, const QString& text);
+
     // ---- for the refresh ----
     // The field whose typing is being applied: the refresh leaves its text as typed.
     QLineEdit* FieldBeingTyped() const { return typing_; }
@@ -108,6 +113,9 @@ private:
     int Piece() const;
     void FieldChange(int k);
     void FieldExit(int k);
+    // Field k's value applied through the one edit path; with `snapshot` false
+    // the change continues an edit whose snapshot is already taken.
+    void ApplyField(int k, double v, bool snapshot);
     void EndTypingRun() { run_ = nullptr; }
     void BuildControls();
 

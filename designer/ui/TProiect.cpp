@@ -2,8 +2,13 @@
 
 #include "Forms.h"
 #include "TMain.h"
+#include "TRedimensionarePiesa.h"
+#include "model/PieceAlign.h"
+#include "model/ProjectionEdit.h"
 #include "platform/Launcher.h"
+#include "platform/Numbers.h"
 #include "platform/Picture.h"
+#include "platform/widgets/Modal.h"
 
 #include <QGuiApplication>
 #include <QResizeEvent>
@@ -20,6 +25,10 @@ const char* const kBmpFilter = "Fisiere Bitmap (*.bmp)|*.bmp|Toate fisierele (*.
 const char* const kJpegFilter = "Fisiere JPEG (*.jpg)|*.jpg|Toate fisierele (*.*)|*.*";
 
 const Furniture& Model() { return Forms().Main->model; }
+TMain& Main() { return *Forms().Main; }
+
+constexpr const char* kNoPieceHere = "Nu am gasit nicio piesa.";
+constexpr const char* kNoPieceOnLevel = "Nu am gasit nici o piesa pe nivelul ";
 } // namespace
 
 TProiect::TProiect(QWidget* parent) : FormBase<QDialog>(parent) {
@@ -99,12 +108,16 @@ TProiect::TProiect(QWidget* parent) : FormBase<QDialog>(parent) {
     Label1 = label("Label1", "Pas (mm):");
     Edit3 = new QLineEdit("1", this);
     Edit3->setObjectName("Edit3");
-    // The mouse editing comes with its own handlers.
-    Button2 = button("Button2", "Piesa &noua", nullptr);
-    Button3 = button("Button3", "S&terge piesa", nullptr);
+    RadioGroup2->onClick = [this] { RadioGroup2Click(); };
+    Button2 = button("Button2", "Piesa &noua", &TProiect::Button2Click);
+    Button3 = button("Button3", "S&terge piesa", &TProiect::Button3Click);
     Button3->setEnabled(false);
-    Button7 = button("Button7", "&Dimensiuni piese", nullptr);
-    Button6 = button("Button6", "&Anulare", nullptr);
+    Button7 = button("Button7", "&Dimensiuni piese", &TProiect::Button7Click);
+    Button6 = button("Button6", "&Anulare", &TProiect::Button6Click);
+    Image1->onMouseDown = [this](const PictureBox::MouseArgs& a) { Image1MouseDown(a); };
+    Image1->onMouseMove = [this](const PictureBox::MouseArgs& a) { Image1MouseMove(a); };
+    Image1->onMouseUp = [this](const PictureBox::MouseArgs& a) { Image1MouseUp(a); };
+    Image1->onDoubleClick = [this](const PictureBox::MouseArgs& a) { Image1DblClick(a); };
     LayoutControls();
 }
 
@@ -165,10 +178,13 @@ ProjectionOptions TProiect::Options() const {
 }
 
 // The layout is rebuilt by every drawing, so projecting is drawing.
-void TProiect::ProjectPieces() { picture = LayoutProjection(Model().scene, Options(), Image1->width(), Image1->height()); }
+void TProiect::ProjectPieces() {
+    DropStaleSelection();
+    picture = LayoutProjection(Model().scene, Options(), Image1->width(), Image1->height()); }
 
 void TProiect::RedrawProjection() {
     const Furniture& f = Model();
+    DropStaleSelection();
     const ProjectionOptions o = Options();
     Image1->FitCanvas();
     picture = LayoutProjection(f.scene, o, Image1->canvas().Width(), Image1->canvas().Height());
@@ -186,8 +202,8 @@ void TProiect::FormShow() {
     Button6->setEnabled(false);
     Button3->setEnabled(false);
     SpinEdit4->setValue(1);
-    selectedPiece = -1;
-    pressedPiece = -1;
+    ClearSelection();
+    drag.undoTaken = false;
     told_.clear();
     RadioGroup1->SetItemIndex(ProjectionView);
     Image1->FitCanvas();
@@ -244,6 +260,205 @@ void TProiect::SavePictureAs(PictureKind kind) {
         return;
     }
     StartOuterProgram(OuterProgram::Paint, {answer->fileName});
+}
+
+} // namespace zv
+
+namespace zv {
+
+// ---------------------------------------------------------------- mouse editing
+
+void TProiect::Reproject() { RedrawProjection(); }
+
+void TProiect::ClearSelection() {
+    selectedPiece = secondPiece = pressedPiece = lastClickedPiece = -1;
+}
+
+void TProiect::DropStaleSelection() {
+    const int n = Model().scene.pieceCount;
+    if (selectedPiece >= n) {
+        selectedPiece = -1;
+        Button3->setEnabled(false);
+    }
+    if (secondPiece >= n) secondPiece = -1;
+    if (pressedPiece > n) pressedPiece = -1;
+    if (lastClickedPiece > n) lastClickedPiece = -1;
+}
+
+void TProiect::Image1MouseDown(const PictureBox::MouseArgs& a) {
+    if (pressedPiece >= 1) {
+        // Another button during a press belongs to it. With no other button
+        // held, the release of the last press never came (a message box
+        // took it): that press ends here.
+        if ((a.buttons & ~Qt::MouseButtons(a.button)) != Qt::NoButton) return;
+        EndPress();
+    }
+    const Scene3D& scene = Model().scene;
+    drag.mode = a.modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0;
+    Image1->FitCanvas();
+    const ProjectionOptions o = Options();
+    // The same fit as the drawing.
+    const ProjectionPicture p = LayoutProjection(scene, o, Image1->canvas().Width(), Image1->canvas().Height());
+    drag.scale = p.fit.ok && p.fit.scale > 0 ? p.fit.scale : 0.001;
+    drag.mouseX = a.x;
+    drag.mouseY = a.y;
+    pressedPiece = -1;
+    const std::vector<int> hits = PiecesUnderPoint(scene, p, o.view, a.x, a.y);
+    if (hits.empty()) {
+        ShowWarning(kNoPieceHere);
+        return;
+    }
+    int level = 1;
+    if (o.wireframe) {
+        const QString text = SpinEdit4->text();
+        level = ParseInt(text.trimmed().toStdString()).value_or(1);
+        if (level < 1 || level > static_cast<int>(hits.size())) {
+            ShowWarning(kNoPieceOnLevel + text.toStdString() + ".");
+            return;
+        }
+    }
+    const int piece = hits[static_cast<std::size_t>(level - 1)];
+    const auto k = static_cast<std::size_t>(piece);
+    pressedPiece = piece + 1;
+    edgeAtPress = EdgeAtPoint(p.rects[k], o.vertical, a.x, a.y);
+    if (selectedPiece < 0) highlightedHalf = edgeAtPress;
+    drag.hStart = PieceMinimum(scene, piece, ViewHorizontalAxis(o.view));
+    drag.vStart = PieceMinimum(scene, piece, ViewVerticalAxis(o.view));
+    drag.widthAtPress = p.layout.width[k];
+    drag.heightAtPress = p.layout.height[k];
+}
+
+void TProiect::Image1MouseMove(const PictureBox::MouseArgs& a) {
+    if (pressedPiece < 1) return;
+    // Only the left button drags; other buttons change nothing and take no snapshot.
+    if (!a.buttons.testFlag(Qt::LeftButton)) return;
+    TMain& m = Main();
+    ProjectionDragEdit d;
+    d.piece = pressedPiece - 1;
+    d.view = ProjectionView;
+    d.vertical = RadioGroup2->ItemIndex() != 1;
+    d.resize = a.modifiers.testFlag(Qt::ShiftModifier);
+    d.hStart = drag.hStart;
+    d.vStart = drag.vStart;
+    d.widthAtPress = drag.widthAtPress;
+    d.heightAtPress = drag.heightAtPress;
+    const double step = DragStep(ParseRealSystem(Edit3->text().trimmed().toStdString()));
+    d.dh = WholeSteps(a.x - drag.mouseX, drag.scale, step);
+    d.dv = WholeSteps(a.y - drag.mouseY, drag.scale, step);
+    // A shaking click changes nothing and keeps the one undo level.
+    if (!DragChanges(m.model, d)) return;
+    const auto change = [&] { return ApplyProjectionDrag(m.model, d); };
+    if (drag.undoTaken) {
+        m.ContinueEdit(change);
+    } else {
+        drag.undoTaken = true;
+        m.ApplyEdit(change);
+        SnapshotTaken();
+    }
+    Reproject();
+}
+
+void TProiect::Image1MouseUp(const PictureBox::MouseArgs&) { EndPress(); }
+
+void TProiect::EndPress() {
+    drag.undoTaken = false;
+    lastClickedPiece = pressedPiece;
+    pressedPiece = -1;
+}
+
+// The double-click comes after the press and release of its first click and
+// in place of the second press: it starts no press of its own.
+void TProiect::Image1DblClick(const PictureBox::MouseArgs&) {
+    TMain& m = Main();
+    DropStaleSelection();
+    secondPiece = -1;
+    const int clicked = lastClickedPiece - 1;
+    if (selectedPiece < 0 && lastClickedPiece >= 1) {
+        selectedPiece = clicked;
+        m.model.scene.current = clicked;
+        m.RefreshPieceWindow();
+        Button3->setEnabled(true);
+        firstEdge = edgeAtPress;
+        RedrawProjection();
+    } else if (selectedPiece >= 0 && lastClickedPiece >= 1 && clicked != selectedPiece) {
+        secondPiece = clicked;
+        secondEdge = edgeAtPress;
+        Button3->setEnabled(false);
+    } else {
+        selectedPiece = -1;
+        Button3->setEnabled(false);
+        RedrawProjection();
+    }
+    if (secondPiece >= 0) AlignSelected();
+}
+
+void TProiect::AlignSelected() {
+    TMain& m = Main();
+    const Axis axis = DragAxis(ProjectionView, RadioGroup2->ItemIndex() != 1);
+    const TangentEdit t = ProjectionAlignment(selectedPiece, secondPiece, axis, firstEdge, secondEdge, drag.mode == 1);
+    // Refused before the snapshot: the one undo level survives.
+    if (const std::string why = CheckTangent(m.model, t); !why.empty()) {
+        ShowWarning(why);
+    } else {
+        m.ApplyEdit([&] { return AlignTangent(m.model, t); });
+        SnapshotTaken();
+    }
+    ClearSelection();
+    Button3->setEnabled(false);
+    Reproject();
+}
+
+void TProiect::RadioGroup2Click() {
+    selectedPiece = -1;
+    Button3->setEnabled(false);
+    // No red half may stay without a selection.
+    RedrawProjection();
+}
+
+void TProiect::Button2Click() {
+    Main().BitBtn4Click();
+    Reproject();
+}
+
+void TProiect::Button3Click() {
+    TMain& m = Main();
+    DropStaleSelection();
+    // The piece shown selected is deleted, whatever piece became current since.
+    if (!m.model.scene.ValidPiece(selectedPiece)) return;
+    m.model.scene.current = selectedPiece;
+    m.RefreshPieceWindow();
+    const int before = m.model.scene.pieceCount;
+    m.BitBtn5Click();
+    if (m.model.scene.pieceCount < before) {
+        ClearSelection();
+        Button3->setEnabled(false);
+    }
+    Reproject();
+}
+
+void TProiect::Button7Click() {
+    // The dialog takes the undo snapshot at the first size it applies.
+    RunModal(*Forms().RedimensionarePiesa);
+    Reproject();
+}
+
+void TProiect::Button6Click() {
+    Button6->setEnabled(false);
+    TMain& m = Main();
+    if (m.UndoPossible()) m.BitBtn13Click();
+    Reproject();
+}
+
+void TProiect::FormHide() {
+    // A press whose release never came ends with the window.
+    drag.undoTaken = false;
+    pressedPiece = -1;
+    TMain* m = Forms().Main;
+    if (!m) return;
+    Scene3D& s = m->model.scene;
+    for (int i = 0; i < s.pieceCount; ++i) s.UpdateObjectCentre(i);
+    s.UpdateModelCentre();
+    m->ShowModelChange({});
 }
 
 } // namespace zv

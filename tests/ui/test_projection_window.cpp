@@ -254,15 +254,20 @@ TEST_F(ProjectionWindow, BrokenContourFileOneMessagePerShowing) {
     ScopedDialogScript script;
     ScopedModalScript modal;
     Seen a, b;
+    // Counted while the window shows: closing it refreshes the current-piece
+    // window, whose own preview of the same model has its own message.
+    std::size_t before = 0, first = 0, second = 0;
     modal.answers.push_back(Look(a, [&] {
         w.RedrawProjection();
         QTest::mouseClick(w.CheckBox1, Qt::LeftButton);
+        first = script->Messages().size();
     }));
-    modal.answers.push_back(Look(b));
+    modal.answers.push_back(Look(b, [&] { second = script->Messages().size() - before; }));
     main->BitBtn17->click();
-    EXPECT_EQ(script->Messages().size(), 1u);
+    EXPECT_EQ(first, 1u);
+    before = script->Messages().size();
     main->BitBtn17->click();
-    EXPECT_EQ(script->Messages().size(), 2u);
+    EXPECT_EQ(second, 1u);
     EXPECT_EQ(w.contours.Cache().TraceCount(), 1);
 }
 
