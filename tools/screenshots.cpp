@@ -5,6 +5,7 @@
 // Each modal window is shown as the program shows it, grabbed, and closed.
 #include "model/MobilaFile.h"
 #include "platform/Dialogs.h"
+#include "platform/Numbers.h"
 #include "render/Projection.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/Modal.h"
@@ -20,6 +21,7 @@
 #include "ui/TMain.h"
 #include "ui/TMobiNoua.h"
 #include "ui/TProiect.h"
+#include "ui/TRedimensionarePiesa.h"
 #include "ui/TPalPfl.h"
 #include "ui/TVizualizarePoza.h"
 
@@ -28,6 +30,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QElapsedTimer>
@@ -135,6 +138,56 @@ void ShootProjection(TMain* main, ScopedModalScript& modal) {
     std::cout << file.toStdString() << "\n";
 }
 
+// A mouse event on the projection picture, as the platform delivers it.
+void SendMouse(TProiect& w, QEvent::Type t, QPoint p, Qt::MouseButton b, Qt::MouseButtons held,
+               Qt::KeyboardModifiers mods = {}) {
+    QMouseEvent e(t, QPointF(p), w.Image1->mapToGlobal(QPointF(p)), b, held, mods);
+    QApplication::sendEvent(w.Image1, &e);
+}
+
+void DoubleClick(TProiect& w, QPoint p) {
+    SendMouse(w, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(w, QEvent::MouseButtonRelease, p, Qt::LeftButton, {});
+    SendMouse(w, QEvent::MouseButtonDblClick, p, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(w, QEvent::MouseButtonRelease, p, Qt::LeftButton, {});
+}
+
+// A point of a piece's rectangle on the projection: fx from its left, fy from its top.
+QPoint At(TMain* main, TProiect& w, int piece, double fx, double fy) {
+    const ProjectionPicture pic =
+        LayoutProjection(main->model.scene, w.Options(), w.Image1->width(), w.Image1->height());
+    const ProjectionRect r = pic.rects.at(static_cast<std::size_t>(piece));
+    return {RoundEven(r.rx1 + fx * (r.rx2 - r.rx1)), RoundEven(r.ry1 + fy * (r.ry2 - r.ry1))};
+}
+
+// Editing the wardrobe with the mouse: a Shift-drag on the right side, a
+// selection and an alignment in front, and the piece-sizes dialog.
+void ShootProjectionEditing(TMain* main, ScopedModalScript& modal) {
+    ReplaceWithMobilaFile(ReadMobilaFile(ZV_DATA_DIR "/Dulap.mo4"), main->model);
+    main->EnableDesignControls();
+    main->RefreshPieceWindow();
+    TProiect& w = *Forms().Proiect;
+    w.ProjectionView = 2;
+    w.show();
+    w.RedrawProjection();
+    Settle();
+    DoubleClick(w, At(main, w, 0, 0.5, 0.8));
+    const QPoint p = At(main, w, 0, 0.5, 0.2);
+    SendMouse(w, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
+    SendMouse(w, QEvent::MouseMove, p - QPoint(0, 60), Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
+    Shoot(&w, "proiectie_dreapta_shift");
+    SendMouse(w, QEvent::MouseButtonRelease, p, Qt::LeftButton, {});
+    w.RadioGroup1->SetItemIndex(1);
+    w.RadioGroup1Click();
+    DoubleClick(w, At(main, w, 0, 0.5, 0.9));
+    Shoot(&w, "proiectie_fata_selectie");
+    DoubleClick(w, At(main, w, 1, 0.5, 0.1));
+    Shoot(&w, "proiectie_fata_aliniere");
+    WhenShown(modal, [] { Shoot(Forms().RedimensionarePiesa, "TRedimensionarePiesa"); });
+    w.Button7->click();
+    w.hide();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -235,6 +288,7 @@ int main(int argc, char** argv) {
 
     ShootNewCarcass(main, modal);
     ShootProjection(main, modal);
+    ShootProjectionEditing(main, modal);
 
     for (const std::string& m : dialogs->Messages()) std::cout << "message: " << m << "\n";
     DestroyForms();

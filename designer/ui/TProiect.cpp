@@ -135,9 +135,14 @@ void TProiect::LayoutControls() {
     place(CheckBox2, 18);
     place(CheckBox3, 18);
     place(CheckBox4, 18);
+    // The labels take the width of the widest, so no text is cut and the fields line up.
+    int labelWidth = 0;
+    for (const QLabel* l : {Label2, Label4, Label5, Label1})
+        labelWidth = std::max(labelWidth, l->fontMetrics().horizontalAdvance(l->text()) + 4);
+    labelWidth = std::min(labelWidth, w - 32);
     auto pair = [&](QLabel* l, QWidget* c) {
-        l->setGeometry(x, y + 3, 64, 16);
-        c->setGeometry(x + 64, y, w - 64, 22);
+        l->setGeometry(x, y + 3, labelWidth, 16);
+        c->setGeometry(x + labelWidth, y, w - labelWidth, 22);
         y += 25;
     };
     pair(Label2, SpinEdit4);
