@@ -138,7 +138,9 @@ std::string OutlineReport::Text() const {
     case OutlineFault::TooLong:
         return "Conturul are prea multe puncte (cel mult " + std::to_string(zv::kContourMaxPoints - 1) +
                "); punctul " + std::to_string(zv::kContourMaxPoints) + " este la " + At(where) + ".";
-    case OutlineFault::Untraceable: return "Conturul nu poate fi urmarit mai departe de " + At(where) + ".";
+    case OutlineFault::Untraceable:
+        return "Conturul nu poate fi urmarit pana la capat: urmarirea se opreste la " + At(where) +
+               " (stergeti punctele de prisos din jur).";
     }
     return {};
 }
@@ -226,22 +228,20 @@ OutlineReport CheckOutline(const Bitmap& b) {
         r.where = path.back();
         return r;
     }
-    std::vector<int> order(static_cast<std::size_t>(b.Width()) * static_cast<std::size_t>(b.Height()), -1);
-    for (std::size_t i = 0; i < path.size(); ++i) order[b.Index(path[i].x, path[i].y)] = static_cast<int>(i);
-    const int n = static_cast<int>(path.size());
-    auto stairCorner = [&](Pixel q) {
-        if (order[b.Index(q.x, q.y)] >= 0) return true;
-        std::vector<int> beside;
-        for (const Pixel d : kSides) {
+    // A pixel the walk passed by (the inner corner of a stair, the very tip
+    // of a sharp corner) costs the outline nothing; one it never came near
+    // is a part of the drawing the designer would not see.
+    std::vector<std::uint8_t> walked(static_cast<std::size_t>(b.Width()) * static_cast<std::size_t>(b.Height()), 0);
+    for (const Pixel& p : path) walked[b.Index(p.x, p.y)] = 1;
+    auto besideWalk = [&](Pixel q) {
+        if (walked[b.Index(q.x, q.y)]) return true;
+        for (const Pixel d : kAround) {
             const Pixel s{q.x + d.x, q.y + d.y};
-            if (b.Contains(s) && order[b.Index(s.x, s.y)] >= 0) beside.push_back(order[b.Index(s.x, s.y)]);
+            if (b.Contains(s) && walked[b.Index(s.x, s.y)]) return true;
         }
-        for (int i : beside)
-            for (int j : beside)
-                if ((i + 1) % n == j) return true;
         return false;
     };
-    if (auto p = firstInk([&](Pixel q) { return !stairCorner(q); })) {
+    if (auto p = firstInk([&](Pixel q) { return !besideWalk(q); })) {
         r.fault = OutlineFault::Untraceable;
         r.where = *p;
         return r;

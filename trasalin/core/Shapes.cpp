@@ -39,7 +39,7 @@ void AppendRun(Path& out, const Path& run) {
 
 // Removes the pixel between two neighbours that touch, until none is left.
 // Open paths keep both ends; a closed loop of four or fewer stays as it is.
-bool ThinOnce(Path& path, bool closed) {
+bool ThinOnce(Path& path, bool closed, const std::set<Pixel>& keep) {
     const std::size_t n = path.size();
     if (n < 3 || (closed && n <= 4)) return false;
     Path out;
@@ -47,7 +47,7 @@ bool ThinOnce(Path& path, bool closed) {
     bool changed = false;
     for (std::size_t i = 0; i < n; ++i) {
         const bool end = i == 0 || i + 1 == n;
-        if (end && !closed) {
+        if ((end && !closed) || keep.count(path[i])) {
             out.push_back(path[i]);
             continue;
         }
@@ -108,7 +108,9 @@ Path ConnectPoints(const std::vector<Pixel>& points, bool closed) {
     return out;
 }
 
-void ThinPath(Path& path, bool closed) {
+void ThinPath(Path& path, bool closed) { ThinPath(path, closed, {}); }
+
+void ThinPath(Path& path, bool closed, const std::set<Pixel>& keep) {
     Path dedup;
     dedup.reserve(path.size());
     for (const Pixel& p : path)
@@ -116,12 +118,26 @@ void ThinPath(Path& path, bool closed) {
     if (closed)
         while (dedup.size() > 1 && dedup.back() == dedup.front()) dedup.pop_back();
     path.swap(dedup);
-    while (ThinOnce(path, closed)) {
+    while (ThinOnce(path, closed, keep)) {
     }
 }
 
 Path PolylinePixels(const std::vector<Pixel>& vertices, bool closed) {
-    return ConnectPoints(vertices, closed && vertices.size() > 2);
+    closed = closed && vertices.size() > 2;
+    // A corner of 90 degrees or more keeps its pixel; at a sharper one the
+    // two sides run side by side near the tip, and the tracer would cut
+    // across them, so there the path is thinned like a curve.
+    std::set<Pixel> keep;
+    const std::size_t n = vertices.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!closed && (i == 0 || i + 1 == n)) continue;
+        const Pixel a = vertices[(i + n - 1) % n], v = vertices[i], b = vertices[(i + 1) % n];
+        const long long dot = static_cast<long long>(a.x - v.x) * (b.x - v.x) + static_cast<long long>(a.y - v.y) * (b.y - v.y);
+        if (dot <= 0) keep.insert(v);
+    }
+    Path out = ConnectPoints(vertices, closed);
+    ThinPath(out, closed, keep);
+    return out;
 }
 
 Path EllipsePixels(Pixel c1, Pixel c2) {

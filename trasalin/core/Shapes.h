@@ -4,12 +4,14 @@
 // the designer's tracer walks them pixel by pixel without a choice to make.
 #include "core/Bitmap.h"
 
+#include <set>
+
 namespace trasalin {
 
 // From a to b, both ends included.
 Path LinePixels(Pixel a, Pixel b);
 // Straight segments through the vertices; closed joins the last to the first.
-// The vertices themselves are kept, so a right angle keeps its corner pixel.
+// A corner of 90 degrees or more keeps its pixel (a rectangle stays sharp).
 Path PolylinePixels(const std::vector<Pixel>& vertices, bool closed);
 // The ellipse inscribed in the box of two opposite corners (a circle in a
 // square box), symmetric about both axes of the box.
@@ -33,5 +35,7 @@ Path ConnectPoints(const std::vector<Pixel>& points, bool closed);
 // Drops repeated pixels and every pixel whose two neighbours along the path
 // touch each other. An open path keeps its two ends.
 void ThinPath(Path& path, bool closed);
+// The same, never dropping the pixels in keep.
+void ThinPath(Path& path, bool closed, const std::set<Pixel>& keep);
 
 } // namespace trasalin
