@@ -75,15 +75,16 @@ void DrawArea::paintEvent(QPaintEvent* e) {
     const int z = owner_.zoom_;
     const QImage& img = owner_.image_;
     p.fillRect(e->rect(), QColor(128, 128, 128));
-    p.drawImage(QRect(0, 0, img.width() * z, img.height() * z), img);
+    p.fillRect(QRect(0, 0, img.width() * z, img.height() * z), Qt::white);
 
+    // The grid under the ink, through the centres of the pixels it snaps to.
     const int step = owner_.gridStep();
     if (owner_.grid_ && step * z >= 4) {
-        // Through the centres of the pixels the grid snaps to.
         p.setPen(QColor(150, 180, 255));
         for (int x = 0; x < img.width(); x += step) p.drawLine(x * z + z / 2, 0, x * z + z / 2, img.height() * z - 1);
         for (int y = 0; y < img.height(); y += step) p.drawLine(0, y * z + z / 2, img.width() * z - 1, y * z + z / 2);
     }
+    p.drawImage(QRect(0, 0, img.width() * z, img.height() * z), img);
 
     const ToolSession& s = owner_.session_;
     const QColor shape = s.tool == Tool::Eraser ? QColor(255, 160, 160) : QColor(0, 90, 255);
@@ -198,7 +199,12 @@ void TTrasalin::BuildToolBar() {
         bar->addAction(a);
         a->setIconText(Plain(t.name));
     }
-    bar->addSeparator();
+    // The settings on a row of their own, so that no tool hides behind the
+    // tool bar's overflow button in a narrow window.
+    addToolBarBreak();
+    bar = addToolBar("Setari");
+    bar->setObjectName("ToolBar2");
+    bar->setMovable(false);
     auto spin = [&](const char* label, const char* name, int lo, int hi, int value) {
         bar->addWidget(new QLabel(QString(" ") + label + " ", bar));
         auto* s = new QSpinBox(bar);
@@ -257,7 +263,13 @@ bool TTrasalin::LoadFile(const std::string& path) {
 }
 
 void TTrasalin::PictureChanged() {
-    image_ = drawing_.bitmap().ToImage();
+    // The ink alone, so the grid shows through the background.
+    image_ = drawing_.bitmap().ToImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image_.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        for (int x = 0; x < image_.width(); ++x)
+            if (line[x] == 0xFFFFFFFFu) line[x] = 0;
+    }
     area_->resize(image_.width() * zoom_, image_.height() * zoom_);
     size_->setText(QString("%1 x %2 puncte").arg(image_.width()).arg(image_.height()));
     UpdateTitle();
@@ -383,8 +395,15 @@ void TTrasalin::AliniereGrila1Click(bool on) {
 void TTrasalin::SetZoom(int z) {
     z = std::clamp(z, kZoomSteps[0], kZoomSteps[std::size(kZoomSteps) - 1]);
     if (z == zoom_) return;
+    // The same part of the picture stays in the middle of the view.
+    QScrollBar* h = scroll_->horizontalScrollBar();
+    QScrollBar* v = scroll_->verticalScrollBar();
+    const QSize view = scroll_->viewport()->size();
+    const double cx = (h->value() + view.width() / 2.0) / zoom_, cy = (v->value() + view.height() / 2.0) / zoom_;
     zoom_ = z;
     PictureChanged();
+    h->setValue(static_cast<int>(cx * zoom_ - view.width() / 2.0));
+    v->setValue(static_cast<int>(cy * zoom_ - view.height() / 2.0));
 }
 
 void TTrasalin::StepZoom(int direction) {
