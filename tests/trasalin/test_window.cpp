@@ -198,6 +198,34 @@ TEST_F(Window, NewDrawingAndSaveUnderAName) {
     EXPECT_EQ(script.get().records.back().file.filter, kBmpFilter);
 }
 
+TEST_F(Window, OpeningAnotherDrawing) {
+    w.Start(ParseCommandLine({}));
+    w.SetTool(Tool::Line);
+    Drag({10, 10}, {30, 10});
+    const Bitmap drawn = w.drawing().bitmap();
+    // A file that is no picture: the message, and the drawing stays.
+    const QString bad = dir.filePath("rau.bmp");
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("x");
+    f.close();
+    script->messageAnswers = {zv::MsgResult::No}; // not saved first
+    script->fileAnswers = {zv::FileDialogAnswer{bad.toStdString(), 1}};
+    w.Deschide1Click();
+    ASSERT_EQ(script->Messages().size(), 2u);
+    EXPECT_EQ(script->Messages()[0], kNotSaved);
+    EXPECT_EQ(w.drawing().bitmap(), drawn);
+    EXPECT_TRUE(w.drawing().Modified());
+
+    script->messageAnswers = {zv::MsgResult::No};
+    script->fileAnswers = {zv::FileDialogAnswer{ZV_DATA_DIR "/Cerc.bmp", 1}};
+    w.Deschide1Click();
+    EXPECT_EQ(w.drawing().bitmap().Width(), 251);
+    EXPECT_FALSE(w.drawing().CanUndo());
+    EXPECT_EQ(w.windowTitle(), "Trasalin - Cerc.bmp");
+    EXPECT_EQ(script.get().records.back().file.filter, kBmpFilter);
+}
+
 TEST_F(Window, ClosingAsksForAnUnsavedDrawing) {
     const std::string model = File("Model4.bmp");
     w.Start(ParseCommandLine({model, "3"}));
