@@ -13,6 +13,18 @@ using trasalin::test::FromArt;
 
 namespace {
 
+// A "C": its ends at (7, 2) and (7, 5).
+const std::vector<std::string> kOpenC = {
+    "..........",
+    "...####...",
+    "..#....#..",
+    ".#........",
+    ".#........",
+    "..#....#..",
+    "...####...",
+    "..........",
+};
+
 struct CheckCase {
     const char* name;
     std::vector<std::string> art;
@@ -54,15 +66,7 @@ TEST(OutlineCheck, FaultsAndTheirPlaces) {
          {"......",
           "......"},
          OutlineFault::Empty, {}},
-        {"open line",
-         {"..........",
-          "...####...",
-          "..#....#..",
-          ".#........",
-          ".#........",
-          "..#....#..",
-          "...####...",
-          ".........."},
+        {"open line", kOpenC,
          OutlineFault::Open, {7, 2}},
         {"two outlines",
          {"..........",
@@ -143,14 +147,7 @@ TEST(OutlineCheck, FaultsAndTheirPlaces) {
 }
 
 TEST(OutlineCheck, MessagesShowWhere) {
-    const OutlineReport open = CheckOutline(FromArt({"..........",
-                                                     "...####...",
-                                                     "..#....#..",
-                                                     ".#........",
-                                                     ".#........",
-                                                     "..#....#..",
-                                                     "...####...",
-                                                     ".........."}));
+    const OutlineReport open = CheckOutline(FromArt(kOpenC));
     ASSERT_TRUE(open.hasOther);
     EXPECT_EQ(open.other, (Pixel{7, 5}));
     EXPECT_EQ(open.Text(), "Conturul nu este inchis: linia se termina la x = 7, y = 2 si la x = 7, y = 5.");

@@ -22,6 +22,21 @@ struct ToolCase {
     std::vector<std::string> expected;
 };
 
+// A circle in the box (1, 1)-(9, 9).
+const std::vector<std::string> kCircle = {
+    "...........",
+    "....###....",
+    "...#...#...",
+    "..#.....#..",
+    ".#.......#.",
+    ".#.......#.",
+    ".#.......#.",
+    "..#.....#..",
+    "...#...#...",
+    "....###....",
+    "...........",
+};
+
 const std::vector<ToolCase>& ToolCases() {
     static const std::vector<ToolCase> cases = {
         {"line", [] { return LinePixels({0, 0}, {7, 3}); },
@@ -62,17 +77,7 @@ const std::vector<ToolCase>& ToolCases() {
           "......#.",
           "........"}},
         {"circle in a square box", [] { return EllipsePixels({9, 9}, {1, 1}); },
-         {"...........",
-          "....###....",
-          "...#...#...",
-          "..#.....#..",
-          ".#.......#.",
-          ".#.......#.",
-          ".#.......#.",
-          "..#.....#..",
-          "...#...#...",
-          "....###....",
-          "..........."}},
+         kCircle},
         {"ellipse of even sides", [] { return EllipsePixels({1, 1}, {10, 6}); },
          {"............",
           "...######...",
@@ -123,17 +128,7 @@ const std::vector<ToolCase>& ToolCases() {
           ".######.",
           "........"}},
         {"radius larger than half the box", [] { return RoundRectPixels({1, 1}, {9, 9}, 50); },
-         {"...........",
-          "....###....",
-          "...#...#...",
-          "..#.....#..",
-          ".#.......#.",
-          ".#.......#.",
-          ".#.......#.",
-          "..#.....#..",
-          "...#...#...",
-          "....###....",
-          "..........."}},
+         kCircle},
         {"freehand without stairs", [] { return FreehandPixels({{1, 1}, {3, 2}, {6, 2}, {7, 5}}); },
          {".........",
           ".#.......",
