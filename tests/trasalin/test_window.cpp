@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -129,6 +130,16 @@ TEST_F(Window, PolylineSnappedToTheGridClosesAndSavesForTheDesigner) {
     EXPECT_EQ(StatusText("LabelPozitie"), "x = 30, y = 80"); // the snapped point
     EXPECT_EQ(w.session().Points(), (std::vector<Pixel>{{20, 20}, {120, 20}, {100, 80}, {30, 80}}));
     Click({18, 24}); // the first corner again
+    EXPECT_FALSE(w.session().Busy());
+
+    // An arc clicked quickly: the double click's second click counts.
+    w.ToolAction(Tool::Arc)->trigger();
+    Click({40, 120});
+    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(At({60, 100})), w.Area()->mapToGlobal(QPointF(At({60, 100}))),
+                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.Area(), &second);
+    EXPECT_EQ(w.session().Points(), (std::vector<Pixel>{{40, 120}, {60, 100}}));
+    w.SetTool(Tool::Polyline); // dropped
     EXPECT_FALSE(w.session().Busy());
     EXPECT_EQ(ToArt(w.drawing().bitmap()),
               ToArt(Draw(PolylinePixels({{20, 20}, {120, 20}, {100, 80}, {30, 80}}, true), kDefaultWidth, kDefaultHeight)));

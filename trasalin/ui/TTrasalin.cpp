@@ -111,7 +111,7 @@ void DrawArea::mouseMoveEvent(QMouseEvent* e) {
 }
 void DrawArea::mouseReleaseEvent(QMouseEvent* e) { owner_.MouseUp(PixelAt(e->position().toPoint()), e->button()); }
 void DrawArea::mouseDoubleClickEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) owner_.MouseDoubleClick();
+    if (e->button() == Qt::LeftButton) owner_.MouseDoubleClick(PixelAt(e->position().toPoint()));
 }
 void DrawArea::leaveEvent(QEvent*) { owner_.MouseLeft(); }
 void DrawArea::wheelEvent(QWheelEvent* e) {
@@ -464,7 +464,14 @@ void TTrasalin::MouseUp(Pixel p, Qt::MouseButton button) {
     Commit(session_.Release(Snapped(p)));
 }
 
-void TTrasalin::MouseDoubleClick() { Commit(session_.Finish()); }
+// The second click of a double click ends a polyline; for the other tools it
+// is a click like any other (two quick clicks of an arc).
+void TTrasalin::MouseDoubleClick(Pixel p) {
+    if (session_.tool == Tool::Polyline)
+        Commit(session_.Finish());
+    else
+        MouseDown(p, Qt::LeftButton);
+}
 
 void TTrasalin::MouseLeft() {
     mouse_.reset();

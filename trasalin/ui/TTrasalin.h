@@ -101,7 +101,7 @@ public:
     void MouseDown(Pixel p, Qt::MouseButton button);
     void MouseMove(Pixel p, bool held);
     void MouseUp(Pixel p, Qt::MouseButton button);
-    void MouseDoubleClick();
+    void MouseDoubleClick(Pixel p);
     void MouseLeft();
 
 protected:
