@@ -6,7 +6,6 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
