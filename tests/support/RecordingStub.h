@@ -20,7 +20,7 @@ struct RecordingStub {
     // Working folder, then the number of arguments and the arguments; empty
     // when the stand-in did not run within five seconds.
     QStringList Wait() const {
-        QTest::qWaitFor([&] { return QFile::exists(record); }, 5000);
+        static_cast<void>(QTest::qWaitFor([&] { return QFile::exists(record); }, 5000));
         QFile f(record);
         if (!f.open(QIODevice::ReadOnly)) return {};
         QStringList lines = QString::fromUtf8(f.readAll()).split('\n');
