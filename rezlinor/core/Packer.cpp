@@ -46,7 +46,7 @@ struct FreeRef {
 
 struct Score {
     int sheets = 0;
-    double kept = 0; // area of the kept offcuts: more is better
+    double kept = 0; // sum of the squared areas of the kept offcuts: one large rest beats two halves
     int cuts = 0;
     bool operator<(const Score& o) const {
         if (sheets != o.sheets) return sheets < o.sheets;
@@ -237,7 +237,7 @@ Score Evaluate(const Layout& l) {
     Score sc;
     sc.sheets = static_cast<int>(l.sheets.size());
     for (const SheetLayout& sh : l.sheets) {
-        for (const Rect& r : KeptOffcuts(sh)) sc.kept += r.length * r.width;
+        for (const Rect& r : KeptOffcuts(sh)) sc.kept += (r.length * r.width) * (r.length * r.width);
         sc.cuts += static_cast<int>(sh.cuts.size());
     }
     return sc;
@@ -305,17 +305,20 @@ Layout Pack(const std::vector<Piece>& pieces, const SheetSettings& s, const Pack
     };
     auto done = [&] { return attempts >= o.maxAttempts || timeUp(); };
 
-    // Every order with every rule, the likeliest first; a layout on the
-    // fewest sheets the area allows ends the search.
+    // Every order with every rule, the likeliest first.
     for (const Rule& r : rules) {
         for (const auto& ord : orders) {
-            if (have && (done() || bestScore.sheets <= bound)) break;
+            if (have && done()) break;
             tryOne(ord, r);
         }
     }
-    // Then small changes of the best order: two pieces swapped, or one moved.
+    // Then small changes of the best order: two pieces swapped, or one moved,
+    // until a long run brings nothing better.
     std::mt19937 rng(o.seed);
-    while (fit.size() > 1 && bestScore.sheets > bound && !done()) {
+    int sinceBetter = 0;
+    const int patience = bestScore.sheets <= bound ? 200 : 3000;
+    while (fit.size() > 1 && sinceBetter < patience && !done()) {
+        const Score before = bestScore;
         std::vector<int> ord = bestOrder;
         const int changes = 1 + static_cast<int>(rng() % 3);
         for (int c = 0; c < changes; ++c) {
@@ -330,6 +333,7 @@ Layout Pack(const std::vector<Piece>& pieces, const SheetSettings& s, const Pack
         }
         const Rule r = (rng() % 4 == 0) ? rules[rng() % rules.size()] : bestRule;
         tryOne(ord, r);
+        sinceBetter = bestScore < before ? 0 : sinceBetter + 1;
     }
     best.oversize = oversize;
     return best;

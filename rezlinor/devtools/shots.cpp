@@ -1,0 +1,55 @@
+// Developer tool: writes the piece files of the sample furniture the way the
+// designer does, opens each in the optimiser's window and saves a picture of
+// every page of it and the PDF, to look at.
+//   zv_rezlinor_shots <output folder>
+#include "export/FoaiePal.h"
+#include "model/MobilaFile.h"
+#include "window/Prompts.h"
+#include "window/TRezlinor.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTabWidget>
+
+#include <iostream>
+#include <map>
+#include <memory>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? argv[1] : "rezlinor-shots";
+    QDir().mkpath(out);
+    rz::ScopedPrompts prompts; // messages into the log, not onto the screen
+    for (const char* name : {"Dulap", "Comoda", "Biblioteca"}) {
+        auto f = std::make_unique<zv::Furniture>();
+        zv::ReplaceWithMobilaFile(zv::ReadMobilaFile(std::string(ZV_DATA_DIR) + "/" + name + ".mo4"), *f);
+        // The material with the most pieces, as the user would choose it.
+        std::map<std::string, int> count;
+        for (int p = 0; p < f->scene.pieceCount; ++p) ++count[f->attrs.materialCode[static_cast<std::size_t>(p)]];
+        std::string code;
+        int most = 0;
+        for (const auto& [c, n] : count)
+            if (n > most) most = n, code = c;
+        const QString app = out + "/" + name + ".app";
+        QFile file(app);
+        if (!file.open(QIODevice::WriteOnly)) return 1;
+        file.write(QByteArray::fromStdString(zv::FormatFoaiePal(*f, code)));
+        file.close();
+        std::cout << name << ": material \"" << code << "\", " << most << " pieces\n";
+
+        rz::TRezlinor w(out + "/settings.ini");
+        w.resize(1280, 860);
+        w.show();
+        w.OpenFile(app);
+        for (int t = 0; t < w.Pages->count(); ++t) {
+            w.Pages->setCurrentIndex(t);
+            QApplication::processEvents();
+            w.grab().save(QString("%1/%2-%3.png").arg(out, name).arg(t));
+        }
+        w.SavePdf(out + "/" + name + ".pdf");
+        for (const auto& m : prompts.messages) std::cout << "  message: " << m.text.toStdString() << "\n";
+        prompts.messages.clear();
+    }
+    return 0;
+}
