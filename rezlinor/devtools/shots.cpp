@@ -12,15 +12,39 @@
 #include <QFile>
 #include <QTabWidget>
 
+#include <QStringList>
+
 #include <iostream>
 #include <map>
 #include <memory>
+
+namespace {
+
+void Shoot(const QString& out, const QString& name, const QString& app, rz::ScopedPrompts& prompts) {
+    rz::TRezlinor w(out + "/settings.ini");
+    w.resize(1280, 860);
+    w.show();
+    w.OpenFile(app);
+    for (int t = 0; t < w.Pages->count(); ++t) {
+        w.Pages->setCurrentIndex(t);
+        QApplication::processEvents();
+        w.grab().save(QString("%1/%2-%3.png").arg(out, name).arg(t));
+    }
+    w.SavePdf(out + "/" + name + ".pdf");
+    for (const auto& m : prompts.messages) std::cout << "  message: " << m.text.toStdString() << "\n";
+    prompts.messages.clear();
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString out = argc > 1 ? argv[1] : "rezlinor-shots";
     QDir().mkpath(out);
     rz::ScopedPrompts prompts; // messages into the log, not onto the screen
+    // A workshop's order: every board of the three samples, three of each.
+    QStringList order;
+    int orderCount = 0;
     for (const char* name : {"Dulap", "Comoda", "Biblioteca"}) {
         auto f = std::make_unique<zv::Furniture>();
         zv::ReplaceWithMobilaFile(zv::ReadMobilaFile(std::string(ZV_DATA_DIR) + "/" + name + ".mo4"), *f);
@@ -37,19 +61,22 @@ int main(int argc, char** argv) {
         file.write(QByteArray::fromStdString(zv::FormatFoaiePal(*f, code)));
         file.close();
         std::cout << name << ": material \"" << code << "\", " << most << " pieces\n";
-
-        rz::TRezlinor w(out + "/settings.ini");
-        w.resize(1280, 860);
-        w.show();
-        w.OpenFile(app);
-        for (int t = 0; t < w.Pages->count(); ++t) {
-            w.Pages->setCurrentIndex(t);
-            QApplication::processEvents();
-            w.grab().save(QString("%1/%2-%3.png").arg(out, name).arg(t));
+        Shoot(out, name, app, prompts);
+        for (const auto& [c, n] : count) {
+            const QStringList lines = QString::fromStdString(zv::FormatFoaiePal(*f, c)).split("\r\n");
+            for (int copy = 0; copy < 3; ++copy) {
+                order << lines.mid(6, n * 8);
+                orderCount += n;
+            }
         }
-        w.SavePdf(out + "/" + name + ".pdf");
-        for (const auto& m : prompts.messages) std::cout << "  message: " << m.text.toStdString() << "\n";
-        prompts.messages.clear();
     }
+    QStringList all{"", "", "16777215", QString::number(orderCount), "0", "2"};
+    all << order;
+    QFile file(out + "/Comanda.app");
+    if (!file.open(QIODevice::WriteOnly)) return 1;
+    file.write((all.join("\r\n") + "\r\n").toUtf8());
+    file.close();
+    std::cout << "Comanda: " << orderCount << " pieces\n";
+    Shoot(out, "Comanda", out + "/Comanda.app", prompts);
     return 0;
 }

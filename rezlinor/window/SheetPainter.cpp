@@ -70,8 +70,13 @@ void Label(QPainter& p, const QRectF& r, const QStringList& lines, double minPx,
     QStringList use = lines;
     double px = std::min(maxPx, across / (1.35 * use.size() + 0.3));
     if (px < minPx && use.size() > 1) {
-        use = QStringList{lines.back()};
-        px = std::min(maxPx, across / 1.6);
+        // One line: the name and the sizes when they fit side by side, else the sizes.
+        px = std::min(maxPx * 0.85, across / 1.6);
+        QFont f = p.font();
+        f.setPixelSize(std::max(1, static_cast<int>(px)));
+        const QString both = lines.join("  ");
+        use = QStringList{QFontMetricsF(f).horizontalAdvance(both) < along - px ? both : lines.back()};
+        boldFirst = false;
     }
     if (px < minPx || along < minPx * 3) return;
     p.save();

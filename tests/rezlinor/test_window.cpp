@@ -1,6 +1,7 @@
 // The optimiser's window: opening the designer's file, the settings kept
 // between runs, the messages, and the printing, PDF and CSV commands.
 #include "Samples.h"
+#include "core/Checker.h"
 #include "core/CutList.h"
 #include "window/Prompts.h"
 #include "window/SheetsView.h"
@@ -66,6 +67,7 @@ TEST_F(Window, OpensTheDesignersFileOnOneSheet) {
     EXPECT_FALSE(w->ActPrint->isEnabled());
     ASSERT_TRUE(w->OpenFile(Write("FoaiePal.app", Lines(ShelfAndSide()))));
     EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(CheckLayout(w->CurrentLayout(), w->Pieces(), SheetSettings{}), "");
     EXPECT_TRUE(w->windowTitle().endsWith("FoaiePal.app"));
     EXPECT_EQ(w->LabelSheets->text(), "Foi de pal: 1");
     // 1 - (300 * 596 + 720 * 300) / (2800 * 2070)
@@ -188,6 +190,9 @@ TEST_F(Window, TurningIsTheUsersChoice) {
     EXPECT_TRUE(w->LabelOversize->text().isEmpty());
     EXPECT_EQ(w->GridPieces->item(0, 4)->text(), "1");
     EXPECT_EQ(w->GridPieces->item(0, 7)->text(), "da");
+    SheetSettings turning;
+    turning.allowTurn = true;
+    EXPECT_EQ(CheckLayout(w->CurrentLayout(), w->Pieces(), turning), "");
 }
 
 TEST_F(Window, SavesTheCutListPdfAndPrints) {
