@@ -140,28 +140,24 @@ private:
     // other part becomes free when it is wider than the kerf.
     int Divide(SheetWork& w, int sheet, int n, bool across, double size) {
         const Rect r = w.nodes[static_cast<std::size_t>(n)].r;
-        const double rest = (across ? r.length : r.width) - size;
+        // The cut's axis and the one it runs along.
+        double Rect::*at = across ? &Rect::x : &Rect::y;
+        double Rect::*size_ = across ? &Rect::length : &Rect::width;
+        double Rect::*along = across ? &Rect::y : &Rect::x;
+        double Rect::*span = across ? &Rect::width : &Rect::length;
+        const double rest = r.*size_ - size;
         if (rest <= kEps) return n; // the piece reaches the part's edge: no cut
         Node lower, upper;
         lower.r = r;
         upper.r = r;
+        lower.r.*size_ = size;
+        upper.r.*at = r.*at + size + s_.kerf;
+        upper.r.*size_ = rest - s_.kerf;
         Cut c;
         c.acrossLength = across;
-        if (across) {
-            lower.r.length = size;
-            c.pos = r.x + size;
-            c.from = r.y;
-            c.to = r.y + r.width;
-            upper.r.x = r.x + size + s_.kerf;
-            upper.r.length = rest - s_.kerf;
-        } else {
-            lower.r.width = size;
-            c.pos = r.y + size;
-            c.from = r.x;
-            c.to = r.x + r.length;
-            upper.r.y = r.y + size + s_.kerf;
-            upper.r.width = rest - s_.kerf;
-        }
+        c.pos = r.*at + size;
+        c.from = r.*along;
+        c.to = r.*along + r.*span;
         const int li = static_cast<int>(w.nodes.size());
         w.nodes.push_back(lower);
         int ui = -1;
