@@ -58,7 +58,16 @@ struct Score {
 class Builder {
 public:
     Builder(const std::vector<Piece>& pieces, const SheetSettings& s, const Rule& rule)
-        : pieces_(pieces), s_(s), rule_(rule) {}
+        : pieces_(pieces), s_(s), rule_(rule) {
+        // A part narrower than every piece stays a leftover without being
+        // searched again.
+        for (const Piece& p : pieces) {
+            const double a = s.allowTurn ? std::min(p.length, p.width) : p.length;
+            const double b = s.allowTurn ? std::min(p.length, p.width) : p.width;
+            minLength_ = std::min(minLength_, a);
+            minWidth_ = std::min(minWidth_, b);
+        }
+    }
 
     void Add(int piece) {
         const Piece& p = pieces_[static_cast<std::size_t>(piece)];
@@ -165,7 +174,8 @@ private:
             upper.free = true;
             ui = static_cast<int>(w.nodes.size());
             w.nodes.push_back(upper);
-            free_.push_back(FreeRef{sheet, ui});
+            if (upper.r.length >= minLength_ - kEps && upper.r.width >= minWidth_ - kEps)
+                free_.push_back(FreeRef{sheet, ui});
         }
         Node& d = w.nodes[static_cast<std::size_t>(n)];
         d.divided = true;
@@ -221,6 +231,7 @@ private:
     std::vector<SheetWork> sheets_;
     std::vector<FreeRef> free_;
     Choice best_;
+    double minLength_ = 1e300, minWidth_ = 1e300;
 };
 
 Layout Build(const std::vector<Piece>& pieces, const std::vector<int>& order, const SheetSettings& s, const Rule& r) {
