@@ -6,7 +6,9 @@
 
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <fstream>
+#include <random>
 
 using namespace rz;
 using namespace rz::test;
@@ -96,4 +98,33 @@ TEST(PieceFile, ReadsFromDiskAndNamesAMissingFile) {
     EXPECT_EQ(ReadPieceFile(path).pieces.size(), 2u);
     const std::string missing = dir.filePath("Lipsa.app").toStdString();
     EXPECT_EQ(ReadPieceFile(missing).error, "Nu pot deschide fisierul " + missing + ".");
+}
+
+// Damaged copies of a good file: each is read whole or refused with a line,
+// never half.
+TEST(PieceFile, DamagedFilesAreReadWholeOrRefused) {
+    const std::string good = Lines(ShelfAndSide());
+    std::mt19937 rng(7);
+    const std::string alphabet = "0123456789.,-+eE \r\nnaif\t";
+    for (int i = 0; i < 3000; ++i) {
+        std::string t = good;
+        const int edits = 1 + static_cast<int>(rng() % 4);
+        for (int e = 0; e < edits && !t.empty(); ++e) {
+            const std::size_t at = rng() % t.size();
+            switch (rng() % 3) {
+            case 0: t[at] = alphabet[rng() % alphabet.size()]; break;
+            case 1: t.erase(at, 1 + rng() % 6); break;
+            default: t.resize(at); break;
+            }
+        }
+        const PieceFileResult r = ParsePieceFile(t);
+        if (r.ok()) {
+            ASSERT_FALSE(r.pieces.empty());
+            for (const Piece& p : r.pieces) ASSERT_TRUE(p.length > 0 && p.width > 0 && std::isfinite(p.length + p.width));
+        } else {
+            ASSERT_TRUE(r.pieces.empty());
+            ASSERT_TRUE(r.error.find("linia") != std::string::npos || r.error == "Fisierul nu contine nicio piesa.")
+                << r.error;
+        }
+    }
 }
