@@ -101,8 +101,12 @@ TEST(ProjectionLayoutTest, Cases) {
         EXPECT_NEAR(p.fit.scale, c.scale, 1e-9);
         EXPECT_NEAR(p.fit.ox, c.ox, 1e-9);
         EXPECT_NEAR(p.fit.oy, c.oy, 1e-9);
-        if (!c.figureList.empty()) EXPECT_EQ(p.figures, c.figureList);
-        if (!c.figures) EXPECT_TRUE(p.figures.empty());
+        if (!c.figureList.empty()) {
+            EXPECT_EQ(p.figures, c.figureList);
+        }
+        if (!c.figures) {
+            EXPECT_TRUE(p.figures.empty());
+        }
     }
 }
 

@@ -182,7 +182,7 @@ TEST_F(FileCommands, OpeningAFileDisablesTheUndo) {
 }
 
 TEST_F(FileCommands, OpenCancelledOrNotAFileDoesNothing) {
-    for (const std::string chosen : {std::string(), Path("lipsa.mo4"), dir.path().toStdString()}) {
+    for (const std::string& chosen : {std::string(), Path("lipsa.mo4"), dir.path().toStdString()}) {
         SCOPED_TRACE(chosen);
         ScopedDialogScript s;
         if (!chosen.empty()) s->fileAnswers.push_back(FileDialogAnswer{chosen, 1});
@@ -507,7 +507,9 @@ TEST_F(FileCommands, TheClosingQuestionAndWhatEachAnswerDoes) {
         EXPECT_EQ(main->FormCloseQuery(), c.closes);
         const auto msgs = s->Messages();
         EXPECT_EQ(!msgs.empty() && msgs[0] == kAskQuit, c.state != State::Saved);
-        if (!msgs.empty()) EXPECT_EQ(s->records[0].buttons, MsgButtons::YesNoCancel);
+        if (!msgs.empty()) {
+            EXPECT_EQ(s->records[0].buttons, MsgButtons::YesNoCancel);
+        }
         EXPECT_EQ(ReadMobilaFile(a).pieces[0].name == "Schimbat", c.written);
         EXPECT_EQ(Contains(msgs, kSaved), c.written);
     }
