@@ -133,6 +133,9 @@ BENCHMARK(BM_CachedBuildContourModel)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
+    // Pictures need no display: the offscreen platform unless one is named.
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
+                                                                      : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication app(argc, argv); // fonts and pictures
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

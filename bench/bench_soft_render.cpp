@@ -1,10 +1,15 @@
 // The software 3D view and the mini views on a tall wardrobe of 200 boards:
 // a full redraw of the 1024 x 768 picture in each mode, and the three mini
-// views together.
+// views together. Beside them the limit: filling the same pictures once, the
+// cost of touching every pixel. Redraws and fills alternate, so the ratio
+// (fill time over redraw time) holds on a busy machine.
 #include "render/SoftRender.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
+
+#include <string>
 
 using namespace zv;
 
@@ -43,29 +48,78 @@ Scene3D Wardrobe() {
     return s;
 }
 
+// Seconds one call of f takes.
+template <class F> double Timed(F&& f) {
+    QElapsedTimer t;
+    t.start();
+    f();
+    return static_cast<double>(t.nsecsElapsed()) / 1e9;
+}
+
+// Fills every picture once with one colour: what touching each pixel costs.
+void FillAll(Canvas* pictures, int count, unsigned& shade) {
+    shade = (shade + 1) & 255;
+    for (int k = 0; k < count; ++k) pictures[k].Image().fill(qRgb(static_cast<int>(shade), 255, 255));
+    benchmark::DoNotOptimize(pictures[count - 1].Image().constBits());
+}
+
+// Times the row's own work per iteration and the other between, then gives
+// ratio = fill / redraw and the redraw in fills.
+template <class Redraw>
+void Pair(benchmark::State& state, bool limitRow, Canvas* pictures, int count, Redraw&& redraw) {
+    unsigned shade = 0;
+    double redraws = 0, fills = 0;
+    for (auto _ : state) {
+        const double r = Timed(redraw), f = Timed([&] { FillAll(pictures, count, shade); });
+        state.SetIterationTime(limitRow ? f : r);
+        redraws += r;
+        fills += f;
+    }
+    state.counters["ratio"] = redraws > 0 ? fills / redraws : 0;
+    state.counters["fills_per_redraw"] = fills > 0 ? redraws / fills : 0;
+}
+
+const char* ModeName(int mode) { return mode == kModeLit ? "lit" : mode == kModeFlat ? "flat" : "outline"; }
+
 void BM_Redraw3D(benchmark::State& state) {
     Scene3D s = Wardrobe();
     Canvas c(1024, 768);
     const int mode = static_cast<int>(state.range(0));
-    for (auto _ : state) {
+    const bool limit = state.range(1) != 0;
+    Pair(state, limit, &c, 1, [&] {
         Redraw3DImage(s, c, 1024, 768, mode, 1);
         benchmark::DoNotOptimize(c.Image().constBits());
-    }
+    });
+    state.SetLabel(std::string(ModeName(mode)) + (limit ? ", limit: one fill of 1024 x 768" : ""));
 }
-BENCHMARK(BM_Redraw3D)->Arg(kModeLit)->Arg(kModeFlat)->Arg(kModeOutline)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw3D)
+    ->ArgsProduct({{kModeLit, kModeFlat, kModeOutline}, {0, 1}})
+    ->ArgNames({"mode", "limit"})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 void BM_MiniViews(benchmark::State& state) {
     Scene3D s = Wardrobe();
     Canvas views[3];
     const int mode = static_cast<int>(state.range(0));
-    for (auto _ : state) {
+    const bool limit = state.range(1) != 0;
+    // Sized by a first redraw, as the fills then touch the same pictures.
+    RedrawProjectionImage(s, views[0], 168, 126, 1, 10, 10, mode);
+    RedrawProjectionImage(s, views[1], 168, 126, 3, 10, 10, mode);
+    RedrawProjectionImage(s, views[2], 168, 126, 6, 10, 10, mode);
+    Pair(state, limit, views, 3, [&] {
         RedrawProjectionImage(s, views[0], 168, 126, 1, 10, 10, mode);
         RedrawProjectionImage(s, views[1], 168, 126, 3, 10, 10, mode);
         RedrawProjectionImage(s, views[2], 168, 126, 6, 10, 10, mode);
         benchmark::DoNotOptimize(views[2].Image().constBits());
-    }
+    });
+    state.SetLabel(std::string(ModeName(mode)) + (limit ? ", limit: one fill of the three 168 x 126" : ""));
 }
-BENCHMARK(BM_MiniViews)->Arg(kModeLit)->Arg(kModeOutline)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MiniViews)
+    ->ArgsProduct({{kModeLit, kModeOutline}, {0, 1}})
+    ->ArgNames({"mode", "limit"})
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

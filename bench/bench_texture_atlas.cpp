@@ -60,6 +60,9 @@ BENCHMARK(BM_BuildTextureAtlas)->Unit(benchmark::kMillisecond)->Repetitions(5)->
 } // namespace
 
 int main(int argc, char** argv) {
+    // Pictures need no display: the offscreen platform unless one is named.
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
+                                                                      : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
