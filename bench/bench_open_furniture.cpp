@@ -5,6 +5,7 @@
 // then closed again). A third of the pieces carry one of four textures. Runs
 // without a display (the offscreen platform) unless QT_QPA_PLATFORM says
 // otherwise.
+#include "BenchSupport.h"
 #include "model/MobilaFile.h"
 #include "platform/Dialogs.h"
 #include "platform/Picture.h"
@@ -29,19 +30,6 @@ QTemporaryDir& Folder() {
     return dir;
 }
 
-// A grain picture, so the textures decode like real board pictures.
-QImage Grain(int w, int h, int seed) {
-    QImage img(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const double v = std::sin(x * 0.05 + std::sin(y * 0.02 + seed) * 3.0) * 0.5 + 0.5;
-            line[x] = qRgb(120 + static_cast<int>(v * 80), 80 + static_cast<int>(v * 50), 40 + seed * 9);
-        }
-    }
-    return img;
-}
-
 // A wardrobe-like furniture of n boards written as a "mo4" file; its path.
 std::string FurnitureFile(int n) {
     const std::string path = Folder().filePath(QString("mobila%1.mo4").arg(n)).toStdString();
@@ -49,7 +37,7 @@ std::string FurnitureFile(int n) {
     std::string textures[4];
     for (int k = 0; k < 4; ++k) {
         textures[k] = Folder().filePath(QString("lemn%1.jpg").arg(k)).toStdString();
-        SaveJpeg(textures[k], Grain(400, 400, k));
+        SaveJpeg(textures[k], bench::Grain(400, 400, k));
     }
     auto f = std::make_unique<Furniture>();
     f->scene.Init();
@@ -127,8 +115,7 @@ BENCHMARK(BM_StartWithFile)->ArgName("pieces")->Arg(12)->Arg(50)->Arg(200)->Unit
 } // namespace zv
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                      : qgetenv("QT_QPA_PLATFORM"));
+    zv::bench::OffscreenUnlessNamed(); // text and pictures need no display
     QApplication app(argc, argv);
     // The offscreen platform warns at every window raised; the table is what counts.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {

@@ -124,8 +124,7 @@ bool MakeViewTransform(const Scene3D& s, bool miniViews, ViewTransform& t) {
 
 void SetMaterial(float r, float g, float b) {
     const float c[4] = {r, g, b, 1.0f};
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, c);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, c);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, c); // one lighting update, not two
 }
 
 } // namespace
