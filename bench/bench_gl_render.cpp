@@ -24,6 +24,7 @@
 #include <GL/gl.h>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -337,6 +338,11 @@ void RegisterAll() {
 } // namespace zv
 
 int main(int argc, char** argv) {
+    // The view needs OpenGL on a display; say so rather than let the platform abort.
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty() && qgetenv("DISPLAY").isEmpty()) {
+        std::fprintf(stderr, "bench_gl_render needs a display: xvfb-run -a -s \"-screen 0 1280x1024x24\" %s\n", argv[0]);
+        return 1;
+    }
     benchmark::Initialize(&argc, argv);
     zv::RegisterAll();
     benchmark::RunSpecifiedBenchmarks();
