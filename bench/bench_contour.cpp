@@ -1,5 +1,6 @@
 // Contour work per model: trace, simplify and triangulate with a fresh tracer,
 // and the cached look-up every frame of the OpenGL view makes.
+#include "BenchSupport.h"
 #include "render/Contour.h"
 
 #include "model/Mobila.h"
@@ -133,6 +134,7 @@ BENCHMARK(BM_CachedBuildContourModel)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
+    zv::bench::OffscreenUnlessNamed(); // text and pictures need no display
     QGuiApplication app(argc, argv); // fonts and pictures
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

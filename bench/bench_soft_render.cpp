@@ -1,10 +1,16 @@
 // The software 3D view and the mini views on a tall wardrobe of 200 boards:
 // a full redraw of the 1024 x 768 picture in each mode, and the three mini
-// views together.
+// views together. Beside them the limit: filling the same pictures once, the
+// cost of touching every pixel. Redraws and fills alternate, so the ratio
+// (fill time over redraw time) holds on a busy machine.
+#include "BenchSupport.h"
 #include "render/SoftRender.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
+
+#include <string>
 
 using namespace zv;
 
@@ -43,36 +49,92 @@ Scene3D Wardrobe() {
     return s;
 }
 
+// Seconds one call of f takes.
+template <class F> double Timed(F&& f) {
+    QElapsedTimer t;
+    t.start();
+    f();
+    return static_cast<double>(t.nsecsElapsed()) / 1e9;
+}
+
+// Fills every picture once with one colour: what touching each pixel costs.
+void FillAll(Canvas* pictures, int count, unsigned& shade) {
+    shade = (shade + 1) & 255;
+    for (int k = 0; k < count; ++k) pictures[k].Image().fill(qRgb(static_cast<int>(shade), 255, 255));
+    benchmark::DoNotOptimize(pictures[count - 1].Image().constBits());
+}
+
+// The redraw row times one redraw and one fill per iteration; the limit row
+// times fills, with a redraw beside every 64th so the row does not take a
+// redraw's time per fill. ratio = mean fill / mean redraw, and the redraw in fills.
+template <class Redraw>
+void Pair(benchmark::State& state, bool limitRow, Canvas* pictures, int count, Redraw&& redraw) {
+    unsigned shade = 0;
+    double redraws = 0, fills = 0;
+    long redrawCount = 0, fillCount = 0;
+    for (auto _ : state) {
+        if (!limitRow || fillCount % 64 == 0) {
+            const double r = Timed(redraw);
+            redraws += r;
+            ++redrawCount;
+            if (!limitRow) state.SetIterationTime(r);
+        }
+        const double f = Timed([&] { FillAll(pictures, count, shade); });
+        fills += f;
+        ++fillCount;
+        if (limitRow) state.SetIterationTime(f);
+    }
+    const double meanRedraw = redrawCount ? redraws / redrawCount : 0, meanFill = fillCount ? fills / fillCount : 0;
+    state.counters["ratio"] = meanRedraw > 0 ? meanFill / meanRedraw : 0;
+    state.counters["fills_per_redraw"] = meanFill > 0 ? meanRedraw / meanFill : 0;
+}
+
+const char* ModeName(int mode) { return mode == kModeLit ? "lit" : mode == kModeFlat ? "flat" : "outline"; }
+
 void BM_Redraw3D(benchmark::State& state) {
     Scene3D s = Wardrobe();
     Canvas c(1024, 768);
     const int mode = static_cast<int>(state.range(0));
-    for (auto _ : state) {
+    const bool limit = state.range(1) != 0;
+    Pair(state, limit, &c, 1, [&] {
         Redraw3DImage(s, c, 1024, 768, mode, 1);
         benchmark::DoNotOptimize(c.Image().constBits());
-    }
+    });
+    state.SetLabel(std::string(ModeName(mode)) + (limit ? ", limit: one fill of 1024 x 768" : ""));
 }
-BENCHMARK(BM_Redraw3D)->Arg(kModeLit)->Arg(kModeFlat)->Arg(kModeOutline)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw3D)
+    ->ArgsProduct({{kModeLit, kModeFlat, kModeOutline}, {0, 1}})
+    ->ArgNames({"mode", "limit"})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 void BM_MiniViews(benchmark::State& state) {
     Scene3D s = Wardrobe();
     Canvas views[3];
     const int mode = static_cast<int>(state.range(0));
-    for (auto _ : state) {
+    const bool limit = state.range(1) != 0;
+    // Sized by a first redraw, as the fills then touch the same pictures.
+    RedrawProjectionImage(s, views[0], 168, 126, 1, 10, 10, mode);
+    RedrawProjectionImage(s, views[1], 168, 126, 3, 10, 10, mode);
+    RedrawProjectionImage(s, views[2], 168, 126, 6, 10, 10, mode);
+    Pair(state, limit, views, 3, [&] {
         RedrawProjectionImage(s, views[0], 168, 126, 1, 10, 10, mode);
         RedrawProjectionImage(s, views[1], 168, 126, 3, 10, 10, mode);
         RedrawProjectionImage(s, views[2], 168, 126, 6, 10, 10, mode);
         benchmark::DoNotOptimize(views[2].Image().constBits());
-    }
+    });
+    state.SetLabel(std::string(ModeName(mode)) + (limit ? ", limit: one fill of the three 168 x 126" : ""));
 }
-BENCHMARK(BM_MiniViews)->Arg(kModeLit)->Arg(kModeOutline)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MiniViews)
+    ->ArgsProduct({{kModeLit, kModeOutline}, {0, 1}})
+    ->ArgNames({"mode", "limit"})
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
 int main(int argc, char** argv) {
-    // Text needs fonts, which need a GUI application.
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                      : qgetenv("QT_QPA_PLATFORM"));
+    zv::bench::OffscreenUnlessNamed(); // text and pictures need no display
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,5 +1,6 @@
 // Rebuilding the texture atlas for 20 distinct 500 x 500 JPEG textures, up to
 // the pixels handed to OpenGL. The counters give the time of each stage.
+#include "BenchSupport.h"
 #include "render/TextureAtlas.h"
 
 #include <QGuiApplication>
@@ -11,27 +12,13 @@
 
 namespace {
 
-// A grain-like picture, so the JPEG has the detail of a real board texture.
-QImage Grain(int w, int h, int seed) {
-    QImage img(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const double v = std::sin(x * 0.05 + std::sin(y * 0.02 + seed) * 3.0) * 0.5 + 0.5;
-            const int n = static_cast<int>(((unsigned(x) * 73856093u) ^ (unsigned(y) * 19349663u) ^ (unsigned(seed) * 83492791u)) & 15u);
-            line[x] = qRgb(120 + static_cast<int>(v * 80) + n, 80 + static_cast<int>(v * 50) + n, 40 + n + seed * 5);
-        }
-    }
-    return img;
-}
-
 void BM_BuildTextureAtlas(benchmark::State& state) {
     QTemporaryDir dir;
     auto f = std::make_unique<zv::Furniture>();
     f->SetSlotDefaults();
     for (int k = 0; k < 20; ++k) {
         const std::string name = dir.filePath(QString("t%1.jpg").arg(k)).toStdString();
-        zv::SaveJpeg(name, Grain(500, 500, k));
+        zv::SaveJpeg(name, zv::bench::Grain(500, 500, k));
         f->scene.AddBox(0, 0, 0, 100, 100, 18);
         f->attrs.textureFile[static_cast<std::size_t>(k)] = name;
     }
@@ -60,6 +47,7 @@ BENCHMARK(BM_BuildTextureAtlas)->Unit(benchmark::kMillisecond)->Repetitions(5)->
 } // namespace
 
 int main(int argc, char** argv) {
+    zv::bench::OffscreenUnlessNamed(); // text and pictures need no display
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -124,8 +124,7 @@ bool MakeViewTransform(const Scene3D& s, bool miniViews, ViewTransform& t) {
 
 void SetMaterial(float r, float g, float b) {
     const float c[4] = {r, g, b, 1.0f};
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, c);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, c);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, c); // one lighting update, not two
 }
 
 } // namespace
@@ -333,9 +332,8 @@ GLSceneRenderer::PieceKey GLSceneRenderer::KeyFor(int piece, const GLFrameInputs
     return k;
 }
 
-void GLSceneRenderer::Build(int piece, CachedPiece& cp) {
-    ++rebuilds_;
-    const PieceKey& key = cp.key;
+void GLSceneRenderer::MakeDrawData(int piece, const PieceKey& key, DrawData& d, bool& modelExists,
+                                   std::int64_t& modelTime) const {
     const Scene3D::Box& b = key.box;
     const double xmin = b.x0, xmax = b.x1, ymin = b.y0, ymax = b.y1, zmin = b.z0, zmax = b.z1;
     const int c = key.face <= 2 ? key.face : 0;
@@ -351,9 +349,9 @@ void GLSceneRenderer::Build(int piece, CachedPiece& cp) {
     // The outline: the contour model when its file is there and gives a
     // usable outline, else the rectangle.
     PieceOutline ol;
-    cp.modelExists = ModelFileState(key.modelFile, cp.modelTime);
+    modelExists = ModelFileState(key.modelFile, modelTime);
     bool fromModel = false;
-    if (cp.modelExists && outlineSource) {
+    if (modelExists && outlineSource) {
         fromModel = outlineSource(piece, key.triangles, r[0], r[1], r[2], r[3], ol);
         const int n = ol.Count();
         if (!fromModel || n < 3 || n > kMaxOutlinePoints || static_cast<int>(ol.v.size()) != n) fromModel = false;
@@ -416,7 +414,6 @@ void GLSceneRenderer::Build(int piece, CachedPiece& cp) {
 
     // Caps: the 2n outline vertices with their cap's normal (and texture
     // coordinates), drawn by index.
-    DrawData& d = cp.draw;
     d = DrawData{};
     d.n = n;
     d.textured = textured;
@@ -444,23 +441,21 @@ void GLSceneRenderer::Build(int piece, CachedPiece& cp) {
         // The top cap: triangles from the last to the first, corners reversed.
         for (std::size_t k = tris.size(); k >= 3; k -= 3)
             for (int j = 1; j <= 3; ++j) d.top.push_back(static_cast<unsigned>(tris[k - static_cast<std::size_t>(j)] + n));
+        // Both caps in one draw: the same triangles in the same order.
+        d.bottom.insert(d.bottom.end(), d.top.begin(), d.top.end());
+        d.top.clear();
     } else {
         for (int k = 0; k < n; ++k) d.bottom.push_back(static_cast<unsigned>(k));
         for (int k = 2 * n - 1; k >= n; --k) d.top.push_back(static_cast<unsigned>(k));
     }
 
-    // Sides: one strip around the outline, each quad flat with its own
-    // normal, which flat shading takes from the quad's last vertex (the
-    // top of its second edge). The strip runs top, bottom so that every
-    // quad keeps the winding bottom[k], bottom[k+1], top[k+1], top[k].
-    d.sidePos.reserve(static_cast<std::size_t>(6 * (n + 1)));
-    d.sideNrm.reserve(static_cast<std::size_t>(6 * (n + 1)));
+    // Sides: one quad per outline edge, winding bottom[k], bottom[k+1],
+    // top[k+1], top[k], its own normal on all four corners. Lit the same at
+    // every corner, each quad comes out flat without switching the shading
+    // model, which costs a pipeline change per piece.
+    d.sidePos.reserve(static_cast<std::size_t>(12 * n));
+    d.sideNrm.reserve(static_cast<std::size_t>(12 * n));
     auto push = [](std::vector<float>& to, const float* v) { to.insert(to.end(), v, v + 3); };
-    float zero[3] = {0, 0, 0};
-    push(d.sidePos, V(n));
-    push(d.sidePos, V(0));
-    push(d.sideNrm, zero);
-    push(d.sideNrm, zero);
     for (int k = 0; k < n; ++k) {
         const int k1 = (k + 1) % n;
         float nn[3];
@@ -468,11 +463,17 @@ void GLSceneRenderer::Build(int piece, CachedPiece& cp) {
             normalOf(k, k1, n + k1, nn);
         else
             normalOf(n + k1, k1, k, nn);
-        push(d.sidePos, V(n + k1));
-        push(d.sidePos, V(k1));
-        push(d.sideNrm, nn);
-        push(d.sideNrm, nn);
+        for (int v : {k, k1, n + k1, n + k}) {
+            push(d.sidePos, V(v));
+            push(d.sideNrm, nn);
+        }
     }
+}
+
+void GLSceneRenderer::Build(int piece, CachedPiece& cp) {
+    ++rebuilds_;
+    DrawData& d = cp.draw;
+    MakeDrawData(piece, cp.key, d, cp.modelExists, cp.modelTime);
     cp.valid = true;
 
     // The list replays the same calls without sending the arrays every frame;
@@ -532,7 +533,8 @@ void GLSceneRenderer::Emit(const DrawData& d) {
     glNormalPointer(GL_FLOAT, 0, d.capNrm.data());
     const GLenum capMode = d.triangles ? GL_TRIANGLES : GL_POLYGON;
     glDrawElements(capMode, static_cast<GLsizei>(d.bottom.size()), GL_UNSIGNED_INT, d.bottom.data());
-    glDrawElements(capMode, static_cast<GLsizei>(d.top.size()), GL_UNSIGNED_INT, d.top.data());
+    if (!d.top.empty())
+        glDrawElements(capMode, static_cast<GLsizei>(d.top.size()), GL_UNSIGNED_INT, d.top.data());
     if (d.textured) {
         glDisableClientState(GL_TEXTURE_COORD_ARRAY);
         glDisable(GL_TEXTURE_2D);
@@ -541,9 +543,7 @@ void GLSceneRenderer::Emit(const DrawData& d) {
     if (d.textured) SetMaterial(d.color[0], d.color[1], d.color[2]);
     glVertexPointer(3, GL_FLOAT, 0, d.sidePos.data());
     glNormalPointer(GL_FLOAT, 0, d.sideNrm.data());
-    glShadeModel(GL_FLAT);
-    glDrawArrays(GL_QUAD_STRIP, 0, static_cast<GLsizei>(d.sidePos.size() / 3));
-    glShadeModel(GL_SMOOTH);
+    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(d.sidePos.size() / 3));
 }
 
 void GLSceneRenderer::RenderScene(int piece, const GLFrameInputs& in) {
@@ -632,6 +632,61 @@ int GLSceneRenderer::PickPiece(const GLFrameInputs& in, int w, int h, int x, int
     glPopAttrib();
     const int id = px[0] | (px[1] << 8) | (px[2] << 16);
     return id >= 1 && id <= pieces ? id - 1 : -1;
+}
+
+bool GLSceneRenderer::CollectTriangles(const GLFrameInputs& in, FrameTriangles& out) const {
+    out = FrameTriangles{};
+    if (!in.scene) return false;
+    const Scene3D& s = *in.scene;
+    const int pieces = std::clamp(s.pieceCount, 0, Scene3D::kMaxPieces);
+    ViewTransform vt;
+    if (pieces == 0 || !MakeViewTransform(s, in.miniViewsShown, vt)) return false;
+    vt.Matrix(out.modelview);
+    const float white[3] = {1, 1, 1}, none[2] = {0, 0};
+    auto put = [&out](const float* p, const float* n, const float* c, const float* t, bool edge) {
+        out.position.insert(out.position.end(), p, p + 3);
+        out.normal.insert(out.normal.end(), n, n + 3);
+        out.color.insert(out.color.end(), c, c + 3);
+        out.texCoord.insert(out.texCoord.end(), t, t + 2);
+        out.edge.push_back(edge ? 1 : 0);
+    };
+    for (int i = 0; i < pieces; ++i) {
+        DrawData d;
+        bool exists = false;
+        std::int64_t time = 0;
+        MakeDrawData(i, KeyFor(i, in), d, exists, time);
+        out.textured = out.textured || d.textured;
+        const float* capColor = d.textured ? white : d.color;
+        auto capVertex = [&](unsigned k, bool edge) {
+            put(&d.capPos[3 * k], &d.capNrm[3 * k], capColor, d.textured ? &d.capTex[2 * k] : none, edge);
+        };
+        for (const std::vector<unsigned>* cap : {&d.bottom, &d.top}) {
+            const std::vector<unsigned>& idx = *cap;
+            if (d.triangles) {
+                for (unsigned k : idx) capVertex(k, true);
+            } else {
+                // The polygon as a fan; only its outline edges are edges.
+                const std::size_t m = idx.size();
+                for (std::size_t k = 1; k + 1 < m; ++k) {
+                    capVertex(idx[0], k == 1);
+                    capVertex(idx[k], true);
+                    capVertex(idx[k + 1], k + 2 == m);
+                }
+            }
+        }
+        // Each side quad as two triangles.
+        const std::size_t corners = d.sidePos.size() / 3;
+        for (std::size_t q = 0; q + 3 < corners; q += 4) {
+            auto side = [&](std::size_t v, bool edge) { put(&d.sidePos[3 * v], &d.sideNrm[3 * v], d.color, none, edge); };
+            side(q, true);
+            side(q + 1, true);
+            side(q + 2, false);
+            side(q, false);
+            side(q + 2, true);
+            side(q + 3, true);
+        }
+    }
+    return true;
 }
 
 void GLSceneRenderer::SetAtlasTexture(unsigned textureName) { atlasTexture_ = textureName; }

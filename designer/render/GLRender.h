@@ -100,6 +100,18 @@ void WindowShotGL2(QImage& bitmap);
 // texture; returns the texture name (0 on failure).
 unsigned UploadTexture(const unsigned char* rgb, int width, int height);
 
+// Every triangle of a frame as vertices of their own, in piece order: what
+// a frame of the view hands the GL, flattened for one draw call (the
+// benchmark's limit). Positions are in millimetres, drawn through modelview.
+struct FrameTriangles {
+    std::vector<float> position, normal, color; // 3 per vertex
+    std::vector<float> texCoord;                 // 2 per vertex
+    std::vector<unsigned char> edge;             // edge flag of the edge leaving the vertex
+    bool textured = false;                       // some cap takes the atlas
+    double modelview[16] = {};
+    std::size_t VertexCount() const { return position.size() / 3; }
+};
+
 class GLSceneRenderer {
 public:
     GLSceneRenderer() = default;
@@ -118,6 +130,10 @@ public:
     // a flat colour of its own, no light, texture or hatch, the depth test
     // on. The caller binds a frame buffer nobody sees.
     int PickPiece(const GLFrameInputs& in, int w, int h, int x, int y);
+
+    // The triangles of every piece as RenderScene(-1) would draw them; false
+    // when there is nothing to draw. Builds the arrays afresh; no GL call.
+    bool CollectTriangles(const GLFrameInputs& in, FrameTriangles& out) const;
 
     // The texture the atlas was loaded into (0 for none): pieces are textured
     // only while one is set.
@@ -154,8 +170,8 @@ private:
         bool textured = false, triangles = false;
         float color[3] = {0, 0, 0};
         std::vector<float> capPos, capNrm, capTex; // 2n vertices: bottom cap, then top
-        std::vector<unsigned> bottom, top;        // cap indices (triangles or one polygon)
-        std::vector<float> sidePos, sideNrm;      // the side strip
+        std::vector<unsigned> bottom, top;        // cap indices: one polygon each, or all triangles in bottom
+        std::vector<float> sidePos, sideNrm;      // the side quads, 4 corners each
     };
     struct CachedPiece {
         bool valid = false;
@@ -167,6 +183,8 @@ private:
         std::int64_t modelTime = 0;
     };
     PieceKey KeyFor(int piece, const GLFrameInputs& in) const;
+    // The arrays of one piece from its inputs; no GL call.
+    void MakeDrawData(int piece, const PieceKey& key, DrawData& d, bool& modelExists, std::int64_t& modelTime) const;
     void Build(int piece, CachedPiece& cp);
     static void Emit(const DrawData& d);
     void DrawPiece(int piece, const GLFrameInputs& in);

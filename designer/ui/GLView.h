@@ -10,10 +10,13 @@
 #include "render/GLRender.h"
 #include "render/TextureAtlas.h"
 
+#include <QElapsedTimer>
 #include <QOpenGLWidget>
 #include <QSurfaceFormat>
 #include <QWidget>
 #include <functional>
+
+class QTimer;
 
 namespace zv {
 
@@ -56,8 +59,18 @@ public:
     // Makes the context current (binding the view's frame buffer) for drawing
     // outside a paint; false while there is no usable context.
     bool MakeCurrent();
-    // Asks for one frame to be painted.
+    // Asks for one frame to be painted. Paced, a frame comes no sooner than
+    // one refresh after the last one; requests in between wait and merge.
     void Redraw();
+    // Pacing is on from the start; off, every request paints at once (the
+    // benchmark measures the drawing itself).
+    void SetPaced(bool paced);
+    bool Paced() const { return paced_; }
+    // One refresh of the screen the view is on, in whole milliseconds (at
+    // least 1); 60 Hz where the screen does not say.
+    int FrameIntervalMs() const;
+    // Frames painted since the view was made.
+    long FramesPainted() const { return framesPainted_; }
     // The window shows the view: not hidden, minimised or unexposed.
     bool Exposed() const;
     // Loads the atlas as the one texture, dropping the earlier one; empty
@@ -82,6 +95,10 @@ private:
     friend class OpenGLSurface;
     void AfterPaint();
     OpenGLSurface* surface_ = nullptr;
+    bool paced_ = true;
+    QTimer* paceTimer_ = nullptr; // the wait until the next refresh
+    QElapsedTimer lastFrame_;     // started at each painted frame
+    long framesPainted_ = 0;
     GLSceneRenderer renderer_;
     ContourCache contours_;
     bool messagesDue_ = false;

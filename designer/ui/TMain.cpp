@@ -317,6 +317,7 @@ void TMain::BuildControls() {
     Timer2 = new QTimer(this);
     Timer2->setObjectName("Timer2");
     Timer2->setInterval(1);
+    Timer2->setTimerType(Qt::PreciseTimer); // ticks at the screen's refresh while drawing
     connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
     Timer3 = new QTimer(this);
     Timer3->setObjectName("Timer3");

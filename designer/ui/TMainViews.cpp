@@ -197,7 +197,7 @@ void TMain::Timer2Timer() {
         return;
     }
     if (DesignOpen()) {
-        Timer2->setInterval(1);
+        Timer2->setInterval(GLView->FrameIntervalMs()); // one frame a refresh
         glShowsFurniture_ = true;
         GLView->Redraw(); // the frame is counted where it is painted
     } else if (glShowsFurniture_) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <vector>
 
 namespace zv {
@@ -180,6 +181,43 @@ TEST(GLHelpers, RectangleOutlineOrderAndTriangles) {
     EXPECT_EQ(o.u, (std::vector<double>{1, 1, 3, 3}));
     EXPECT_EQ(o.v, (std::vector<double>{2, 4, 4, 2}));
     EXPECT_EQ(o.triangles, (std::vector<int>{0, 1, 3, 1, 2, 3}));
+}
+
+// The flattened frame of one plain box: every face as triangles, and in
+// "Sarmos" only the faces' own edges flagged, so a wire picture of the
+// triangles shows no diagonals.
+TEST(FrameTriangles, BoxGivesTwelveTrianglesAndOnlyItsOwnEdges) {
+    auto scene = std::make_unique<Scene3D>();
+    Scene3D& s = *scene;
+    s.Init();
+    s.AddBox(0, 0, 0, 600, 800, 18);
+    s.color[0] = 0x0000FF; // red, in the low byte
+    s.UpdateModelCentre();
+    auto attrs = std::make_unique<PiesaAttributes>();
+    attrs->modelFace[0] = 1;
+    GLSceneRenderer r;
+    for (int mode : {0, 1}) {
+        GLFrameInputs in;
+        in.scene = &s;
+        in.attrs = attrs.get();
+        in.displayMode = mode;
+        FrameTriangles t;
+        ASSERT_TRUE(r.CollectTriangles(in, t));
+        ASSERT_EQ(t.VertexCount(), 36u) << "mode " << mode;
+        EXPECT_FALSE(t.textured);
+        int edges = 0;
+        for (unsigned char e : t.edge) edges += e;
+        // Four edges on each of the six faces; the lit mode draws the caps
+        // from their triangles, so all six edges of each cap's pair count.
+        EXPECT_EQ(edges, mode == 0 ? 28 : 24) << "mode " << mode;
+        for (std::size_t v = 0; v < t.VertexCount(); ++v) {
+            EXPECT_FLOAT_EQ(t.color[3 * v], 1.0f);
+            EXPECT_FLOAT_EQ(t.color[3 * v + 1], 0.0f);
+        }
+    }
+    GLFrameInputs none;
+    FrameTriangles t;
+    EXPECT_FALSE(r.CollectTriangles(none, t));
 }
 
 } // namespace

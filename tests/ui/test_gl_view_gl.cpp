@@ -9,11 +9,13 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QComboBox>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
 #include <QRadioButton>
+#include <QSet>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
@@ -206,7 +208,81 @@ TEST_F(GLViewTest, HiddenWindowStopsDrawingAndSlowsTheTimer) {
     main->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
     EXPECT_TRUE(QTest::qWaitFor([&] { return main->frameCounter > frames + 3; }, 3000));
-    EXPECT_EQ(main->Timer2->interval(), 1);
+    EXPECT_EQ(main->Timer2->interval(), main->GLView->FrameIntervalMs());
+}
+
+TEST_F(GLViewTest, IdleViewShowsAtMostOneFramePerRefreshAndCountsWhatItShows) {
+    Open({{0, 0, 0, 600, 800, 400}}, {Rgb(200, 120, 60)});
+    OpenGLView& v = *main->GLView;
+    ASSERT_TRUE(v.Paced());
+    const int interval = v.FrameIntervalMs();
+    ASSERT_GE(interval, 2);
+    // Requests far faster than the refresh merge into paced frames.
+    QTimer flood;
+    QObject::connect(&flood, &QTimer::timeout, main, [&] { v.Redraw(); });
+    flood.start(0);
+    main->Label6->setText("Frame/sec: ");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main->Label6->text() != "Frame/sec: "; }, 3000));
+    QElapsedTimer clock;
+    clock.start();
+    const long before = v.FramesPainted();
+    main->Label6->setText("Frame/sec: ");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main->Label6->text() != "Frame/sec: "; }, 3000));
+    const long painted = v.FramesPainted() - before;
+    const qint64 elapsed = clock.elapsed();
+    flood.stop();
+    const int shown = main->Label6->text().mid(11).toInt();
+    // The label counts the frames painted in its second (give or take the
+    // one painted while the test looked), and they come one a refresh at most.
+    EXPECT_GT(shown, 0);
+    EXPECT_NEAR(shown, painted, 3);
+    EXPECT_LE(painted, elapsed / interval + 2) << elapsed << " ms";
+}
+
+TEST_F(GLViewTest, PacedAndUnpacedFramesArePixelEqual) {
+    Open({{0, 0, 0, 600, 800, 18}, {0, 0, 0, 18, 800, 400}, {582, 0, 0, 18, 800, 400}, {18, 300, 20, 564, 18, 370}},
+         {Rgb(180, 140, 90), Rgb(90, 60, 40), Rgb(90, 60, 40), Rgb(230, 200, 160)});
+    main->Timer2->stop();
+    main->Timer3->stop();
+    main->model.scene.rotY = 0.5;
+    main->model.scene.rotX = -0.3;
+    OpenGLView& v = *main->GLView;
+    auto frame = [&](bool paced) {
+        v.SetPaced(paced);
+        const long before = v.FramesPainted();
+        v.Redraw();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return v.FramesPainted() > before; }, 3000));
+        QImage img;
+        main->WindowShotGL2(img); // the frame just painted, still in the view's buffer
+        return img;
+    };
+    for (int mode : {0, 1}) {
+        main->ComboBox3->setCurrentIndex(mode);
+        const QImage paced = frame(true);
+        const QImage unpaced = frame(false);
+        ASSERT_FALSE(paced.isNull());
+        EXPECT_TRUE(paced == unpaced) << "display mode " << mode;
+    }
+    v.SetPaced(true);
+}
+
+// Each face of a plain box comes out in one colour: the sides are flat in
+// both views, inside and outside, whatever their corners.
+TEST_F(GLViewTest, EveryFaceOfAPlainBoxIsOneColour) {
+    Open({{0, 0, 0, 600, 800, 400}}, {Rgb(200, 120, 60)});
+    Forms().CarPies->CheckBox2->setChecked(false);
+    main->model.scene.rotY = 0.6;
+    main->model.scene.rotX = -0.4;
+    for (int exterior : {1, 0}) {
+        main->model.exteriorView = exterior;
+        const QImage img = Shot();
+        QSet<QRgb> colours;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (!White(img.pixel(x, y))) colours.insert(img.pixel(x, y));
+        EXPECT_GE(colours.size(), 2) << "exterior " << exterior;
+        EXPECT_LE(colours.size(), 3) << "exterior " << exterior; // three faces seen
+    }
 }
 
 TEST_F(GLViewTest, FrameRateIsZeroWithoutFurnitureAndCountsWithOne) {
