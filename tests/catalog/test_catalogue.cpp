@@ -164,7 +164,9 @@ TEST(CatalogueSort, ManyEqualCodesKeepTheirFileOrder) {
         if (i == 0) continue;
         const std::string a = UpperAscii(items[i - 1].code), b = UpperAscii(items[i].code);
         EXPECT_LE(a, b) << i;
-        if (a == b) EXPECT_LT(std::stoi(items[i - 1].description), std::stoi(items[i].description)) << i;
+        if (a == b) {
+            EXPECT_LT(std::stoi(items[i - 1].description), std::stoi(items[i].description)) << i;
+        }
     }
 }
 

@@ -57,7 +57,9 @@ TEST(BoardPiece, BySizesAndNotARoomPiece) {
     for (const auto& c : cases) {
         const int i = Add(*f, c.a, c.b, c.c, c.name);
         EXPECT_EQ(IsBoardPiece(*f, i), c.board) << c.name << " " << c.a << " x " << c.b << " x " << c.c;
-        if (!IsRoomPiece(*f, i)) EXPECT_EQ(IsBoardPiece(c.a, c.b, c.c), c.board);
+        if (!IsRoomPiece(*f, i)) {
+            EXPECT_EQ(IsBoardPiece(c.a, c.b, c.c), c.board);
+        }
     }
     EXPECT_FALSE(IsBoardPiece(*f, -1));
     EXPECT_FALSE(IsBoardPiece(*f, f->scene.pieceCount));

@@ -131,7 +131,9 @@ TEST(Carcass, ReplacesTheOpenFurnitureWhole) {
     for (std::size_t i = 0; i < static_cast<std::size_t>(kMaxPieces); ++i) {
         EXPECT_EQ(f->attrs.hardware[i].Count(), 0) << i;
         EXPECT_EQ(f->attrs.textureIndex[i], -1) << i;
-        if (i >= 6) EXPECT_EQ(f->attrs.materialCode[i], "") << i;
+        if (i >= 6) {
+            EXPECT_EQ(f->attrs.materialCode[i], "") << i;
+        }
     }
     EXPECT_EQ(f->textures.count, 0);
 

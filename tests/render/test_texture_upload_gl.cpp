@@ -43,7 +43,9 @@ TEST_F(GLContext, RebuildReplacesTheTextureAndDeletesTheOldOne) {
     ASSERT_TRUE(LoadTexture(Checker(16, 16), name));
     EXPECT_NE(name, 0u);
     EXPECT_TRUE(glIsTexture(name));
-    if (name != first) EXPECT_FALSE(glIsTexture(first));
+    if (name != first) {
+        EXPECT_FALSE(glIsTexture(first));
+    }
     // No pixels: the texture goes and nothing replaces it.
     EXPECT_FALSE(LoadTexture(AtlasPixels{}, name));
     EXPECT_EQ(name, 0u);
