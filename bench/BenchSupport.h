@@ -16,7 +16,8 @@ inline QImage Grain(int w, int h, int seed) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < w; ++x) {
             const double v = std::sin(x * 0.05 + std::sin(y * 0.02 + seed) * 3.0) * 0.5 + 0.5;
-            const int n = static_cast<int>(((unsigned(x) * 73856093u) ^ (unsigned(y) * 19349663u) ^ (unsigned(seed) * 83492791u)) & 15u);
+            const int n = static_cast<int>(
+                ((unsigned(x) * 73856093u) ^ (unsigned(y) * 19349663u) ^ (unsigned(seed) * 83492791u)) & 15u);
             line[x] = qRgb(120 + static_cast<int>(v * 80) + n, 80 + static_cast<int>(v * 50) + n, 40 + n + seed * 5);
         }
     }

@@ -135,7 +135,7 @@ BENCHMARK(BM_CachedBuildContourModel)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
     zv::bench::OffscreenUnlessNamed(); // text and pictures need no display
-    QGuiApplication app(argc, argv); // fonts and pictures
+    QGuiApplication app(argc, argv);   // fonts and pictures
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -140,7 +140,8 @@ public:
         if (!uploaded_) Upload(gl);
         const GLFrameInputs in = m->GLInputs();
         ClearGLFrame(in.displayMode);
-        const float p = static_cast<float>(in.ambient) / in.ambientMax, q = static_cast<float>(in.diffuse) / in.diffuseMax;
+        const float p = static_cast<float>(in.ambient) / in.ambientMax,
+                    q = static_cast<float>(in.diffuse) / in.diffuseMax;
         const float amb[4] = {p, p, p, 1}, dif[4] = {q, q, q, 1};
         glLightfv(GL_LIGHT1, GL_AMBIENT, amb);
         glLightfv(GL_LIGHT1, GL_DIFFUSE, dif);
@@ -193,7 +194,9 @@ private:
         gl->glBindBuffer(GL_ARRAY_BUFFER, buffer_);
         gl->glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(total), nullptr, GL_STATIC_DRAW);
         auto put = [&](std::size_t off, const auto& v) {
-            if (!v.empty()) gl->glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(off), static_cast<GLsizeiptr>(bytes(v)), v.data());
+            if (!v.empty())
+                gl->glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(off), static_cast<GLsizeiptr>(bytes(v)),
+                                    v.data());
         };
         put(offPos_, tri_.position);
         put(offNrm_, tri_.normal);
@@ -324,8 +327,11 @@ void RegisterAll() {
             for (int n : {12, 50, 200})
                 for (Painter row : {Painter::Ours, Painter::Limit}) {
                     const std::string name = "GLFrame/" + std::to_string(n) + "/" +
-                                             (kind == Plain ? "plain" : kind == Textured ? "textured" : "contour") +
-                                             (mode == 0 ? "/lit" : "/wire") + (row == Painter::Ours ? "/ours" : "/limit");
+                                             (kind == Plain      ? "plain"
+                                              : kind == Textured ? "textured"
+                                                                 : "contour") +
+                                             (mode == 0 ? "/lit" : "/wire") +
+                                             (row == Painter::Ours ? "/ours" : "/limit");
                     benchmark::RegisterBenchmark(name.c_str(),
                                                  [=](benchmark::State& st) { RunPair(st, n, kind, mode, row); })
                         ->Unit(benchmark::kMillisecond)
@@ -340,7 +346,8 @@ void RegisterAll() {
 int main(int argc, char** argv) {
     // The view needs OpenGL on a display; say so rather than let the platform abort.
     if (qgetenv("QT_QPA_PLATFORM").isEmpty() && qgetenv("DISPLAY").isEmpty()) {
-        std::fprintf(stderr, "bench_gl_render needs a display: xvfb-run -a -s \"-screen 0 1280x1024x24\" %s\n", argv[0]);
+        std::fprintf(stderr, "bench_gl_render needs a display: xvfb-run -a -s \"-screen 0 1280x1024x24\" %s\n",
+                     argv[0]);
         return 1;
     }
     benchmark::Initialize(&argc, argv);

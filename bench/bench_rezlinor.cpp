@@ -43,7 +43,8 @@ std::vector<Piece> CabinetSet(int n, unsigned seed) {
     };
     while (static_cast<int>(out.size()) < n) {
         const bool tall = rng() % 3 == 0;
-        const double W = uni(300, 1000), H = tall ? uni(1800, 2400) : uni(700, 900), D = tall ? uni(550, 600) : uni(300, 580);
+        const double W = uni(300, 1000), H = tall ? uni(1800, 2400) : uni(700, 900),
+                     D = tall ? uni(550, 600) : uni(300, 580);
         const double inner = W - 36;
         add("Lateral", H, D);
         add("Lateral", H, D);
@@ -70,9 +71,8 @@ struct LiteratureClass {
 };
 
 const LiteratureClass kClasses[] = {
-    {"I", 10, 0, 1, 10},    {"II", 30, 0, 1, 10},     {"III", 40, 0, 1, 35}, {"IV", 100, 0, 1, 35},
-    {"V", 100, 0, 1, 100},  {"VI", 300, 0, 1, 100},   {"VII", 100, 1, 0, 0}, {"VIII", 100, 2, 0, 0},
-    {"IX", 100, 3, 0, 0},   {"X", 100, 4, 0, 0},
+    {"I", 10, 0, 1, 10},    {"II", 30, 0, 1, 10},  {"III", 40, 0, 1, 35},  {"IV", 100, 0, 1, 35}, {"V", 100, 0, 1, 100},
+    {"VI", 300, 0, 1, 100}, {"VII", 100, 1, 0, 0}, {"VIII", 100, 2, 0, 0}, {"IX", 100, 3, 0, 0},  {"X", 100, 4, 0, 0},
 };
 
 std::vector<Piece> LiteratureSet(const LiteratureClass& c, int n, unsigned seed) {
@@ -89,11 +89,26 @@ std::vector<Piece> LiteratureSet(const LiteratureClass& c, int n, unsigned seed)
             if (r >= 7) type = 1 + (type - 1 + (r - 6)) % 4;
         }
         switch (type) {
-        case 0: w = u(c.lo, c.hi); h = u(c.lo, c.hi); break;
-        case 1: w = u(std::ceil(2 * W / 3), W); h = u(1, H / 2); break;
-        case 2: w = u(1, W / 2); h = u(std::ceil(2 * H / 3), H); break;
-        case 3: w = u(W / 2, W); h = u(H / 2, H); break;
-        default: w = u(1, W / 2); h = u(1, H / 2); break;
+        case 0:
+            w = u(c.lo, c.hi);
+            h = u(c.lo, c.hi);
+            break;
+        case 1:
+            w = u(std::ceil(2 * W / 3), W);
+            h = u(1, H / 2);
+            break;
+        case 2:
+            w = u(1, W / 2);
+            h = u(std::ceil(2 * H / 3), H);
+            break;
+        case 3:
+            w = u(W / 2, W);
+            h = u(H / 2, H);
+            break;
+        default:
+            w = u(1, W / 2);
+            h = u(1, H / 2);
+            break;
         }
         out.push_back(Board("i" + std::to_string(i), std::min(w, W), std::min(h, H)));
     }

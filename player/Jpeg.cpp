@@ -78,12 +78,14 @@ bool Decode(const Source& src, QImage& out, std::string& error, QSize box) {
     }
     jpeg_create_decompress(&cinfo);
     cinfo.mem->max_memory_to_use = static_cast<long>(kMaxJpegMemory);
-    if (src.file) jpeg_stdio_src(&cinfo, src.file);
-    else jpeg_mem_src(&cinfo, src.data, static_cast<unsigned long>(src.size));
+    if (src.file)
+        jpeg_stdio_src(&cinfo, src.file);
+    else
+        jpeg_mem_src(&cinfo, src.data, static_cast<unsigned long>(src.size));
     jpeg_read_header(&cinfo, TRUE);
     cinfo.out_color_space = JCS_EXT_BGRX;
-    cinfo.scale_num = static_cast<unsigned>(ScaleEighthsFor(cinfo.image_width, cinfo.image_height,
-                                                            box.width(), box.height()));
+    cinfo.scale_num = static_cast<unsigned>(
+        ScaleEighthsFor(cinfo.image_width, cinfo.image_height, box.width(), box.height()));
     cinfo.scale_denom = 8;
     jpeg_calc_output_dimensions(&cinfo);
     // Checked before jpeg_start_decompress, which allocates; a progressive

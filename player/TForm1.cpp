@@ -204,9 +204,12 @@ void TForm1::Edit1Change() {
     }();
     std::string canon;
     for (char c : text) {
-        if (c == sep) canon += '.';
-        else if (c == '.' && sep != '.') return; // not a number in this locale
-        else canon += c;
+        if (c == sep)
+            canon += '.';
+        else if (c == '.' && sep != '.')
+            return; // not a number in this locale
+        else
+            canon += c;
     }
     if (canon.empty()) return;
     double secs = 0;

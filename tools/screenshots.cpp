@@ -154,8 +154,8 @@ void DoubleClick(TProiect& w, QPoint p) {
 
 // A point of a piece's rectangle on the projection: fx from its left, fy from its top.
 QPoint At(TMain* main, TProiect& w, int piece, double fx, double fy) {
-    const ProjectionPicture pic =
-        LayoutProjection(main->model.scene, w.Options(), w.Image1->width(), w.Image1->height());
+    const ProjectionPicture pic = LayoutProjection(main->model.scene, w.Options(), w.Image1->width(),
+                                                   w.Image1->height());
     const ProjectionRect r = pic.rects.at(static_cast<std::size_t>(piece));
     return {RoundEven(r.rx1 + fx * (r.rx2 - r.rx1)), RoundEven(r.ry1 + fy * (r.ry2 - r.ry1))};
 }
@@ -245,7 +245,8 @@ int main(int argc, char** argv) {
     main->model.pieceNames = {"Polita"};
     main->model.scene.current = 0;
     main->EnableDesignControls();
-    for (const char* c : {"MAN128", "BAL35", "PIC100", "SUR4X16", "NECUNOSCUT"}) main->model.attrs.hardware[0].Add(c, 2);
+    for (const char* c : {"MAN128", "BAL35", "PIC100", "SUR4X16", "NECUNOSCUT"})
+        main->model.attrs.hardware[0].Add(c, 2);
     TFeroneriePiesa* piesa = Forms().FeroneriePiesa;
     WhenShown(modal, [&] { Shoot(piesa, "TFeroneriePiesa"); });
     RunModal(*piesa);

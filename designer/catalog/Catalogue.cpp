@@ -379,9 +379,7 @@ std::string PadLeft(const std::string& s, std::size_t width) {
     return s.size() >= width ? s : std::string(width - s.size(), ' ') + s;
 }
 
-std::string CellReal(double v, int decimals, std::size_t width) {
-    return PadLeft(FormatFixedDot(v, decimals), width);
-}
+std::string CellReal(double v, int decimals, std::size_t width) { return PadLeft(FormatFixedDot(v, decimals), width); }
 
 std::string CellInt(long long v, std::size_t width) { return PadLeft(std::to_string(v), width); }
 

@@ -41,11 +41,11 @@ struct CatalogueHeader {
 struct PalPflItem {
     std::string code; // at most 10 characters
     std::string description;
-    double price = 0;      // per square metre
-    std::string picture;   // texture file, may be empty
-    Color color = 0;       // red in the low byte
-    double thickness = 0;  // millimetres
-    double edgePrice = 0;  // edge banding per metre
+    double price = 0;     // per square metre
+    std::string picture;  // texture file, may be empty
+    Color color = 0;      // red in the low byte
+    double thickness = 0; // millimetres
+    double edgePrice = 0; // edge banding per metre
     bool operator==(const PalPflItem&) const = default;
 };
 

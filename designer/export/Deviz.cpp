@@ -13,10 +13,22 @@ double EdgeBandMetres(int code, double length, double width) {
     case 2: w = 1; break;
     case 3: l = 2; break;
     case 4: w = 2; break;
-    case 5: l = 1; w = 1; break;
-    case 6: l = 1; w = 2; break;
-    case 7: l = 2; w = 1; break;
-    case 8: l = 2; w = 2; break;
+    case 5:
+        l = 1;
+        w = 1;
+        break;
+    case 6:
+        l = 1;
+        w = 2;
+        break;
+    case 7:
+        l = 2;
+        w = 1;
+        break;
+    case 8:
+        l = 2;
+        w = 2;
+        break;
     default: break;
     }
     return (l * length + w * width) / 1000.0;

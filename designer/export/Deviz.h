@@ -18,7 +18,7 @@ struct MaterialUse {
     std::string description; // from the board catalogue, when listed there
     double thickness = 0;
     int pieces = 0;
-    double area = 0;      // square metres
+    double area = 0; // square metres
     double edgeMetres = 0;
     double price = 0;     // per square metre, 0 when not in the catalogue
     double edgePrice = 0; // per metre
@@ -35,7 +35,7 @@ struct HardwareUse {
 
 // The board pieces (IsBoardPiece) by material, and the hardware of all pieces.
 struct MaterialList {
-    std::vector<MaterialUse> boards;  // in order of first use
+    std::vector<MaterialUse> boards;   // in order of first use
     std::vector<HardwareUse> hardware; // in order of first use
 };
 

@@ -31,8 +31,14 @@ std::string FormatFoaiePal(const Furniture& f, const std::string& code) {
         // The board's face: the two sizes across its thin axis.
         double first = dx, second = dy;
         switch (SortDimensions(a, b, c)) {
-        case 0: first = dz; second = dx; break;
-        case 2: first = dy; second = dz; break;
+        case 0:
+            first = dz;
+            second = dx;
+            break;
+        case 2:
+            first = dy;
+            second = dz;
+            break;
         default: break;
         }
         const std::string name = p < static_cast<int>(f.pieceNames.size()) ? f.pieceNames[i] : std::string();

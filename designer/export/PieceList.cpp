@@ -33,7 +33,7 @@ std::string ExportField(const std::string& s) {
 namespace {
 std::string PieceName(const Furniture& f, int p) {
     return p >= 0 && p < static_cast<int>(f.pieceNames.size()) ? f.pieceNames[static_cast<std::size_t>(p)]
-                                                                : std::string();
+                                                               : std::string();
 }
 } // namespace
 
@@ -43,9 +43,9 @@ std::string FormatPieceList(const Furniture& f) {
     o += "DENUMIRE MOBILA: \t" + ExportField(f.name) + eol;
     o += eol;
     o += std::string("Dimensiuni mobila:") + eol;
-    const std::pair<const char*, double> dims[] = {
-        {"  Latime:       ", f.dim.W}, {"  Inaltime:     ", f.dim.H}, {"  Adancime:     ", f.dim.D},
-        {"  Grosime pal:  ", f.dim.G}, {"  Gros. carton: ", f.dim.P}, {"  Cant spate:   ", f.dim.B}};
+    const std::pair<const char*, double> dims[] = {{"  Latime:       ", f.dim.W}, {"  Inaltime:     ", f.dim.H},
+                                                   {"  Adancime:     ", f.dim.D}, {"  Grosime pal:  ", f.dim.G},
+                                                   {"  Gros. carton: ", f.dim.P}, {"  Cant spate:   ", f.dim.B}};
     for (const auto& [label, v] : dims) o += std::string(label) + "\t" + FormatGeneral(v) + eol;
     o += eol;
     o += std::string("Denumire piesa\tLatime\tLungine\tGrosime\tPoz. x\tPoz. y\tPoz. z\tCant\tCuloare/textura") + eol;
@@ -56,9 +56,8 @@ std::string FormatPieceList(const Furniture& f) {
         double l = box.x1 - box.x0, w = box.y1 - box.y0, t = box.z1 - box.z0;
         SortDimensions(l, w, t);
         const auto i = static_cast<std::size_t>(p);
-        const std::string look = !f.attrs.textureFile[i].empty()
-                                     ? ExportField(f.attrs.textureFile[i])
-                                     : std::to_string(s.color[i] & 0xFFFFFFu);
+        const std::string look = !f.attrs.textureFile[i].empty() ? ExportField(f.attrs.textureFile[i])
+                                                                 : std::to_string(s.color[i] & 0xFFFFFFu);
         o += ExportField(PieceName(f, p)) + "\t" + FormatGeneral(l) + "\t" + FormatGeneral(w) + "\t" +
              FormatGeneral(t) + "\t" + FormatGeneral(box.x0) + "\t" + FormatGeneral(box.y0) + "\t" +
              FormatGeneral(box.z0) + "\t" + FormatGeneral(EdgeBandLength(f.attrs.edgeBand[i], l, w)) + "\t" + look +

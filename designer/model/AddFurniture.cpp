@@ -38,8 +38,7 @@ AddOffsets AddOffsetsFor(const Furniture& current, const Scene3D& staged, AddPos
     // Without points on either side there is nothing to measure, and no
     // table slot past the counts is read.
     if (s.pointCount <= 0 || k <= 0) return {};
-    const double minX = s.MinX(), maxX = s.MaxX(), minY = s.MinY(), maxY = s.MaxY(), minZ = s.MinZ(),
-                 maxZ = s.MaxZ();
+    const double minX = s.MinX(), maxX = s.MaxX(), minY = s.MinY(), maxY = s.MaxY(), minZ = s.MinZ(), maxZ = s.MaxZ();
     const double aMinX = MinOfRange(staged.X, 0, k - 1), aMaxX = MaxOfRange(staged.X, 0, k - 1);
     const double aMinY = MinOfRange(staged.Y, 0, k - 1), aMaxY = MaxOfRange(staged.Y, 0, k - 1);
     const double aMaxZ = MaxOfRange(staged.Z, 0, k - 1);

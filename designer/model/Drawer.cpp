@@ -27,8 +27,8 @@ DrawerLayout LayOutDrawer(const DrawerInput& in) {
     const double backX = in.backOverSides ? x0 : x0 + t;
     const double backW = in.backOverSides ? x1 - x0 : x1 - x0 - 2 * t;
     DrawerLayout b;
-    b[0] = {"Jos sertar", x0 + t - in.overlap, y0, in.z, x1 - x0 - 2 * t + 2 * in.overlap, in.bottomThickness,
-            in.depth, true};
+    b[0] = {"Jos sertar", x0 + t - in.overlap, y0, in.z, x1 - x0 - 2 * t + 2 * in.overlap, in.bottomThickness, in.depth,
+            true};
     b[1] = {"Lateral stanga sertar", x0, sideY, in.z, t, sideH, sideDepth, false};
     b[2] = {"Lateral dreapta sertar", x1 - t, sideY, in.z, t, sideH, sideDepth, false};
     b[3] = {"Spate sertar", backX, sideY, in.z + in.depth - t, backW, sideH, t, false};

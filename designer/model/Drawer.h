@@ -15,14 +15,14 @@
 namespace zv {
 
 struct DrawerInput {
-    double x = 0, y = 0, z = 0;     // lower left corner of the front's back face
-    double width = 0, height = 0;   // the front ("Latime:", "Inaltime:")
-    double depth = 0;               // interior depth without the front
-    double overlap = 0;             // bottom under each side
-    double bottomThickness = 0;     // "Grosime carton (jos):"
-    double sideThickness = 0;       // "Grosime laterale:", also the back
+    double x = 0, y = 0, z = 0;                      // lower left corner of the front's back face
+    double width = 0, height = 0;                    // the front ("Latime:", "Inaltime:")
+    double depth = 0;                                // interior depth without the front
+    double overlap = 0;                              // bottom under each side
+    double bottomThickness = 0;                      // "Grosime carton (jos):"
+    double sideThickness = 0;                        // "Grosime laterale:", also the back
     double left = 0, right = 0, top = 0, bottom = 0; // interior from the front's edges
-    bool backOverSides = false;     // "Peste laterale"
+    bool backOverSides = false;                      // "Peste laterale"
 };
 
 struct DrawerBox {

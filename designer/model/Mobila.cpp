@@ -4,9 +4,9 @@
 
 namespace zv {
 
-const char* const kEdgeBandTexts[9] = {"deloc",           "1 lungime",        "1 latime",
-                                       "2 lungimi",       "2 latimi",         "1lungime+1latime",
-                                       "1lungime+2latimi", "2lungimi+1latime", "jur-imprejur"};
+const char* const kEdgeBandTexts[9] = {"deloc",       "1 lungime",        "1 latime",         "2 lungimi",
+                                       "2 latimi",    "1lungime+1latime", "1lungime+2latimi", "2lungimi+1latime",
+                                       "jur-imprejur"};
 
 bool PieceHardware::Add(const std::string& code, std::int32_t quantity) {
     if (Full()) return false;
@@ -96,9 +96,24 @@ int SortDimensions(double& a, double& b, double& c) {
     const double oa = a, ob = b, oc = c;
     int cls = 1;
     double r0 = oa, r1 = ob, r2 = oc;
-    if (oa <= ob && oa <= oc) { cls = 2; r0 = oc; r1 = ob; r2 = oa; }
-    if (ob <= oa && ob <= oc) { cls = 0; r0 = oa; r1 = oc; r2 = ob; }
-    if (oc <= oa && oc <= ob) { cls = 1; r0 = oa; r1 = ob; r2 = oc; }
+    if (oa <= ob && oa <= oc) {
+        cls = 2;
+        r0 = oc;
+        r1 = ob;
+        r2 = oa;
+    }
+    if (ob <= oa && ob <= oc) {
+        cls = 0;
+        r0 = oa;
+        r1 = oc;
+        r2 = ob;
+    }
+    if (oc <= oa && oc <= ob) {
+        cls = 1;
+        r0 = oa;
+        r1 = ob;
+        r2 = oc;
+    }
     a = r0;
     b = r1;
     c = r2;

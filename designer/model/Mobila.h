@@ -56,8 +56,8 @@ struct PiesaAttributes {
     std::array<std::int32_t, kMaxPieces> edgeBand{};
     std::array<std::string, kMaxPieces> materialCode;
     std::array<PieceHardware, kMaxPieces> hardware;
-    std::array<std::string, kMaxPieces> modelFile;     // contour model; empty = "Fara model"
-    std::array<std::uint8_t, kMaxPieces> modelFace{};  // 0 thin along Y, 1 along Z, 2 along X
+    std::array<std::string, kMaxPieces> modelFile;    // contour model; empty = "Fara model"
+    std::array<std::uint8_t, kMaxPieces> modelFace{}; // 0 thin along Y, 1 along Z, 2 along X
     std::array<std::uint8_t, kMaxPieces> modelRotation{};
     std::array<std::uint8_t, kMaxPieces> modelMirror{};
     std::array<std::string, kMaxPieces> textureFile;

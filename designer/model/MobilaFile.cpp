@@ -210,10 +210,10 @@ void PutTextures(const MobilaFile& f, Furniture& model, int t0) {
 
 bool MobilaFile::operator==(const MobilaFile& o) const {
     return oldLayout == o.oldLayout && name == o.name && SameDims(dim, o.dim) && displayMode == o.displayMode &&
-           rotX == o.rotX && rotY == o.rotY && rotZ == o.rotZ && panX == o.panX && panY == o.panY &&
-           panZ == o.panZ && SamePans(projParams, o.projParams) && current == o.current && modelCx == o.modelCx &&
-           modelCy == o.modelCy && modelCz == o.modelCz && points == o.points && pieces == o.pieces &&
-           textures == o.textures && (oldLayout || backType == o.backType);
+           rotX == o.rotX && rotY == o.rotY && rotZ == o.rotZ && panX == o.panX && panY == o.panY && panZ == o.panZ &&
+           SamePans(projParams, o.projParams) && current == o.current && modelCx == o.modelCx && modelCy == o.modelCy &&
+           modelCz == o.modelCz && points == o.points && pieces == o.pieces && textures == o.textures &&
+           (oldLayout || backType == o.backType);
 }
 
 std::string EncodeMobilaFile(const MobilaFile& f) {

@@ -9,12 +9,30 @@
 
 namespace zv {
 
-const char* const kPiesaKindTexts[kPiesaKindCount] = {
-    "Polita",           "Bara haine",         "Despartitor",        "Despartitor 1/2",    "Despartitor 2/2",
-    "Usa aplicata",     "Usa aplicata 1/2",   "Usa aplicata 2/2",   "Usa aplicata 1/3",   "Usa aplicata 2/3",
-    "Usa aplicata 3/3", "Usa incastrata",     "Usa incastrata 1/2", "Usa incastrata 2/2", "Usa incastrata 1/3",
-    "Usa incastrata 2/3", "Usa incastrata 3/3", "Maner vertical",   "Maner orizontal",    "Picior 1",
-    "Picior 2",         "Picior 3",           "Picior 4",           "Blat"};
+const char* const kPiesaKindTexts[kPiesaKindCount] = {"Polita",
+                                                      "Bara haine",
+                                                      "Despartitor",
+                                                      "Despartitor 1/2",
+                                                      "Despartitor 2/2",
+                                                      "Usa aplicata",
+                                                      "Usa aplicata 1/2",
+                                                      "Usa aplicata 2/2",
+                                                      "Usa aplicata 1/3",
+                                                      "Usa aplicata 2/3",
+                                                      "Usa aplicata 3/3",
+                                                      "Usa incastrata",
+                                                      "Usa incastrata 1/2",
+                                                      "Usa incastrata 2/2",
+                                                      "Usa incastrata 1/3",
+                                                      "Usa incastrata 2/3",
+                                                      "Usa incastrata 3/3",
+                                                      "Maner vertical",
+                                                      "Maner orizontal",
+                                                      "Picior 1",
+                                                      "Picior 2",
+                                                      "Picior 3",
+                                                      "Picior 4",
+                                                      "Blat"};
 
 void SetExtents(NewPieceContext& c, const Scene3D& s) {
     c.minX = s.MinX();
@@ -49,9 +67,7 @@ KindDefaults DefaultsForKind(int kind, const NewPieceContext& c) {
     const double shelfDepth = applied ? D - P - t : D - t;
     KindDefaults d;
     auto row = [&](const char* name, double x, double y, double z, double l, double w, double th, int band, int face,
-                   bool model) {
-        d = {name, x, y, z, l, w, th, band, face, model ? ModelFile(c) : std::string()};
-    };
+                   bool model) { d = {name, x, y, z, l, w, th, band, face, model ? ModelFile(c) : std::string()}; };
     const double x0 = c.minX, y0 = c.minY, z0 = c.minZ;
     // An applied door lies in front of the carcass, or in line with a door already there.
     const double appliedDoorZ = Exists(c, "Usa") ? z0 : z0 - t;
@@ -65,78 +81,36 @@ KindDefaults DefaultsForKind(int kind, const NewPieceContext& c) {
     const double insetY = y0 + S + t, insetHeight = H - 2 * t - S;
     const double insetThird = TruncZero(W - 2 * t) / 3.0;
     switch (kind) {
-    case 0:
-        row("Polita1", x0 + t, y0 + (H - G - S) / 2, z0 + t, W - 2 * t, shelfDepth, t, 1, 0, false);
-        break;
-    case 1:
-        row("Bara umerase", x0 + t, c.maxY - 200, (D - 40) / 2, 40, 40, W - 2 * t, 0, 2, true);
-        break;
-    case 2:
-        divider("Despartitor", x0 + (W - t) / 2);
-        break;
-    case 3:
-        divider("Despartitor1/2", RoundEven(x0 + W / 3 - t / 2));
-        break;
-    case 4:
-        divider("Despartitor2/2", RoundEven(x0 + 2 * W / 3 - t / 2));
-        break;
-    case 5:
-        row("Usa", x0, y0 + S, z0 - t, W, H - S, t, 8, 1, false);
-        break;
-    case 6:
-        row("Usa1/2", x0, y0 + S, appliedDoorZ, W / 2, H - S, t, 8, 1, false);
-        break;
-    case 7:
-        row("Usa2/2", x0 + W / 2, y0 + S, appliedDoorZ, W / 2, H - S, t, 8, 1, false);
-        break;
-    case 8:
-        row("Usa1/3", x0, y0 + S, appliedDoorZ, TruncZero(W / 3), H - S, t, 8, 1, false);
-        break;
-    case 9:
-        row("Usa2/3", x0 + RoundEven(W / 3), y0 + S, appliedDoorZ, TruncZero(W / 3), H - S, t, 8, 1, false);
-        break;
+    case 0: row("Polita1", x0 + t, y0 + (H - G - S) / 2, z0 + t, W - 2 * t, shelfDepth, t, 1, 0, false); break;
+    case 1: row("Bara umerase", x0 + t, c.maxY - 200, (D - 40) / 2, 40, 40, W - 2 * t, 0, 2, true); break;
+    case 2: divider("Despartitor", x0 + (W - t) / 2); break;
+    case 3: divider("Despartitor1/2", RoundEven(x0 + W / 3 - t / 2)); break;
+    case 4: divider("Despartitor2/2", RoundEven(x0 + 2 * W / 3 - t / 2)); break;
+    case 5: row("Usa", x0, y0 + S, z0 - t, W, H - S, t, 8, 1, false); break;
+    case 6: row("Usa1/2", x0, y0 + S, appliedDoorZ, W / 2, H - S, t, 8, 1, false); break;
+    case 7: row("Usa2/2", x0 + W / 2, y0 + S, appliedDoorZ, W / 2, H - S, t, 8, 1, false); break;
+    case 8: row("Usa1/3", x0, y0 + S, appliedDoorZ, TruncZero(W / 3), H - S, t, 8, 1, false); break;
+    case 9: row("Usa2/3", x0 + RoundEven(W / 3), y0 + S, appliedDoorZ, TruncZero(W / 3), H - S, t, 8, 1, false); break;
     case 10:
         row("Usa3/3", x0 + RoundEven(2 * W / 3), y0 + S, appliedDoorZ, TruncZero(W / 3), H - S, t, 8, 1, false);
         break;
-    case 11:
-        row("Usa", x0 + t, insetY, z0, W - 2 * t, insetHeight, t, 8, 1, false);
-        break;
-    case 12:
-        row("Usa1/2", x0 + t, insetY, z0, (W - 2 * t) / 2, insetHeight, t, 8, 1, false);
-        break;
-    case 13:
-        row("Usa2/2", x0 + t + (W - 2 * t) / 2, insetY, z0, (W - 2 * t) / 2, insetHeight, t, 8, 1, false);
-        break;
-    case 14:
-        row("Usa1/3", x0 + t, insetY, z0, insetThird, insetHeight, t, 8, 1, false);
-        break;
+    case 11: row("Usa", x0 + t, insetY, z0, W - 2 * t, insetHeight, t, 8, 1, false); break;
+    case 12: row("Usa1/2", x0 + t, insetY, z0, (W - 2 * t) / 2, insetHeight, t, 8, 1, false); break;
+    case 13: row("Usa2/2", x0 + t + (W - 2 * t) / 2, insetY, z0, (W - 2 * t) / 2, insetHeight, t, 8, 1, false); break;
+    case 14: row("Usa1/3", x0 + t, insetY, z0, insetThird, insetHeight, t, 8, 1, false); break;
     case 15:
         row("Usa2/3", RoundEven(x0 + t + (W - 2 * t) / 3), insetY, z0, insetThird, insetHeight, t, 8, 1, false);
         break;
     case 16:
         row("Usa3/3", RoundEven(x0 + t + 2 * (W - 2 * t) / 3), insetY, z0, insetThird, insetHeight, t, 8, 1, false);
         break;
-    case 17:
-        row("Maner vert", x0 + (W - 20) / 2, y0 + (H - S - 150) / 2, handleZ, 20, 20, 150, 0, 0, true);
-        break;
-    case 18:
-        row("Maner oriz", x0 + (W - 150) / 2, y0 + (H - S - 20) / 2, handleZ, 20, 20, 150, 0, 2, true);
-        break;
-    case 19:
-        row("Picior1", x0 + 50, legY, legZ, 50, 50, 80 - S, 0, 0, true);
-        break;
-    case 20:
-        row("Picior2", c.maxX - 100, legY, legZ, 50, 50, 80 - S, 0, 0, true);
-        break;
-    case 21:
-        row("Picior3", x0 + 50, legY, c.maxZ - 100, 50, 50, 80 - S, 0, 0, true);
-        break;
-    case 22:
-        row("Picior4", c.maxX - 100, legY, c.maxZ - 100, 50, 50, 80 - S, 0, 0, true);
-        break;
-    case 23:
-        row("Blat", x0, c.maxY, z0 - 30, W, D + 30, t, 6, 0, false);
-        break;
+    case 17: row("Maner vert", x0 + (W - 20) / 2, y0 + (H - S - 150) / 2, handleZ, 20, 20, 150, 0, 0, true); break;
+    case 18: row("Maner oriz", x0 + (W - 150) / 2, y0 + (H - S - 20) / 2, handleZ, 20, 20, 150, 0, 2, true); break;
+    case 19: row("Picior1", x0 + 50, legY, legZ, 50, 50, 80 - S, 0, 0, true); break;
+    case 20: row("Picior2", c.maxX - 100, legY, legZ, 50, 50, 80 - S, 0, 0, true); break;
+    case 21: row("Picior3", x0 + 50, legY, c.maxZ - 100, 50, 50, 80 - S, 0, 0, true); break;
+    case 22: row("Picior4", c.maxX - 100, legY, c.maxZ - 100, 50, 50, 80 - S, 0, 0, true); break;
+    case 23: row("Blat", x0, c.maxY, z0 - 30, W, D + 30, t, 6, 0, false); break;
     default: break;
     }
     return d;
@@ -162,8 +136,8 @@ NewPiece CopyOfPiece(const Furniture& f, int k) {
     p.color = f.scene.color[i];
     if (i < f.pieceNames.size()) p.name = f.pieceNames[i];
     const PiesaAttributes& a = f.attrs;
-    p.slot = {a.edgeBand[i],      a.materialCode[i],  a.hardware[i],    a.modelFile[i],     a.modelFace[i],
-              a.modelRotation[i], a.modelMirror[i],   a.textureFile[i], a.textureRepeated[i], a.textureRotated[i]};
+    p.slot = {a.edgeBand[i],      a.materialCode[i], a.hardware[i],    a.modelFile[i],       a.modelFace[i],
+              a.modelRotation[i], a.modelMirror[i],  a.textureFile[i], a.textureRepeated[i], a.textureRotated[i]};
     return p;
 }
 

@@ -38,8 +38,8 @@ inline constexpr const char* kDefaultModelFile = "Cerc.bmp";
 // What the defaults are computed from.
 struct NewPieceContext {
     double minX = 0, minY = 0, minZ = 0, maxX = 0, maxY = 0, maxZ = 0; // extents of the scene
-    double G = 0, P = 0, S = 0; // chipboard, back thickness, plinth height
-    double t = 0;               // thickness of the new piece's board
+    double G = 0, P = 0, S = 0;                                        // chipboard, back thickness, plinth height
+    double t = 0;                                                      // thickness of the new piece's board
     BackType back = BackType::Aplicat;
     const std::vector<std::string>* names = nullptr; // the piece names, for the "exists" tests
     std::string startupFolder;
@@ -51,11 +51,11 @@ void SetExtents(NewPieceContext& c, const Scene3D& s);
 // The fields the dialog fills in for a kind.
 struct KindDefaults {
     std::string name;
-    double x = 0, y = 0, z = 0;                 // minimum corner
+    double x = 0, y = 0, z = 0;                  // minimum corner
     double length = 0, width = 0, thickness = 0; // "Lungime", "Latime", "Grosime"
-    int edgeBand = 0;                           // "Cant" index
-    int face = 0;                               // "Fata" index
-    std::string modelFile;                      // empty: the model field stays empty
+    int edgeBand = 0;                            // "Cant" index
+    int face = 0;                                // "Fata" index
+    std::string modelFile;                       // empty: the model field stays empty
 };
 
 // The defaults of kind 0..23; W, H and D are the extents' spans.

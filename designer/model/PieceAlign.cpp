@@ -51,15 +51,15 @@ EditResult StepPiece(Furniture& f, const PieceStep& s) {
 }
 
 const char* const kTangentRelationNames[kTangentRelations] = {
-    "stanga-stanga", "dreapta-dreapta", "stanga-dreapta", "dreapta-stanga", "sus-sus",   "jos-jos",
+    "stanga-stanga", "dreapta-dreapta", "stanga-dreapta", "dreapta-stanga", "sus-sus",    "jos-jos",
     "sus-jos",       "jos-sus",         "fata-fata",      "spate-spate",    "fata-spate", "spate-fata"};
 
 TangentRow TangentRelation(int relation) {
     // Per axis: min-min, max-max, min-max, max-min; Y lists "sus" (max) first.
     static const TangentRow rows[kTangentRelations] = {
-        {Axis::X, true, true},   {Axis::X, false, false}, {Axis::X, true, false},  {Axis::X, false, true},
-        {Axis::Y, false, false}, {Axis::Y, true, true},   {Axis::Y, false, true},  {Axis::Y, true, false},
-        {Axis::Z, true, true},   {Axis::Z, false, false}, {Axis::Z, true, false},  {Axis::Z, false, true}};
+        {Axis::X, true, true},   {Axis::X, false, false}, {Axis::X, true, false}, {Axis::X, false, true},
+        {Axis::Y, false, false}, {Axis::Y, true, true},   {Axis::Y, false, true}, {Axis::Y, true, false},
+        {Axis::Z, true, true},   {Axis::Z, false, false}, {Axis::Z, true, false}, {Axis::Z, false, true}};
     if (relation < 0 || relation >= kTangentRelations) return rows[0];
     return rows[relation];
 }

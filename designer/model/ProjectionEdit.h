@@ -35,10 +35,10 @@ double WholeSteps(double pixels, double scale, double step);
 struct ProjectionDragEdit {
     int piece = 0;
     int view = 1;
-    bool vertical = true; // "Verticala"
-    bool resize = false;  // Shift held: the maximum edge follows, the minimum stays
-    double hStart = 0, vStart = 0;               // the piece's minima at the press
-    double widthAtPress = 0, heightAtPress = 0;  // its extents on the view at the press
+    bool vertical = true;                       // "Verticala"
+    bool resize = false;                        // Shift held: the maximum edge follows, the minimum stays
+    double hStart = 0, vStart = 0;              // the piece's minima at the press
+    double widthAtPress = 0, heightAtPress = 0; // its extents on the view at the press
     double dh = 0, dv = 0;
 };
 // What the drag asks of the piece's axis: the new minimum (move) or the new

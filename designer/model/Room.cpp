@@ -113,7 +113,10 @@ EditResult AddRoom(Furniture& f, const RoomParams& p) {
     const double yf = a.minY - p.bottom; // top of the floor
     const double zb = a.maxZ + p.back;   // inner face of the back wall
     const double t = p.wall;
-    struct Box { double x, y, z, sx, sy, sz; const RoomSurface* surface; };
+    struct Box {
+        double x, y, z, sx, sy, sz;
+        const RoomSurface* surface;
+    };
     const Box boxes[kRoomPieces] = {
         {xl - t, yf - t, zb - innerD, innerW + 2 * t, t, innerD + t, &p.floor},
         {xl - t, yf, zb - innerD, t, p.height, innerD, &p.walls},

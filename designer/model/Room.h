@@ -10,15 +10,15 @@ namespace zv {
 
 struct RoomSurface {
     std::uint32_t color = 0xC0C0C0; // silver, red in the low byte
-    std::string texture; // empty: drawn in its colour
+    std::string texture;            // empty: drawn in its colour
     bool textureRotated = false;
     bool textureRepeated = false;
 };
 
 struct RoomParams {
     double width = 4000, height = 2500, depth = 4000; // outside sizes, walls included
-    double wall = 55;                                // wall and floor thickness
-    double left = 0, bottom = 0, back = 55;          // furniture from the left wall, the floor, the back wall
+    double wall = 55;                                 // wall and floor thickness
+    double left = 0, bottom = 0, back = 55;           // furniture from the left wall, the floor, the back wall
     RoomSurface walls, floor;
 };
 

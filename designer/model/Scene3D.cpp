@@ -78,12 +78,9 @@ bool Scene3D::AddBox(double x, double y, double z, double sx, double sy, double 
     }
     const double x0 = x, y0 = y, z0 = z, x1 = x + sx, y1 = y + sy, z1 = z + sz;
     const double pts[24][3] = {
-        {x0, y0, z0}, {x1, y0, z0}, {x1, y1, z0}, {x0, y1, z0},
-        {x0, y1, z1}, {x1, y1, z1}, {x1, y0, z1}, {x0, y0, z1},
-        {x0, y0, z0}, {x0, y1, z0}, {x0, y1, z1}, {x0, y0, z1},
-        {x1, y0, z1}, {x1, y1, z1}, {x1, y1, z0}, {x1, y0, z0},
-        {x0, y0, z0}, {x0, y0, z1}, {x1, y0, z1}, {x1, y0, z0},
-        {x1, y1, z0}, {x1, y1, z1}, {x0, y1, z1}, {x0, y1, z0},
+        {x0, y0, z0}, {x1, y0, z0}, {x1, y1, z0}, {x0, y1, z0}, {x0, y1, z1}, {x1, y1, z1}, {x1, y0, z1}, {x0, y0, z1},
+        {x0, y0, z0}, {x0, y1, z0}, {x0, y1, z1}, {x0, y0, z1}, {x1, y0, z1}, {x1, y1, z1}, {x1, y1, z0}, {x1, y0, z0},
+        {x0, y0, z0}, {x0, y0, z1}, {x1, y0, z1}, {x1, y0, z0}, {x1, y1, z0}, {x1, y1, z1}, {x0, y1, z1}, {x0, y1, z0},
     };
     for (int k = 0; k < 24; ++k) {
         X[v + k] = pts[k][0];
@@ -216,8 +213,10 @@ double Scene3D::MidRange(int n, const double* values) {
     if (n <= 0) return 0.0;
     double mn = values[0], mx = values[0];
     for (int i = 1; i < n; ++i) {
-        if (values[i] > mx) mx = values[i];
-        else if (values[i] < mn) mn = values[i];
+        if (values[i] > mx)
+            mx = values[i];
+        else if (values[i] < mn)
+            mn = values[i];
     }
     return (mn + mx) / 2;
 }

@@ -38,7 +38,11 @@ public:
     // --- operations ---
     void Init();
     void Clear();
-    void SetObserver(int x, int y, int z) { observerX = x; observerY = y; observerZ = z; }
+    void SetObserver(int x, int y, int z) {
+        observerX = x;
+        observerY = y;
+        observerZ = z;
+    }
     int ObserverX() const { return observerX; }
     int ObserverY() const { return observerY; }
     int ObserverZ() const { return observerZ; }
@@ -73,7 +77,9 @@ public:
     int PiecePointCount(int piece) const;
 
     // Box reading by the fixed point order (see the table in Scene3D.cpp).
-    struct Box { double x0, y0, z0, x1, y1, z1; };
+    struct Box {
+        double x0, y0, z0, x1, y1, z1;
+    };
     Box PieceBox(int piece) const;
 
     // Every field and every table slot, in use or not (NaN never gets into the tables).

@@ -87,7 +87,8 @@ void AppendBox(Scene3D& s, const double lo[3], const double hi[3]) {
     if (!s.AddBox(lo[0], lo[1], lo[2], hi[0] - lo[0], hi[1] - lo[1], hi[2] - lo[2])) return;
     for (int axis = 0; axis < 3; ++axis) {
         auto& t = Coords(s, axis);
-        for (int i = first; i < first + 24; ++i) t[static_cast<std::size_t>(i)] = t[static_cast<std::size_t>(i)] == lo[axis] ? lo[axis] : hi[axis];
+        for (int i = first; i < first + 24; ++i)
+            t[static_cast<std::size_t>(i)] = t[static_cast<std::size_t>(i)] == lo[axis] ? lo[axis] : hi[axis];
     }
 }
 
@@ -222,8 +223,9 @@ EditResult ResizeFurniture(Furniture& f, const ResizeParams& p) {
         for (int i = 0; i < pieces; ++i) order[static_cast<std::size_t>(i)] = i;
         std::vector<double> key(order.size());
         for (int i = 0; i < pieces; ++i) key[static_cast<std::size_t>(i)] = PieceSpan(s, i, orderAxis).mid;
-        std::stable_sort(order.begin(), order.end(),
-                         [&](int a, int b) { return key[static_cast<std::size_t>(a)] < key[static_cast<std::size_t>(b)]; });
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            return key[static_cast<std::size_t>(a)] < key[static_cast<std::size_t>(b)];
+        });
         std::vector<int> rigid, scaled;
         for (int i : order) (ThinAxis(s, i) == axis ? rigid : scaled).push_back(i);
         ResizeAxisPass(s, *old, axis, rigid, scaled, wanted / size, Minimum(s, axis));
@@ -282,8 +284,8 @@ EditResult MirrorFurniture(Furniture& f) {
         if (face == 2) continue;
         a.modelMirror[static_cast<std::size_t>(i)] = Toggled(a.modelMirror[static_cast<std::size_t>(i)]);
         if (face == 0)
-            a.modelRotation[static_cast<std::size_t>(i)] =
-                static_cast<std::uint8_t>((a.modelRotation[static_cast<std::size_t>(i)] + 2) % 4);
+            a.modelRotation[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(
+                (a.modelRotation[static_cast<std::size_t>(i)] + 2) % 4);
     }
     RecomputeFurnitureSize(f.scene, f.dim);
     EditResult r;

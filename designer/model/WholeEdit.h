@@ -21,8 +21,7 @@ struct ResizeParams {
 // each axis of the resize, so a resize that passes the check always acts.
 inline constexpr double kResizeMinChange = 0.1;
 inline constexpr const char* kResizeBadInput = "Date incorect introduse pentru noile dimensiuni.";
-inline constexpr const char* kResizeTooSmall =
-    "Mobila este prea mica pe una din axe pentru a putea fi redimensionata.";
+inline constexpr const char* kResizeTooSmall = "Mobila este prea mica pe una din axe pentru a putea fi redimensionata.";
 
 // Why the resize is refused ("" when it may go on). New sizes are compared
 // with the extents of the model, which is what the dialog shows.

@@ -39,8 +39,8 @@ void Canvas::SetupPainter(QPainter& p, bool fill) const {
     if (!fill || brushStyle_ == BrushStyle::Clear) {
         p.setBrush(Qt::NoBrush);
     } else {
-        p.setBrush(QBrush(ToQColor(brushColor_), brushStyle_ == BrushStyle::DiagCross ? Qt::DiagCrossPattern
-                                                                                       : Qt::SolidPattern));
+        p.setBrush(QBrush(ToQColor(brushColor_),
+                          brushStyle_ == BrushStyle::DiagCross ? Qt::DiagCrossPattern : Qt::SolidPattern));
     }
 }
 

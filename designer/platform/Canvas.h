@@ -14,9 +14,7 @@ namespace zv {
 
 using Color = std::uint32_t; // 0x00BBGGRR
 
-inline Color Rgb(int r, int g, int b) {
-    return static_cast<Color>((r & 255) | ((g & 255) << 8) | ((b & 255) << 16));
-}
+inline Color Rgb(int r, int g, int b) { return static_cast<Color>((r & 255) | ((g & 255) << 8) | ((b & 255) << 16)); }
 inline int RedOf(Color c) { return static_cast<int>(c & 255); }
 inline int GreenOf(Color c) { return static_cast<int>((c >> 8) & 255); }
 inline int BlueOf(Color c) { return static_cast<int>((c >> 16) & 255); }
@@ -62,7 +60,10 @@ public:
     void FillRect(int x1, int y1, int x2, int y2); // brush only, no outline
     void Polygon(const std::vector<CanvasPoint>& pts);
     void Polyline(const std::vector<CanvasPoint>& pts);
-    void MoveTo(int x, int y) { px_ = x; py_ = y; }
+    void MoveTo(int x, int y) {
+        px_ = x;
+        py_ = y;
+    }
     void LineTo(int x, int y);
     void TextOut(int x, int y, const std::string& text);
     int TextWidth(const std::string& text) const;

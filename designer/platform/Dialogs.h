@@ -19,7 +19,7 @@ enum class MsgResult { Ok, Yes, No, Cancel };
 
 struct FileDialogRequest {
     std::string title;
-    std::string filter;     // "Mobila (*.mo4)|*.mo4|Mobila veche (*.mo2)|*.mo2" style
+    std::string filter; // "Mobila (*.mo4)|*.mo4|Mobila veche (*.mo2)|*.mo2" style
     std::string initialDir;
     std::string defaultExt; // without the dot
     std::string fileName;   // initial name

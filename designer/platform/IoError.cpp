@@ -19,11 +19,18 @@ std::string IoErrorText(int code) {
 
 int IoCodeFromErrno(int err) {
     switch (err) {
-    case ENOENT: case ENOTDIR: return 2;
-    case ENAMETOOLONG: case EINVAL: case EISDIR: return 3;
-    case EMFILE: case ENFILE: return 4;
-    case EACCES: case EPERM: case EROFS: return 5;
-    case ENOSPC: case EDQUOT: return 101;
+    case ENOENT:
+    case ENOTDIR: return 2;
+    case ENAMETOOLONG:
+    case EINVAL:
+    case EISDIR: return 3;
+    case EMFILE:
+    case ENFILE: return 4;
+    case EACCES:
+    case EPERM:
+    case EROFS: return 5;
+    case ENOSPC:
+    case EDQUOT: return 101;
     default: return err;
     }
 }

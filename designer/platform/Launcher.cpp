@@ -41,8 +41,7 @@ std::string OuterProgramPath(OuterProgram p) {
     return {};
 }
 
-int StartProgram(const std::string& program, const std::vector<std::string>& args,
-                 const std::string& workingFolder) {
+int StartProgram(const std::string& program, const std::vector<std::string>& args, const std::string& workingFolder) {
     if (program.empty()) return 2;
     QString prog = QString::fromStdString(program);
     if (!prog.contains('/')) {

@@ -51,8 +51,10 @@ std::string FormatGeneral(double v) {
     // without "+" and leading zeros ("1E20", "1E-7").
     const char sep = SystemDecimalSeparator();
     for (const char* p = buf; *p; ++p) {
-        if (*p == '.' || *p == ',') s += sep;
-        else s += *p;
+        if (*p == '.' || *p == ',')
+            s += sep;
+        else
+            s += *p;
     }
     const auto e = s.find('E');
     if (e != std::string::npos) {
@@ -89,11 +91,17 @@ std::optional<double> ParseWithSeparator(const std::string& s, char sep) {
     std::string canon;
     if (s[i] == '+' || s[i] == '-') canon += s[i++];
     bool digits = false;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') { canon += s[i++]; digits = true; }
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+        canon += s[i++];
+        digits = true;
+    }
     if (i < s.size() && s[i] == sep) {
         canon += '.';
         ++i;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9') { canon += s[i++]; digits = true; }
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+            canon += s[i++];
+            digits = true;
+        }
     }
     if (!digits) return std::nullopt;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
@@ -101,7 +109,10 @@ std::optional<double> ParseWithSeparator(const std::string& s, char sep) {
         ++i;
         if (i < s.size() && (s[i] == '+' || s[i] == '-')) canon += s[i++];
         bool ed = false;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9') { canon += s[i++]; ed = true; }
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+            canon += s[i++];
+            ed = true;
+        }
         if (!ed) return std::nullopt;
     }
     if (i != s.size()) return std::nullopt;
@@ -115,9 +126,7 @@ std::optional<double> ParseWithSeparator(const std::string& s, char sep) {
 
 std::optional<double> ParseRealDot(const std::string& s) { return ParseWithSeparator(s, '.'); }
 
-std::optional<double> ParseRealSystem(const std::string& s) {
-    return ParseWithSeparator(s, SystemDecimalSeparator());
-}
+std::optional<double> ParseRealSystem(const std::string& s) { return ParseWithSeparator(s, SystemDecimalSeparator()); }
 
 std::string FormatField(double v) { return FormatGeneral(v); }
 

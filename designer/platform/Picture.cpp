@@ -89,7 +89,9 @@ PictureResult WithName(PictureResult r, const std::string& path) {
 }
 
 bool LooksLikeBmp(const unsigned char* d, std::size_t n) { return n >= 2 && d[0] == 'B' && d[1] == 'M'; }
-bool LooksLikeJpeg(const unsigned char* d, std::size_t n) { return n >= 3 && d[0] == 0xFF && d[1] == 0xD8 && d[2] == 0xFF; }
+bool LooksLikeJpeg(const unsigned char* d, std::size_t n) {
+    return n >= 3 && d[0] == 0xFF && d[1] == 0xD8 && d[2] == 0xFF;
+}
 
 QImage NewImage(int w, int h) {
     QImage img(w, h, QImage::Format_RGB32);
@@ -320,7 +322,11 @@ PictureResult DecodeBmp(const unsigned char* data, std::size_t size, QImage& out
 
     // Channel masks: defaults for plain files, from the header or right after it.
     std::uint32_t masks[3] = {0x00FF0000u, 0x0000FF00u, 0x000000FFu};
-    if (bpp == 16) { masks[0] = 0x7C00u; masks[1] = 0x03E0u; masks[2] = 0x001Fu; }
+    if (bpp == 16) {
+        masks[0] = 0x7C00u;
+        masks[1] = 0x03E0u;
+        masks[2] = 0x001Fu;
+    }
     std::uint64_t paletteStart = 14 + static_cast<std::uint64_t>(headerSize);
     if (compression == 3) {
         const std::uint64_t at = headerSize >= 52 ? 14 + 40 : paletteStart;

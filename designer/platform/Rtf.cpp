@@ -61,11 +61,13 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // Destinations whose content is not part of the text.
 bool SkippedDestination(std::string_view w) {
     static constexpr std::string_view kSkipped[] = {
-        "fonttbl",   "colortbl",   "stylesheet", "info",      "pict",       "header",      "headerl",
-        "headerr",   "headerf",    "footer",     "footerl",   "footerr",    "footerf",     "listtable",
-        "listoverridetable", "rsidtbl", "generator", "xmlnstbl", "themedata", "colorschememapping",
-        "latentstyles", "datastore", "object",    "fldinst",   "filetbl",    "revtbl",      "nonshppict",
-        "shppict",   "footnote",   "annotation", "bkmkstart", "bkmkend"};
+        "fonttbl",      "colortbl",   "stylesheet", "info",      "pict",
+        "header",       "headerl",    "headerr",    "headerf",   "footer",
+        "footerl",      "footerr",    "footerf",    "listtable", "listoverridetable",
+        "rsidtbl",      "generator",  "xmlnstbl",   "themedata", "colorschememapping",
+        "latentstyles", "datastore",  "object",     "fldinst",   "filetbl",
+        "revtbl",       "nonshppict", "shppict",    "footnote",  "annotation",
+        "bkmkstart",    "bkmkend"};
     return std::find(std::begin(kSkipped), std::end(kSkipped), w) != std::end(kSkipped);
 }
 

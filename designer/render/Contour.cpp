@@ -276,8 +276,7 @@ struct Part {
 
 class Triangulator {
 public:
-    Triangulator(int n, const double* X, const double* Y, bool indexed,
-                 std::vector<std::array<ContourPoint, 3>>& out)
+    Triangulator(int n, const double* X, const double* Y, bool indexed, std::vector<std::array<ContourPoint, 3>>& out)
         : n_(n), X_(X), Y_(Y), indexed_(indexed), out_(out), alive_(static_cast<std::size_t>(n), 0) {}
 
     void Run() {

@@ -187,7 +187,7 @@ private:
     struct FileEntry {
         long long stamp = 0;
         long long size = -1;
-        std::vector<double> X, Y; // traced and simplified
+        std::vector<double> X, Y;        // traced and simplified
         std::map<int, Variant> variants; // key: mirror * 4 + rotation
     };
     ContourTracer tracer_;

@@ -130,8 +130,9 @@ void SetMaterial(float r, float g, float b) {
 } // namespace
 
 const std::uint8_t HatchPattern[128] = {
-#define ZV_H8 0x81, 0x81, 0x81, 0x81, 0x42, 0x42, 0x42, 0x42, 0x24, 0x24, 0x24, 0x24, 0x18, 0x18, 0x18, 0x18, \
-              0x18, 0x18, 0x18, 0x18, 0x24, 0x24, 0x24, 0x24, 0x42, 0x42, 0x42, 0x42, 0x81, 0x81, 0x81, 0x81
+#define ZV_H8                                                                                                          \
+    0x81, 0x81, 0x81, 0x81, 0x42, 0x42, 0x42, 0x42, 0x24, 0x24, 0x24, 0x24, 0x18, 0x18, 0x18, 0x18, 0x18, 0x18, 0x18,  \
+        0x18, 0x24, 0x24, 0x24, 0x24, 0x42, 0x42, 0x42, 0x42, 0x81, 0x81, 0x81, 0x81
     ZV_H8, ZV_H8, ZV_H8, ZV_H8
 #undef ZV_H8
 };
@@ -157,8 +158,8 @@ TexCoordSlot TexCoordSlotFor(const TextureTable& textures, const PiesaAttributes
 }
 
 bool TexCoordSlotUsable(const TexCoordSlot& s) {
-    return s.index >= 0 && s.count > 0 && s.index < s.count && s.index < kMaxTextureSlots &&
-           s.requestedWidth > 0 && s.requestedHeight > 0;
+    return s.index >= 0 && s.count > 0 && s.index < s.count && s.index < kMaxTextureSlots && s.requestedWidth > 0 &&
+           s.requestedHeight > 0;
 }
 
 bool ComputeTexCoords(const TexCoordSlot& slot, int n, const double* a, const double* b, double* s, double* t) {
@@ -305,13 +306,13 @@ unsigned UploadTexture(const unsigned char* rgb, int width, int height) {
 // ---- the scene ----
 
 bool GLSceneRenderer::PieceKey::operator==(const PieceKey& o) const {
-    return box.x0 == o.box.x0 && box.y0 == o.box.y0 && box.z0 == o.box.z0 && box.x1 == o.box.x1 &&
-           box.y1 == o.box.y1 && box.z1 == o.box.z1 && color == o.color && modelFile == o.modelFile &&
-           face == o.face && rotation == o.rotation && mirror == o.mirror && tex.index == o.tex.index &&
-           tex.count == o.tex.count && tex.width == o.tex.width && tex.height == o.tex.height &&
-           tex.requestedWidth == o.tex.requestedWidth && tex.requestedHeight == o.tex.requestedHeight &&
-           tex.repeatScale == o.tex.repeatScale && tex.repeated == o.tex.repeated && tex.rotated == o.tex.rotated &&
-           atlas == o.atlas && triangles == o.triangles && exteriorView == o.exteriorView;
+    return box.x0 == o.box.x0 && box.y0 == o.box.y0 && box.z0 == o.box.z0 && box.x1 == o.box.x1 && box.y1 == o.box.y1 &&
+           box.z1 == o.box.z1 && color == o.color && modelFile == o.modelFile && face == o.face &&
+           rotation == o.rotation && mirror == o.mirror && tex.index == o.tex.index && tex.count == o.tex.count &&
+           tex.width == o.tex.width && tex.height == o.tex.height && tex.requestedWidth == o.tex.requestedWidth &&
+           tex.requestedHeight == o.tex.requestedHeight && tex.repeatScale == o.tex.repeatScale &&
+           tex.repeated == o.tex.repeated && tex.rotated == o.tex.rotated && atlas == o.atlas &&
+           triangles == o.triangles && exteriorView == o.exteriorView;
 }
 
 GLSceneRenderer::PieceKey GLSceneRenderer::KeyFor(int piece, const GLFrameInputs& in) const {
@@ -339,11 +340,20 @@ void GLSceneRenderer::MakeDrawData(int piece, const PieceKey& key, DrawData& d, 
     const int c = key.face <= 2 ? key.face : 0;
     double r[4];
     if (c == 0) {
-        r[0] = zmin; r[1] = xmin; r[2] = zmax; r[3] = xmax;
+        r[0] = zmin;
+        r[1] = xmin;
+        r[2] = zmax;
+        r[3] = xmax;
     } else if (c == 1) {
-        r[0] = xmin; r[1] = ymin; r[2] = xmax; r[3] = ymax;
+        r[0] = xmin;
+        r[1] = ymin;
+        r[2] = xmax;
+        r[3] = ymax;
     } else {
-        r[0] = ymin; r[1] = zmin; r[2] = ymax; r[3] = zmax;
+        r[0] = ymin;
+        r[1] = zmin;
+        r[2] = ymax;
+        r[3] = zmax;
     }
 
     // The outline: the contour model when its file is there and gives a
@@ -390,8 +400,8 @@ void GLSceneRenderer::MakeDrawData(int piece, const PieceKey& key, DrawData& d, 
         }
     }
     std::vector<double> ts(static_cast<std::size_t>(n)), tt(static_cast<std::size_t>(n));
-    const bool textured =
-        atlasTexture_ != 0 && ComputeTexCoords(key.tex, n, ta.data(), tb.data(), ts.data(), tt.data());
+    const bool textured = atlasTexture_ != 0 &&
+                          ComputeTexCoords(key.tex, n, ta.data(), tb.data(), ts.data(), tt.data());
 
     // Triangles whose corners all lie in the outline; the rest are dropped.
     std::vector<int> tris;
@@ -440,7 +450,8 @@ void GLSceneRenderer::MakeDrawData(int piece, const PieceKey& key, DrawData& d, 
         d.bottom.assign(tris.begin(), tris.end());
         // The top cap: triangles from the last to the first, corners reversed.
         for (std::size_t k = tris.size(); k >= 3; k -= 3)
-            for (int j = 1; j <= 3; ++j) d.top.push_back(static_cast<unsigned>(tris[k - static_cast<std::size_t>(j)] + n));
+            for (int j = 1; j <= 3; ++j)
+                d.top.push_back(static_cast<unsigned>(tris[k - static_cast<std::size_t>(j)] + n));
         // Both caps in one draw: the same triangles in the same order.
         d.bottom.insert(d.bottom.end(), d.top.begin(), d.top.end());
         d.top.clear();
@@ -533,8 +544,7 @@ void GLSceneRenderer::Emit(const DrawData& d) {
     glNormalPointer(GL_FLOAT, 0, d.capNrm.data());
     const GLenum capMode = d.triangles ? GL_TRIANGLES : GL_POLYGON;
     glDrawElements(capMode, static_cast<GLsizei>(d.bottom.size()), GL_UNSIGNED_INT, d.bottom.data());
-    if (!d.top.empty())
-        glDrawElements(capMode, static_cast<GLsizei>(d.top.size()), GL_UNSIGNED_INT, d.top.data());
+    if (!d.top.empty()) glDrawElements(capMode, static_cast<GLsizei>(d.top.size()), GL_UNSIGNED_INT, d.top.data());
     if (d.textured) {
         glDisableClientState(GL_TEXTURE_COORD_ARRAY);
         glDisable(GL_TEXTURE_2D);
@@ -677,7 +687,9 @@ bool GLSceneRenderer::CollectTriangles(const GLFrameInputs& in, FrameTriangles& 
         // Each side quad as two triangles.
         const std::size_t corners = d.sidePos.size() / 3;
         for (std::size_t q = 0; q + 3 < corners; q += 4) {
-            auto side = [&](std::size_t v, bool edge) { put(&d.sidePos[3 * v], &d.sideNrm[3 * v], d.color, none, edge); };
+            auto side = [&](std::size_t v, bool edge) {
+                put(&d.sidePos[3 * v], &d.sideNrm[3 * v], d.color, none, edge);
+            };
             side(q, true);
             side(q + 1, true);
             side(q + 2, false);

@@ -25,9 +25,9 @@ inline constexpr int kMaxOutlinePoints = 2500;
 
 // What the texture-coordinate computation needs of one piece and its atlas slot.
 struct TexCoordSlot {
-    int index = -1;   // the piece's slot, -1 for none
-    int count = 0;    // slots in the atlas
-    int width = 0, height = 0;                  // the slot picture's size
+    int index = -1;                              // the piece's slot, -1 for none
+    int count = 0;                               // slots in the atlas
+    int width = 0, height = 0;                   // the slot picture's size
     int requestedWidth = 0, requestedHeight = 0; // the slot's size in the atlas
     int repeatScale = 200;                       // slot pixels per metre when repeated
     bool repeated = false, rotated = false;
@@ -105,9 +105,9 @@ unsigned UploadTexture(const unsigned char* rgb, int width, int height);
 // benchmark's limit). Positions are in millimetres, drawn through modelview.
 struct FrameTriangles {
     std::vector<float> position, normal, color; // 3 per vertex
-    std::vector<float> texCoord;                 // 2 per vertex
-    std::vector<unsigned char> edge;             // edge flag of the edge leaving the vertex
-    bool textured = false;                       // some cap takes the atlas
+    std::vector<float> texCoord;                // 2 per vertex
+    std::vector<unsigned char> edge;            // edge flag of the edge leaving the vertex
+    bool textured = false;                      // some cap takes the atlas
     double modelview[16] = {};
     std::size_t VertexCount() const { return position.size() / 3; }
 };
@@ -170,8 +170,8 @@ private:
         bool textured = false, triangles = false;
         float color[3] = {0, 0, 0};
         std::vector<float> capPos, capNrm, capTex; // 2n vertices: bottom cap, then top
-        std::vector<unsigned> bottom, top;        // cap indices: one polygon each, or all triangles in bottom
-        std::vector<float> sidePos, sideNrm;      // the side quads, 4 corners each
+        std::vector<unsigned> bottom, top;         // cap indices: one polygon each, or all triangles in bottom
+        std::vector<float> sidePos, sideNrm;       // the side quads, 4 corners each
     };
     struct CachedPiece {
         bool valid = false;

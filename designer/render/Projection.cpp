@@ -127,9 +127,12 @@ ProjectionFit FitToArea(double areaLeft, double areaTop, double areaRight, doubl
     const bool hasH = extentHeight > 0 && std::isfinite(extentHeight);
     if (!(aw > 0) || !(ah > 0) || (!hasW && !hasH)) return f;
     // A flat extent is fitted by its other axis alone.
-    if (hasW && hasH) f.scale = std::min(aw / extentWidth, ah / extentHeight);
-    else if (hasW) f.scale = aw / extentWidth;
-    else f.scale = ah / extentHeight;
+    if (hasW && hasH)
+        f.scale = std::min(aw / extentWidth, ah / extentHeight);
+    else if (hasW)
+        f.scale = aw / extentWidth;
+    else
+        f.scale = ah / extentHeight;
     const double ew = hasW ? extentWidth : 0, eh = hasH ? extentHeight : 0;
     f.ox = areaLeft + (aw - ew * f.scale) / 2;
     f.oy = areaTop + (ah - eh * f.scale) / 2;
@@ -152,9 +155,7 @@ std::vector<int> DepthSortForDrawing(const Scene3D& scene, int view, bool wirefr
     return order;
 }
 
-double DepthKey(const Scene3D& scene, int view, int piece) {
-    return DepthKeyOf(PieceExtents(scene, piece), view);
-}
+double DepthKey(const Scene3D& scene, int view, int piece) { return DepthKeyOf(PieceExtents(scene, piece), view); }
 
 void SortHitsByDepth(const Scene3D& scene, int view, std::vector<int>& pieces) {
     // The reverse of the painter's order: on the right side the larger X is nearer.
@@ -209,12 +210,16 @@ ProjectionPicture LayoutProjection(const Scene3D& scene, const ProjectionOptions
         ProjectionRect hl = p.rects[i];
         if (o.vertical) {
             const int mid = RoundEven((L.top[i] + L.height[i] / 2) * s + oy);
-            if (o.half == 0) hl.y1 = mid; // lower half
-            else hl.y2 = mid;
+            if (o.half == 0)
+                hl.y1 = mid; // lower half
+            else
+                hl.y2 = mid;
         } else {
             const int mid = RoundEven((L.left[i] + L.width[i] / 2) * s + ox);
-            if (o.half == 1) hl.x1 = mid; // right half
-            else hl.x2 = mid;
+            if (o.half == 1)
+                hl.x1 = mid; // right half
+            else
+                hl.x2 = mid;
         }
         p.highlight = hl;
     }
@@ -226,13 +231,16 @@ ProjectionPicture LayoutProjection(const Scene3D& scene, const ProjectionOptions
             int y = RoundEven(m * s + oy - 2);
             // The lowest figure stays above the drawing's bottom edge.
             if (y > bottom - o.fontHeight) y -= o.fontHeight;
-            p.figures.push_back({std::to_string(RoundEven(L.totalHeight - m)),
-                                 RoundEven(right + 2 + kFigureColumnWidth * static_cast<double>(c % static_cast<std::size_t>(columns))), y});
+            p.figures.push_back(
+                {std::to_string(RoundEven(L.totalHeight - m)),
+                 RoundEven(right + 2 + kFigureColumnWidth * static_cast<double>(c % static_cast<std::size_t>(columns))),
+                 y});
         }
         for (std::size_t c = 0; c < L.hmarks.size(); ++c) {
             const double m = L.hmarks[c];
-            p.figures.push_back({std::to_string(RoundEven(m)), RoundEven(m * s + ox),
-                                 RoundEven(bottom + 2 + kFigureRowHeight * static_cast<double>(c % static_cast<std::size_t>(rows)))});
+            p.figures.push_back(
+                {std::to_string(RoundEven(m)), RoundEven(m * s + ox),
+                 RoundEven(bottom + 2 + kFigureRowHeight * static_cast<double>(c % static_cast<std::size_t>(rows)))});
         }
     }
     return p;
@@ -346,7 +354,8 @@ void PaintProjection(Canvas& canvas, const Furniture& f, const ProjectionPicture
             const std::string name = k < f.pieceNames.size() ? f.pieceNames[k] : std::string();
             const QString t = QString::fromStdString(name);
             const ProjectionLayout& L = p.layout;
-            const int x = RoundEven((L.left[k] + L.width[k] / 2) * p.fit.scale + p.fit.ox - fm.horizontalAdvance(t) / 2.0);
+            const int x = RoundEven((L.left[k] + L.width[k] / 2) * p.fit.scale + p.fit.ox -
+                                    fm.horizontalAdvance(t) / 2.0);
             const int y = RoundEven((L.top[k] + L.height[k] / 2) * p.fit.scale + p.fit.oy - fm.height() / 2.0);
             WriteText(painter, qf, x, y, name, font.color, -1);
         }

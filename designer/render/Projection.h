@@ -51,15 +51,15 @@ struct ProjectionOptions {
     bool wireframe = false; // "Afis. sarmos"
     bool cutouts = true;    // "Afis. decupat"
     int rows = 3, columns = 2;
-    int selected = -1;      // piece index, -1 none
-    int half = 0;           // highlighted half
-    bool vertical = true;   // "Translat./Redim." on "Verticala"
-    int fontHeight = 11;    // pixels of the names' and figures' font
+    int selected = -1;    // piece index, -1 none
+    int half = 0;         // highlighted half
+    bool vertical = true; // "Translat./Redim." on "Verticala"
+    int fontHeight = 11;  // pixels of the names' and figures' font
 };
 
 struct ProjectionRect {
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;          // rounded screen rectangle
-    double rx1 = 0, ry1 = 0, rx2 = 0, ry2 = 0;   // the same unrounded
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;        // rounded screen rectangle
+    double rx1 = 0, ry1 = 0, rx2 = 0, ry2 = 0; // the same unrounded
 };
 struct ProjectionFigure {
     std::string text;
@@ -73,8 +73,8 @@ struct ProjectionPicture {
     ProjectionFit fit;
     std::vector<ProjectionRect> rects; // by piece index; empty when nothing is drawn
     std::vector<int> order;
-    int selected = -1;                 // a valid selection or -1
-    ProjectionRect highlight;          // the selected piece's red half
+    int selected = -1;        // a valid selection or -1
+    ProjectionRect highlight; // the selected piece's red half
     std::vector<ProjectionFigure> figures;
     bool Drawn() const { return fit.ok && layout.count > 0; }
 };

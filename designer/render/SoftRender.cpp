@@ -442,8 +442,8 @@ void DrawObject(Scene3D& s, Canvas& c, int piece, int sideMode, int mode) {
         // A corner that is not a number has no place: the face would be drawn
         // with a corner missing, so it is not drawn at all.
         if (!finite) continue;
-        DrawFace(s, c, n, fill, s.screenCx, s.screenCy, ambient, red, green, blue, sideMode, 1.0, 0, 0, -500, tx,
-                 ty, tz);
+        DrawFace(s, c, n, fill, s.screenCx, s.screenCy, ambient, red, green, blue, sideMode, 1.0, 0, 0, -500, tx, ty,
+                 tz);
     }
     ResetPenAndBrush(c);
 }
@@ -521,7 +521,7 @@ int SeparatedOrder(const Bounds& a, const Bounds& b, const double eye[3]) {
         else if (eye[k] > high->lo[k])
             v = high == &a ? +1 : -1;
         else
-            return 0; // the eye lies in a separating plane: no sight line meets both
+            return 0;                               // the eye lies in a separating plane: no sight line meets both
         if (verdict != 0 && v != verdict) return 0; // planes disagree: they never cover each other
         verdict = v;
     }
@@ -548,7 +548,7 @@ void SortForView(Scene3D& s) {
     std::array<Bounds, Scene3D::kMaxPieces> box;
     for (int i = 0; i < n; ++i) box[i] = PieceBounds(s, i);
     std::array<std::bitset<Scene3D::kMaxPieces>, Scene3D::kMaxPieces> after{}; // after[i]: pieces painted after i
-    std::array<int, Scene3D::kMaxPieces> waiting{}; // pieces still to paint before this one
+    std::array<int, Scene3D::kMaxPieces> waiting{};                            // pieces still to paint before this one
     for (int i = 0; i < n; ++i)
         for (int j = i + 1; j < n; ++j) {
             if (!box[i].ok || !box[j].ok) continue;
@@ -730,8 +730,7 @@ void Redraw3DImage(Scene3D& s, Canvas& c, int width, int height, int mode, int s
     DrawScene(s, c, mode, sideMode);
 }
 
-void RedrawProjectionImage(Scene3D& s, Canvas& c, int width, int height, int view, double panX, double panY,
-                           int mode) {
+void RedrawProjectionImage(Scene3D& s, Canvas& c, int width, int height, int view, double panX, double panY, int mode) {
     ClearPicture(c, width, height, kWhite);
     DrawProjection(s, c, view, panX, panY, mode);
 }

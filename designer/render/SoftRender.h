@@ -32,8 +32,8 @@ void SortObjects(Scene3D& s, const double* key, bool ascending);
 // the observer; points at z <= 0 are dropped and edges crossing the plane are
 // cut there. Coordinates are cut towards zero. out must hold
 // kMaxProjectedPoints; points that are not finite are skipped.
-void ProjectPolygon(const Scene3D& s, int n, const double* X, const double* Y, const double* Z,
-                    CanvasPoint* out, int& count, int cx, int cy);
+void ProjectPolygon(const Scene3D& s, int n, const double* X, const double* Y, const double* Z, CanvasPoint* out,
+                    int& count, int cx, int cy);
 
 // Brightness 0..1 of a face from its first three points, the light at (lx, ly,
 // lz) and the exponent; -1.0 when the face is not drawn. Side mode 0 shows
@@ -81,7 +81,6 @@ void DrawAxes(Canvas& c, int height);
 void Redraw3DImage(Scene3D& s, Canvas& c, int width, int height, int mode, int sideMode);
 
 // A mini-view bitmap: sized, cleared to white, then the projection.
-void RedrawProjectionImage(Scene3D& s, Canvas& c, int width, int height, int view, double panX, double panY,
-                           int mode);
+void RedrawProjectionImage(Scene3D& s, Canvas& c, int width, int height, int view, double panX, double panY, int mode);
 
 } // namespace zv

@@ -18,9 +18,7 @@ namespace zv {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-double MsSince(Clock::time_point t0) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
-}
+double MsSince(Clock::time_point t0) { return std::chrono::duration<double, std::milli>(Clock::now() - t0).count(); }
 
 bool FileExists(const std::string& name) {
     if (name.empty()) return false;
@@ -107,7 +105,8 @@ std::string InFolder(const std::string& folder, const char* name) {
 void DropSlot(Furniture& f, int slot) {
     const int n = std::clamp(f.scene.pieceCount, 0, kMaxPieces);
     for (int i = 0; i < n; ++i)
-        if (f.attrs.textureIndex[static_cast<std::size_t>(i)] == slot) f.attrs.textureIndex[static_cast<std::size_t>(i)] = -1;
+        if (f.attrs.textureIndex[static_cast<std::size_t>(i)] == slot)
+            f.attrs.textureIndex[static_cast<std::size_t>(i)] = -1;
 }
 
 void Build(Furniture& f, AtlasPixels& pixels, const AtlasOptions& opt, AtlasBuildResult& r) {
@@ -285,8 +284,8 @@ PictureResult LoadBitmapFile(const std::string& name, AtlasPixels& out) {
     // The file must hold every row before the block is allocated.
     if (std::fseek(f, 0, SEEK_END) != 0) return {false, "Error reading bitmap data"};
     const long fileSize = std::ftell(f);
-    if (fileSize < 0 || static_cast<std::uint64_t>(fileSize) < offset || static_cast<std::uint64_t>(fileSize) - offset < size ||
-        size > (std::uint64_t(1) << 31))
+    if (fileSize < 0 || static_cast<std::uint64_t>(fileSize) < offset ||
+        static_cast<std::uint64_t>(fileSize) - offset < size || size > (std::uint64_t(1) << 31))
         return {false, "Error reading bitmap data"};
     if (std::fseek(f, static_cast<long>(offset), SEEK_SET) != 0) return {false, "Error reading bitmap data"};
     AtlasPixels px;

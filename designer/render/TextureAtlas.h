@@ -58,7 +58,7 @@ std::vector<std::string> AssignTextureSlots(Furniture& f);
 
 // What the rebuild needs from the window around it. Any hook may be empty.
 struct AtlasHooks {
-    std::function<void()> showNotice;       // show "Incarcare date...." and paint it
+    std::function<void()> showNotice; // show "Incarcare date...." and paint it
     std::function<void()> hideNotice;
     std::function<bool()> pauseTimer;       // stop Timer2; whether it was running
     std::function<void(bool)> restoreTimer; // start it again when it was running
@@ -83,8 +83,8 @@ struct AtlasStageTimes {
 struct AtlasBuildResult {
     std::vector<std::string> errors; // what the user is told
     AtlasStageTimes times;
-    bool scaled = false;             // the atlas was reduced to fit
-    bool direct = false;             // pixels handed over without the JPEG round trip
+    bool scaled = false; // the atlas was reduced to fit
+    bool direct = false; // pixels handed over without the JPEG round trip
 };
 
 // Rebuilds every texture index, the texture table and the atlas pixels. The

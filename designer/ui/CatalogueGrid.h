@@ -180,7 +180,7 @@ struct CatalogueControls {
     CatalogueGrid* StringGrid1 = nullptr;
     // "&Adaugare", "&Modificare", "S&tergere", "&Vizualizare poza"
     QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr, *Button4 = nullptr;
-    QLabel* Label1 = nullptr;       // "Cauta cod:"
+    QLabel* Label1 = nullptr; // "Cauta cod:"
     QLineEdit* Edit1 = nullptr;
     QPushButton* BitBtn1 = nullptr; // "&Inchide fereastra"
     int thumbWidth = 0, thumbHeight = 0;

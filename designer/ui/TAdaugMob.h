@@ -19,9 +19,9 @@ class TAdaugMob : public FormBase<QDialog> {
 public:
     explicit TAdaugMob(QWidget* parent = nullptr);
 
-    QLineEdit* Edit1;      // "Fisier:" (read-only)
-    QComboBox* ComboBox1;  // "Pozitie:"
-    QComboBox* ComboBox2;  // "Rotatie:"
+    QLineEdit* Edit1;                 // "Fisier:" (read-only)
+    QComboBox* ComboBox1;             // "Pozitie:"
+    QComboBox* ComboBox2;             // "Rotatie:"
     QLineEdit *Edit2, *Edit3, *Edit4; // offsets X, Y, Z
     QPushButton *BitBtn1, *BitBtn2;   // "Adauga mobila", "Abandoneaza"
 

@@ -31,8 +31,9 @@ protected:
 class CatalogueEntryDialog : public FormBase<QDialog> {
 public:
     explicit CatalogueEntryDialog(QWidget* parent = nullptr) : FormBase<QDialog>(parent) {}
-    QLineEdit *Edit1 = nullptr, *Edit2 = nullptr, *Edit3 = nullptr, *Edit4 = nullptr; // code, description, price, picture
-    QPushButton* Button1 = nullptr;                   // "...."
+    QLineEdit *Edit1 = nullptr, *Edit2 = nullptr, *Edit3 = nullptr,
+              *Edit4 = nullptr;                         // code, description, price, picture
+    QPushButton* Button1 = nullptr;                     // "...."
     QPushButton *BitBtn1 = nullptr, *BitBtn2 = nullptr; // OK, "Abandonare"
     std::function<bool()> validate;
 

@@ -125,7 +125,7 @@ void TCarPies::BuildControls() {
     QLabel** labels[6] = {&Label3, &Label4, &Label5, &Label6, &Label7, &Label8};
     const char* texts[6] = {"Lat.:", "Inalt.:", "Adanc:", "Poz. X:", "Poz. Y:", "Poz. Z:"};
     void (TCarPies::*changes[6])() = {&TCarPies::Edit1Change, &TCarPies::Edit2Change, &TCarPies::Edit3Change,
-                                       &TCarPies::Edit4Change, &TCarPies::Edit5Change, &TCarPies::Edit6Change};
+                                      &TCarPies::Edit4Change, &TCarPies::Edit5Change, &TCarPies::Edit6Change};
     for (int panel = 0; panel < 2; ++panel) {
         auto* p = new QFrame(Panel1);
         p->setObjectName(panel == 0 ? "Panel6" : "Panel7");
@@ -355,8 +355,7 @@ void TCarPies::CheckBox3Click() {
 PictureResult TCarPies::TexturePicture(const std::string& file, QImage& out) {
     struct stat st {};
     const bool found = ::stat(file.c_str(), &st) == 0;
-    const long long stamp =
-        found ? static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec : -1;
+    const long long stamp = found ? static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec : -1;
     const long long size = found ? static_cast<long long>(st.st_size) : -1;
     CachedPicture& t = texture_;
     if (t.file != file || t.stamp != stamp || t.size != size) {

@@ -160,9 +160,10 @@ void TCreareSertar::Button5Click() {
 std::optional<DrawerInput> TCreareSertar::ReadInput(std::string& bad) const {
     DrawerInput in;
     const std::pair<QLineEdit*, double*> fields[] = {
-        {Edit1, &in.depth}, {Edit10, &in.overlap}, {Edit2, &in.bottomThickness}, {Edit3, &in.sideThickness},
-        {Edit4, &in.left},  {Edit5, &in.right},    {Edit6, &in.top},             {Edit7, &in.bottom},
-        {Edit8, &in.width}, {Edit9, &in.height}};
+        {Edit1, &in.depth},         {Edit10, &in.overlap}, {Edit2, &in.bottomThickness},
+        {Edit3, &in.sideThickness}, {Edit4, &in.left},     {Edit5, &in.right},
+        {Edit6, &in.top},           {Edit7, &in.bottom},   {Edit8, &in.width},
+        {Edit9, &in.height}};
     for (const auto& [e, out] : fields) {
         const auto v = ParseField(e->text().toStdString());
         if (!v) {

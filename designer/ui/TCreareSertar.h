@@ -22,19 +22,19 @@ class TCreareSertar : public FormBase<QDialog> {
 public:
     explicit TCreareSertar(QWidget* parent = nullptr);
 
-    QLineEdit *Edit1, *Edit10, *Edit2, *Edit3;       // depth, overlap, bottom and side thickness
-    RadioGroup* RadioGroup1;                         // "Spate"
-    QPushButton *BitBtn16, *BitBtn3, *Button5;       // "Jos", "Laterale", "&Textura"
-    QFrame *Panel5, *Panel8;                         // swatches of the bottom and the sides
+    QLineEdit *Edit1, *Edit10, *Edit2, *Edit3; // depth, overlap, bottom and side thickness
+    RadioGroup* RadioGroup1;                   // "Spate"
+    QPushButton *BitBtn16, *BitBtn3, *Button5; // "Jos", "Laterale", "&Textura"
+    QFrame *Panel5, *Panel8;                   // swatches of the bottom and the sides
     PictureBox *Image1, *Image2;
-    QLineEdit *Edit4, *Edit5, *Edit6, *Edit7;        // left, right, top, bottom distances
-    QLineEdit *Edit8, *Edit9;                        // the front's width and height
+    QLineEdit *Edit4, *Edit5, *Edit6, *Edit7; // left, right, top, bottom distances
+    QLineEdit *Edit8, *Edit9;                 // the front's width and height
     QPushButton *OkButton, *CancelButton;
 
     // The boards chosen: codes, colours and the file names of the two picture dialogs.
     std::string bottomCode, sideCode;
     Color bottomColor = 0xFFFFFF, sideColor = 0xFFFFFF; // ColorDialog1, ColorDialog2
-    std::string bottomPicture, sidePicture;              // OpenPictureDialog1, OpenPictureDialog2
+    std::string bottomPicture, sidePicture;             // OpenPictureDialog1, OpenPictureDialog2
 
     void BitBtn16Click(); // "Jos"
     void BitBtn3Click();  // "Laterale"

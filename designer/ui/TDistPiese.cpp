@@ -71,8 +71,9 @@ void TDistPiese::FormShow() {
         const int n = std::min(s.pieceCount, kMaxPieces);
         for (int p = 0; p < n; ++p) {
             const auto& names = m->model.pieceNames;
-            const QString name =
-                p < static_cast<int>(names.size()) ? QString::fromStdString(names[static_cast<std::size_t>(p)]) : "";
+            const QString name = p < static_cast<int>(names.size())
+                                     ? QString::fromStdString(names[static_cast<std::size_t>(p)])
+                                     : "";
             ComboBox1->addItem(name);
             ComboBox2->addItem(name);
         }

@@ -15,8 +15,8 @@ class TDistPiese : public FormBase<QDialog> {
 public:
     explicit TDistPiese(QWidget* parent = nullptr);
     QLabel *Label1, *Label2, *Label3;
-    QComboBox* ComboBox1; // "Prima piesa:"
-    QComboBox* ComboBox2; // "A doua piesa:"
+    QComboBox* ComboBox1;  // "Prima piesa:"
+    QComboBox* ComboBox2;  // "A doua piesa:"
     QPlainTextEdit* Memo1; // the distances, fixed-pitch
 
     // Both lists filled with the piece names, the current piece first chosen.

@@ -167,8 +167,7 @@ void TFeroneriePiesa::Button3Click() {
     const int r = StringGrid1->SelectedRow();
     if (!hw || hw->Count() == 0 || r == 0) return;
     const std::string code = StringGrid1->Cell(r, 1);
-    if (ShowMessage(MsgKind::Warning, "Sterg \"" + code + "\" din lista ?", MsgButtons::YesNo) == MsgResult::No)
-        return;
+    if (ShowMessage(MsgKind::Warning, "Sterg \"" + code + "\" din lista ?", MsgButtons::YesNo) == MsgResult::No) return;
     DeleteCurrentItem();
 }
 

@@ -56,14 +56,15 @@ TIntrodCamera::TIntrodCamera(QWidget* parent) : FormBase<QDialog>(parent) {
         g->addWidget(rep, 3, 0, 1, 2);
         surfaces->addWidget(box);
     };
-    group("Pereti", Panel1, BitBtn4, BitBtn3, Panel3, ImagePereti, CheckBox1, CheckBox3, "BitBtn4", "BitBtn3",
-          "Panel3", "CheckBox1", "CheckBox3");
-    group("Pardoseala", Panel2, BitBtn1, BitBtn2, Panel4, ImagePardoseala, CheckBox2, CheckBox4, "BitBtn1",
-          "BitBtn2", "Panel4", "CheckBox2", "CheckBox4");
+    group("Pereti", Panel1, BitBtn4, BitBtn3, Panel3, ImagePereti, CheckBox1, CheckBox3, "BitBtn4", "BitBtn3", "Panel3",
+          "CheckBox1", "CheckBox3");
+    group("Pardoseala", Panel2, BitBtn1, BitBtn2, Panel4, ImagePardoseala, CheckBox2, CheckBox4, "BitBtn1", "BitBtn2",
+          "Panel4", "CheckBox2", "CheckBox4");
     PaintSwatch(Panel3, wallColor);
     PaintSwatch(Panel4, floorColor);
 
-    auto fields = [&](const char* title, std::initializer_list<std::tuple<const char*, const char*, QLineEdit**>> rows) {
+    auto fields = [&](const char* title,
+                      std::initializer_list<std::tuple<const char*, const char*, QLineEdit**>> rows) {
         auto* box = new QGroupBox(title, this);
         auto* g = new QGridLayout(box);
         int r = 0;
@@ -80,7 +81,8 @@ TIntrodCamera::TIntrodCamera(QWidget* parent) : FormBase<QDialog>(parent) {
                                        {"Inaltime:", "2500", &Edit2},
                                        {"Adancime:", "4000", &Edit3},
                                        {"Gros pereti:", "55", &Edit4}});
-    QGridLayout* pos = fields("Pozitie mobila (mm):", {{"Stanga:", "0", &Edit5}, {"Jos:", "0", &Edit6}, {"Spate:", "55", &Edit7}});
+    QGridLayout* pos = fields("Pozitie mobila (mm):",
+                              {{"Stanga:", "0", &Edit5}, {"Jos:", "0", &Edit6}, {"Spate:", "55", &Edit7}});
     QLineEdit* edits[] = {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7};
     for (int i = 0; i < 7; ++i) edits[i]->setObjectName(QString("Edit%1").arg(i + 1));
     ComboBox1 = new QComboBox(this);
@@ -179,8 +181,8 @@ void TIntrodCamera::Edit1Change() { ComboBox1->setCurrentIndex(0); }
 void TIntrodCamera::Edit5Enter() { ComboBox1->setCurrentIndex(0); }
 
 bool TIntrodCamera::ReadParams(RoomParams& p, std::string& bad) const {
-    const std::pair<QLineEdit*, double*> fields[] = {{Edit1, &p.width},  {Edit2, &p.height}, {Edit3, &p.depth},
-                                                     {Edit4, &p.wall},   {Edit5, &p.left},   {Edit6, &p.bottom},
+    const std::pair<QLineEdit*, double*> fields[] = {{Edit1, &p.width}, {Edit2, &p.height}, {Edit3, &p.depth},
+                                                     {Edit4, &p.wall},  {Edit5, &p.left},   {Edit6, &p.bottom},
                                                      {Edit7, &p.back}};
     for (const auto& [edit, out] : fields) {
         const auto v = ParseRealSystem(edit->text().trimmed().toStdString());

@@ -70,13 +70,13 @@ void TMain::BuildMenus() {
     Salveazamobilacurenta1 = item(Fisier1, "Salveazamobilacurenta1", "Salveaza mobila curenta",
                                   &TMain::Salveazamobilacurenta1Click, QKeySequence("Ctrl+S"));
     Salveazacunumenou1 = item(Fisier1, "Salveazacunumenou1", "Salveaza cu nume nou", &TMain::Salveazacunumenou1Click);
-    Inchideproiectcurent1 =
-        item(Fisier1, "Inchideproiectcurent1", "Inchide proiect curent", &TMain::Inchideproiectcurent1Click);
+    Inchideproiectcurent1 = item(Fisier1, "Inchideproiectcurent1", "Inchide proiect curent",
+                                 &TMain::Inchideproiectcurent1Click);
     Fisier1->addSeparator();
     Listamateriale1 = item(Fisier1, "Listamateriale1", "Lista materiale", &TMain::Listamateriale1Click,
                            QKeySequence("Ctrl+M"));
-    ExportapieseinExcel1 =
-        item(Fisier1, "ExportapieseinExcel1", "Exporta piese in Excel", &TMain::ExportapieseinExcel1Click);
+    ExportapieseinExcel1 = item(Fisier1, "ExportapieseinExcel1", "Exporta piese in Excel",
+                                &TMain::ExportapieseinExcel1Click);
     Fisier1->addSeparator();
     Exit1 = item(Fisier1, "Exit1", "Exit", &TMain::Exit1Click);
 
@@ -95,8 +95,8 @@ void TMain::BuildMenus() {
     Unelte1->addSeparator();
     Rotatiemobila1 = item(Unelte1, "Rotatiemobila1", "Rotatie OY mobila cu 90 de grade", &TMain::Rotatiemobila1Click);
     Simetriemobila1 = item(Unelte1, "Simetriemobila1", "Simetrie ZOY mobila", &TMain::Simetriemobila1Click);
-    Redimensionaremobila1 =
-        item(Unelte1, "Redimensionaremobila1", "Redimensionare mobila", &TMain::Redimensionaremobila1Click);
+    Redimensionaremobila1 = item(Unelte1, "Redimensionaremobila1", "Redimensionare mobila",
+                                 &TMain::Redimensionaremobila1Click);
     Redimensionarejurimprejur1 = item(Unelte1, "Redimensionarejurimprejur1", "Micsorare jur-imprejur",
                                       &TMain::Redimensionarejurimprejur1Click);
     Schimbarecodpalpfl1 = item(Unelte1, "Schimbarecodpalpfl1", "Schimbare material (cod pal/pfl)",
@@ -118,9 +118,9 @@ void TMain::BuildMenus() {
     Listaferonerie1 = item(Materiale1, "Listaferonerie1", "Feronerie", &TMain::Listaferonerie1Click);
 
     Setari1 = menu("Setari1", "S&etari");
-    Afisareminiferestrecuproiectii2D1 =
-        item(Setari1, "Afisareminiferestrecuproiectii2D1", "Afisare mini-ferestre cu proiectii 2D",
-             &TMain::Afisareminiferestrecuproiectii2D1Click);
+    Afisareminiferestrecuproiectii2D1 = item(Setari1, "Afisareminiferestrecuproiectii2D1",
+                                             "Afisare mini-ferestre cu proiectii 2D",
+                                             &TMain::Afisareminiferestrecuproiectii2D1Click);
     Afisareminiferestrecuproiectii2D1->setCheckable(true);
     Afisareminiferestrecuproiectii2D1->setChecked(true);
     Redenumiremobila1 = item(Setari1, "Redenumiremobila1", "Redenumire mobila", &TMain::Redenumiremobila1Click);
@@ -129,15 +129,14 @@ void TMain::BuildMenus() {
     Afisaremodeledecupareconcave1->setCheckable(true);
     Afisaremodeledecupareconcave1->setChecked(true);
     connect(Afisaremodeledecupareconcave1, &QAction::triggered, this, [this](bool on) { concaveModels_ = on; });
-    Vizualizareinteriorexteriorpiese1 =
-        item(Setari1, "Vizualizareinteriorexteriorpiese1", "Vizualizare interior / exterior piese",
-             &TMain::Vizualizareinteriorexteriorpiese1Click);
+    Vizualizareinteriorexteriorpiese1 = item(Setari1, "Vizualizareinteriorexteriorpiese1",
+                                             "Vizualizare interior / exterior piese",
+                                             &TMain::Vizualizareinteriorexteriorpiese1Click);
     Fullscreen1 = item(Setari1, "Fullscreen1", "Toata fereastra", &TMain::Fullscreen1Click, QKeySequence("Ctrl+T"));
     Fullscreen1->setCheckable(true);
 
     Module1 = menu("Module1", "M&odule");
-    Desenareconturmodel1 =
-        item(Module1, "Desenareconturmodel1", "Desenare contur", &TMain::Desenareconturmodel1Click);
+    Desenareconturmodel1 = item(Module1, "Desenareconturmodel1", "Desenare contur", &TMain::Desenareconturmodel1Click);
     DesenareconturcuPainBrush1 = item(Module1, "DesenareconturcuPainBrush1", "Desenare contur cu Paint Brush",
                                       &TMain::DesenareconturcuPainBrush1Click);
     Pozitionarepiesepefoidepal1 = item(Module1, "Pozitionarepiesepefoidepal1", "Pozitionare piese pe foi de pal",
@@ -324,10 +323,10 @@ void TMain::BuildControls() {
     Timer3->setInterval(1000);
     connect(Timer3, &QTimer::timeout, this, [this] { Timer3Timer(); });
 
-    designWidgets_ = {RadioGroup2, BitBtn4, BitBtn5, BitBtn6, BitBtn7, BitBtn8, BitBtn9, BitBtn10, BitBtn11,
-                      BitBtn12, BitBtn14, BitBtn15, BitBtn16, BitBtn17, BitBtn18, RadioGroup1, Image4};
-    designActions_ = {Salveazamobilacurenta1, Salveazacunumenou1, Inchideproiectcurent1, Listamateriale1,
-                      Unelte1->menuAction(), Setari1->menuAction(), Pozitionarepiesepefoidepal1};
+    designWidgets_ = {RadioGroup2, BitBtn4,  BitBtn5,  BitBtn6,  BitBtn7,  BitBtn8,  BitBtn9,     BitBtn10, BitBtn11,
+                      BitBtn12,    BitBtn14, BitBtn15, BitBtn16, BitBtn17, BitBtn18, RadioGroup1, Image4};
+    designActions_ = {Salveazamobilacurenta1, Salveazacunumenou1,    Inchideproiectcurent1,      Listamateriale1,
+                      Unelte1->menuAction(),  Setari1->menuAction(), Pozitionarepiesepefoidepal1};
     LayoutControls();
 }
 
@@ -438,8 +437,10 @@ void TMain::FormShow() {
             const std::string previous = model.fileName;
             // Absolute, so saving never depends on the current folder.
             model.fileName = arg.absoluteFilePath().toStdString();
-            if (OpenFurniture()) AfterFileOpened();
-            else model.fileName = previous;
+            if (OpenFurniture())
+                AfterFileOpened();
+            else
+                model.fileName = previous;
         } else {
             ShowMessage(MsgKind::Error, "Fisier inexistent");
         }
@@ -515,9 +516,7 @@ void TMain::RestoreUndo() {
     SetUndoPossible(true);
 }
 
-void TMain::UpdateCaption() {
-    setWindowTitle(QString::fromStdString("Proiectare mobila - " + model.name));
-}
+void TMain::UpdateCaption() { setWindowTitle(QString::fromStdString("Proiectare mobila - " + model.name)); }
 
 void TMain::Exit1Click() {
     // Ends at once, without the save question.
@@ -544,6 +543,5 @@ void TMain::FormResize() {
     FitViewScale();
     Redraw3D();
 }
-
 
 } // namespace zv

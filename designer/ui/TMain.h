@@ -42,7 +42,7 @@ public:
     Furniture model;
     UndoSnapshot undo;
     std::string startupFolder;
-    AtlasPixels atlasPixels; // the atlas as last handed to OpenGL
+    AtlasPixels atlasPixels;                  // the atlas as last handed to OpenGL
     std::vector<std::string> commandLineArgs; // arguments after the program name
 
     // ---- view and interaction fields ----
@@ -62,25 +62,24 @@ public:
     QAction *Nou1, *Deschidefisier1, *Deschidefisiercupreview1, *Salveazamobilacurenta1, *Salveazacunumenou1,
         *Inchideproiectcurent1, *Listamateriale1, *ExportapieseinExcel1, *Exit1;
     QAction *SalvareimagineinformatBMPsauJPG1, *ExportareinformatVRML1, *Adaugaremobiladintrunfisier1,
-        *Creareinteriorsertar1, *Introduceremobilaincamera1, *Rotatiemobila1, *Simetriemobila1,
-        *Redimensionaremobila1, *Redimensionarejurimprejur1, *Schimbarecodpalpfl1, *Schimbareculoare1,
-        *Recalcularedimensinimobila1, *Rotunjiredimensiunisipozitii1, *Distantaintredouapiese1,
-        *Afisareproiectiecucote1;
+        *Creareinteriorsertar1, *Introduceremobilaincamera1, *Rotatiemobila1, *Simetriemobila1, *Redimensionaremobila1,
+        *Redimensionarejurimprejur1, *Schimbarecodpalpfl1, *Schimbareculoare1, *Recalcularedimensinimobila1,
+        *Rotunjiredimensiunisipozitii1, *Distantaintredouapiese1, *Afisareproiectiecucote1;
     QAction *Listapalpfl1, *Listaferonerie1;
     QAction *Afisareminiferestrecuproiectii2D1, *Redenumiremobila1, *Afisaremodeledecupareconcave1,
         *Vizualizareinteriorexteriorpiese1, *Fullscreen1;
     QAction *Desenareconturmodel1, *DesenareconturcuPainBrush1, *Pozitionarepiesepefoidepal1, *Amenajarecamera1;
     QAction *Ajutor2, *Demonstratie1, *Despre1;
 
-    QWidget* client;    // the client area; the OpenGL view fills it
-    OpenGLView* GLView; // the OpenGL drawing surface (behind the panels)
-    QFrame* Panel5;     // left tool panel
+    QWidget* client;                  // the client area; the OpenGL view fills it
+    OpenGLView* GLView;               // the OpenGL drawing surface (behind the panels)
+    QFrame* Panel5;                   // left tool panel
     QFrame *Panel1, *Panel2, *Panel3; // mini views
     QLabel *Label1, *Label2, *Label3;
     PictureBox *Image1, *Image2, *Image3, *Image4;
     QPushButton *BitBtn1, *BitBtn2, *BitBtn3; // "fata/spate", "stanga/dreapta", "sus/jos"
-    QPushButton *BitBtn4, *BitBtn5, *BitBtn6, *BitBtn7, *BitBtn8, *BitBtn9, *BitBtn10, *BitBtn11, *BitBtn12,
-        *BitBtn13, *BitBtn14, *BitBtn15, *BitBtn16, *BitBtn17, *BitBtn18;
+    QPushButton *BitBtn4, *BitBtn5, *BitBtn6, *BitBtn7, *BitBtn8, *BitBtn9, *BitBtn10, *BitBtn11, *BitBtn12, *BitBtn13,
+        *BitBtn14, *BitBtn15, *BitBtn16, *BitBtn17, *BitBtn18;
     QLineEdit* Edit7;
     RadioGroup* RadioGroup1; // "Translat.", "Redim."
     RadioGroup* RadioGroup2; // "Rend soft", "Rend hard"
@@ -151,8 +150,8 @@ public:
     bool SaveFurnitureFile(const std::string& fileName);
     // What a save command came to; a Yes to a save question goes on unless it failed.
     enum class SaveOutcome { Saved, Cancelled, Failed, NothingToSave };
-    SaveOutcome SaveCurrent();   // "Salveaza mobila curenta"
-    SaveOutcome SaveAsNew();     // "Salveaza cu nume nou"
+    SaveOutcome SaveCurrent(); // "Salveaza mobila curenta"
+    SaveOutcome SaveAsNew();   // "Salveaza cu nume nou"
     // Writes the furniture to `name` (asking first over an existing file when
     // askOverwrite) and marks it saved.
     SaveOutcome SaveTo(const std::string& name, bool askOverwrite);

@@ -43,8 +43,7 @@ void ApplyDefaultExtension(std::string& fileName, int filterIndex) {
 
 // An old-layout name is saved under ".mo4".
 std::string Mo4Name(std::string name) {
-    if (name.size() >= 5 && QString::fromStdString(name.substr(name.size() - 4)).toLower() == ".mo2")
-        name.back() = '4';
+    if (name.size() >= 5 && QString::fromStdString(name.substr(name.size() - 4)).toLower() == ".mo2") name.back() = '4';
     return name;
 }
 
@@ -249,8 +248,7 @@ void TMain::ExportapieseinExcel1Click() {
     const auto answer = Dialogs().SaveFile(r);
     if (!answer) return;
     const std::string& file = answer->fileName;
-    if (QFileInfo::exists(QString::fromStdString(file)) && !AskYesNo("Exista fisier cu acest nume. Suprapun ?"))
-        return;
+    if (QFileInfo::exists(QString::fromStdString(file)) && !AskYesNo("Exista fisier cu acest nume. Suprapun ?")) return;
     const std::string error = WriteExportFile(file, FormatPieceList(model));
     if (!error.empty()) {
         ShowError(error + " (" + file + ")");

@@ -55,8 +55,8 @@ void MirrorPieceNames(QComboBox* list, const std::vector<std::string>& names, in
 
 // The controls that read or write a piece's tables.
 std::vector<QWidget*> PieceControls(TCarPies& w) {
-    return {w.BitBtn17, w.BitBtn16, w.CheckBox3, w.CheckBox1, w.Edit1,   w.Edit2,   w.Edit3,   w.Edit4,
-            w.Edit5,    w.Edit6,    w.ComboBox1, w.Image1,    w.Button1, w.Button2, w.Button3, w.Button4, w.Button6};
+    return {w.BitBtn17, w.BitBtn16,  w.CheckBox3, w.CheckBox1, w.Edit1,   w.Edit2,   w.Edit3,   w.Edit4,  w.Edit5,
+            w.Edit6,    w.ComboBox1, w.Image1,    w.Button1,   w.Button2, w.Button3, w.Button4, w.Button6};
 }
 
 // No piece to show: every control empty and disabled, so no handler reaches a table.
@@ -151,8 +151,8 @@ void TMain::RefreshPieceWindow() {
         BuildContourModel(model, c, false, r.a1, r.b1, r.a2, r.b2, GLView->Contours(), poly);
         std::vector<CanvasPoint> pts;
         for (int i = 0; i < poly.Count(); ++i)
-            pts.push_back({RoundEven(poly.X[static_cast<std::size_t>(i)]),
-                           H - RoundEven(poly.Y[static_cast<std::size_t>(i)])});
+            pts.push_back(
+                {RoundEven(poly.X[static_cast<std::size_t>(i)]), H - RoundEven(poly.Y[static_cast<std::size_t>(i)])});
         cv.SetBrushColor(0xFFFFFF);
         cv.Rectangle(RoundEven(r.a1), RoundEven(r.b1), RoundEven(r.a2 + 1), RoundEven(r.b2 + 1));
         cv.SetBrushColor(color);
@@ -257,7 +257,8 @@ EditResult TMain::ApplyPieceMaterial(const std::vector<int>& pieces, const std::
     bool rebuild = false;
     for (int piece : pieces) {
         SetPieceMaterial(model, piece, code, color, texture);
-        if (!texture.empty() && model.scene.ValidPiece(piece)) rebuild = zv::UpdatePieceTexture(model, piece) || rebuild;
+        if (!texture.empty() && model.scene.ValidPiece(piece))
+            rebuild = zv::UpdatePieceTexture(model, piece) || rebuild;
     }
     if (rebuild) BuildTextureAtlas();
     return {};

@@ -136,8 +136,8 @@ void TMain::SalvareimagineinformatBMPsauJPG1Click() {
     const bool asBitmap = d->RadioGroup1->ItemIndex() == 1;
     const int view = std::max(0, d->RadioGroup2->ItemIndex());
     const bool capture = !SoftRenderChosen() && view == 0;
-    const auto answer =
-        Dialogs().SaveFile(PictureDialog(asBitmap, model.name + (capture ? (asBitmap ? ".bmp" : ".jpg") : "")));
+    const auto answer = Dialogs().SaveFile(
+        PictureDialog(asBitmap, model.name + (capture ? (asBitmap ? ".bmp" : ".jpg") : "")));
     if (!answer) return;
     const std::string& file = answer->fileName;
     if (QFileInfo::exists(QString::fromStdString(file)) &&

@@ -22,8 +22,7 @@ namespace zv {
 
 void TMain::Redraw3D() {
     if (!SoftRenderChosen()) return;
-    Redraw3DImage(model.scene, Image4->canvas(), Image4->width(), Image4->height(), DisplayMode(),
-                  model.exteriorView);
+    Redraw3DImage(model.scene, Image4->canvas(), Image4->width(), Image4->height(), DisplayMode(), model.exteriorView);
     Image4->update();
 }
 

@@ -51,8 +51,8 @@ TMobiNoua::TMobiNoua(QWidget* parent) : FormBase<QDialog>(parent) {
     auto* g = new QGridLayout(dims);
     QLabel* labels[7] = {};
     QLineEdit** edits[7] = {&Edit2, &Edit3, &Edit4, &Edit5, &Edit6, &Edit7, &Edit8};
-    const char* const texts[7] = {"Latime:", "Inaltime:", "Adancime:", "Grosime pal:",
-                                  "Gros. pfl:", "Bordura cuie:", "Inaltime soclu:"};
+    const char* const texts[7] = {
+        "Latime:", "Inaltime:", "Adancime:", "Grosime pal:", "Gros. pfl:", "Bordura cuie:", "Inaltime soclu:"};
     const char* const values[7] = {"800", "2000", "300", "18", "4", "10", "70"};
     for (int i = 0; i < 7; ++i) {
         labels[i] = new QLabel(texts[i], dims);

@@ -25,7 +25,7 @@ class TMobiNoua : public FormBase<QDialog> {
 public:
     explicit TMobiNoua(QWidget* parent = nullptr);
 
-    QLineEdit* Edit1; // "Denumire mobila:"
+    QLineEdit* Edit1;                 // "Denumire mobila:"
     QLineEdit *Edit2, *Edit3, *Edit4; // width, height, depth
     QLineEdit *Edit5, *Edit6;         // chipboard and back board thickness
     QLineEdit* Edit7;                 // nail border

@@ -20,17 +20,17 @@ class TOptimFoaie : public FormBase<QDialog> {
     Q_OBJECT
 public:
     explicit TOptimFoaie(QWidget* parent = nullptr);
-    QFrame* Panel1;        // "Caracteristici material:"
-    QLabel* Label1;        // the panel's heading
-    QPushButton* Button1;  // "Selectare"
-    QFrame* Panel2;        // colour swatch
-    PictureBox* Image1;    // the material's picture over the swatch
-    QPushButton* Button2;  // "&Textura", kept hidden
-    QLabel* Label2;        // "Grosime (mm):"
-    QLineEdit* Edit1;      // thickness, read-only
-    QLabel* Label3;        // the code whose pieces are exported
-    QPushButton* Button3;  // "&Optimizare"
-    QPushButton* BitBtn1;  // "&Inchide"
+    QFrame* Panel1;       // "Caracteristici material:"
+    QLabel* Label1;       // the panel's heading
+    QPushButton* Button1; // "Selectare"
+    QFrame* Panel2;       // colour swatch
+    PictureBox* Image1;   // the material's picture over the swatch
+    QPushButton* Button2; // "&Textura", kept hidden
+    QLabel* Label2;       // "Grosime (mm):"
+    QLineEdit* Edit1;     // thickness, read-only
+    QLabel* Label3;       // the code whose pieces are exported
+    QPushButton* Button3; // "&Optimizare"
+    QPushButton* BitBtn1; // "&Inchide"
 
     // The board code whose pieces are exported.
     std::string ChosenCode;

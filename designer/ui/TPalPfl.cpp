@@ -8,9 +8,9 @@ namespace zv {
 
 TPalPfl::TPalPfl(QWidget* parent) : CatalogueWindow(parent) {
     PlaceCatalogueWindow(this, "PalPfl", "Pal/pfl");
-    StringGrid1 = new CatalogueGrid({"Ncrt", "Cod", "Descriere", "Pret/mp", "Fisier poza", "Poza", "Culoare",
-                                     "Grosime", "PretCant"},
-                                    {37, 59, 145, 63, 215, 64, 56, 63, 71}, this);
+    StringGrid1 = new CatalogueGrid(
+        {"Ncrt", "Cod", "Descriere", "Pret/mp", "Fisier poza", "Poza", "Culoare", "Grosime", "PretCant"},
+        {37, 59, 145, 63, 215, 64, 56, 63, 71}, this);
     StringGrid1->swatchColumn = 6;
     MakeCatalogueControls(this, {});
 }

@@ -183,9 +183,7 @@ bool TPiesaNoua::eventFilter(QObject* o, QEvent* e) {
     return FormBase<QDialog>::eventFilter(o, e);
 }
 
-void TPiesaNoua::SetSwatchColor(std::uint32_t color) {
-    PaintSwatch(Panel1, color);
-}
+void TPiesaNoua::SetSwatchColor(std::uint32_t color) { PaintSwatch(Panel1, color); }
 
 void TPiesaNoua::ShowSwatchPicture(const std::string& file) {
     Image1->setVisible(false);
@@ -197,8 +195,7 @@ void TPiesaNoua::ShowSwatchPicture(const std::string& file) {
     Image1->update();
 }
 
-void TPiesaNoua::TakeBoard(const std::string& code, std::uint32_t color, const std::string& picture,
-                           double thickness) {
+void TPiesaNoua::TakeBoard(const std::string& code, std::uint32_t color, const std::string& picture, double thickness) {
     MaterialCode = code;
     if (TMain* m = Forms().Main) m->SetCurrentColor(color);
     TextureFile = picture;

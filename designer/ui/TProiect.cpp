@@ -185,7 +185,8 @@ ProjectionOptions TProiect::Options() const {
 // The layout is rebuilt by every drawing, so projecting is drawing.
 void TProiect::ProjectPieces() {
     DropStaleSelection();
-    picture = LayoutProjection(Model().scene, Options(), Image1->width(), Image1->height()); }
+    picture = LayoutProjection(Model().scene, Options(), Image1->width(), Image1->height());
+}
 
 void TProiect::RedrawProjection() {
     const Furniture& f = Model();
@@ -275,9 +276,7 @@ namespace zv {
 
 void TProiect::Reproject() { RedrawProjection(); }
 
-void TProiect::ClearSelection() {
-    selectedPiece = secondPiece = pressedPiece = lastClickedPiece = -1;
-}
+void TProiect::ClearSelection() { selectedPiece = secondPiece = pressedPiece = lastClickedPiece = -1; }
 
 void TProiect::DropStaleSelection() {
     const int n = Model().scene.pieceCount;

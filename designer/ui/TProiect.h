@@ -37,8 +37,8 @@ public:
     QLineEdit* Edit3;
 
     // ---- state ----
-    int ProjectionView = 1;  // 0 "Jos", 1 "Fata", 2 "Dreapta"
-    FontChoice font;         // names and figures
+    int ProjectionView = 1; // 0 "Jos", 1 "Fata", 2 "Dreapta"
+    FontChoice font;        // names and figures
     // The selection and the press (entry numbers are piece index + 1).
     int pressedPiece = -1;     // entry number of the piece under the press in progress, -1 none
     int lastClickedPiece = -1; // entry number of the piece of the last completed press

@@ -40,9 +40,8 @@ TRedimensionarePiesa::TRedimensionarePiesa(QWidget* parent) : FormBase<QDialog>(
     const char* names[3] = {"Latime:", "Inaltime:", "Adancime:"};
     QLabel** labels[3] = {&Label2, &Label3, &Label4};
     QLineEdit** edits[3] = {&Edit1, &Edit2, &Edit3};
-    void (TRedimensionarePiesa::*changes[3])() = {&TRedimensionarePiesa::Edit1Change,
-                                                   &TRedimensionarePiesa::Edit2Change,
-                                                   &TRedimensionarePiesa::Edit3Change};
+    void (TRedimensionarePiesa::*changes[3])() = {
+        &TRedimensionarePiesa::Edit1Change, &TRedimensionarePiesa::Edit2Change, &TRedimensionarePiesa::Edit3Change};
     for (int k = 0; k < 3; ++k) {
         auto* l = new QLabel(names[k], Panel1);
         l->setObjectName(QString("Label%1").arg(k + 2));

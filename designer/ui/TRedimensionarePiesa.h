@@ -25,7 +25,7 @@ public:
     QFrame* Panel1;       // "Dimensiuni piesa curenta"
     QLabel *Label2, *Label3, *Label4;
     QLineEdit *Edit1, *Edit2, *Edit3; // width, height, depth
-    QPushButton* BitBtn1; // "&Inchide fereastra"
+    QPushButton* BitBtn1;             // "&Inchide fereastra"
 
     // Whether this showing has taken the undo snapshot.
     bool SnapshotTaken() const { return snapshotTaken_; }

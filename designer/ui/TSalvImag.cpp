@@ -14,9 +14,9 @@ TSalvImag::TSalvImag(QWidget* parent) : FormBase<QDialog>(parent) {
     RadioGroup1 = new RadioGroup("Format imagine", {"Jpeg (jpg)", "Bitmap (bmp)"}, this);
     RadioGroup1->setObjectName("RadioGroup1");
     RadioGroup1->SetItemIndex(0);
-    RadioGroup2 = new RadioGroup("Imagine salvata",
-                                 {"Imagine 3D", "Proiectie fata/spate", "Proiectie stanga/dreapta", "Proiectie sus/jos"},
-                                 this);
+    RadioGroup2 = new RadioGroup(
+        "Imagine salvata", {"Imagine 3D", "Proiectie fata/spate", "Proiectie stanga/dreapta", "Proiectie sus/jos"},
+        this);
     RadioGroup2->setObjectName("RadioGroup2");
     RadioGroup2->SetItemIndex(0);
     BitBtn1 = new QPushButton("Salvare", this);

@@ -17,8 +17,8 @@ class TSelePies : public FormBase<QDialog> {
 public:
     explicit TSelePies(QWidget* parent = nullptr);
 
-    QLabel* Label1;       // "Piesa:"
-    QComboBox* ComboBox1; // the piece names
+    QLabel* Label1;                 // "Piesa:"
+    QComboBox* ComboBox1;           // the piece names
     QPushButton *BitBtn1, *BitBtn2; // OK, Cancel
 
     // Lists the names with `current` selected and runs the window modally:

@@ -16,8 +16,8 @@ constexpr int kFrameWidth = 16, kFrameHeight = 48;
 
 QSize FitPictureSize(QSize picture, QSize available) {
     const int w = std::max(1, picture.width()), h = std::max(1, picture.height());
-    const double k = std::min({1.0, double(std::max(1, available.width())) / w,
-                               double(std::max(1, available.height())) / h});
+    const double k = std::min(
+        {1.0, double(std::max(1, available.width())) / w, double(std::max(1, available.height())) / h});
     if (k >= 1.0) return {w, h};
     return {std::max(1, int(std::floor(w * k))), std::max(1, int(std::floor(h * k)))};
 }
@@ -36,8 +36,8 @@ void TVizualizarePoza::LoadPicture(const QImage& img) {
     // At its own size when the screen holds it, else shrunk whole onto the screen.
     QScreen* screen = QGuiApplication::primaryScreen();
     const QRect avail = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), picture_.size());
-    const QSize shown =
-        FitPictureSize(picture_.size(), screen ? avail.size() - QSize(kFrameWidth, kFrameHeight) : picture_.size());
+    const QSize shown = FitPictureSize(picture_.size(),
+                                       screen ? avail.size() - QSize(kFrameWidth, kFrameHeight) : picture_.size());
     const QImage view = shown == picture_.size()
                             ? picture_
                             : picture_.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

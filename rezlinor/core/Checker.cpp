@@ -52,7 +52,8 @@ std::string CheckLayout(const Layout& l, const std::vector<Piece>& pieces, const
     };
     for (int i : l.oversize) {
         if (auto e = count(i); !e.empty()) return e;
-        if (FitsSheet(pieces[static_cast<std::size_t>(i)], s)) return "piece " + std::to_string(i) + " fits but is listed as too large";
+        if (FitsSheet(pieces[static_cast<std::size_t>(i)], s))
+            return "piece " + std::to_string(i) + " fits but is listed as too large";
     }
     for (std::size_t k = 0; k < l.sheets.size(); ++k) {
         const auto& pl = l.sheets[k].placements;

@@ -40,8 +40,8 @@ std::string FormatCutList(const Layout& l, const std::vector<Piece>& pieces) {
         for (const Placement& p : l.sheets[k].placements) {
             const Piece& pc = pieces[static_cast<std::size_t>(p.piece)];
             o += std::to_string(k + 1) + "," + CsvField(pc.name) + "," + FormatSize(pc.length) + "," +
-                 FormatSize(pc.width) + "," + FormatSize(p.x) + "," + FormatSize(p.y) + "," +
-                 (p.turned ? "da" : "nu") + "\r\n";
+                 FormatSize(pc.width) + "," + FormatSize(p.x) + "," + FormatSize(p.y) + "," + (p.turned ? "da" : "nu") +
+                 "\r\n";
         }
     // Listed too, so a board that needs another sheet size is not forgotten.
     for (int i : l.oversize) {
@@ -53,9 +53,8 @@ std::string FormatCutList(const Layout& l, const std::vector<Piece>& pieces) {
 
 std::string WriteTextFile(const std::string& path, const std::string& text) {
     QSaveFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::WriteOnly) || f.write(text.data(), static_cast<qint64>(text.size())) !=
-                                             static_cast<qint64>(text.size()) ||
-        !f.commit())
+    if (!f.open(QIODevice::WriteOnly) ||
+        f.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !f.commit())
         return "Nu pot scrie fisierul " + path + ".";
     return {};
 }

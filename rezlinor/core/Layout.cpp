@@ -23,8 +23,7 @@ std::string CheckSettings(const SheetSettings& s) {
     if (s.length <= 0 || s.width <= 0) return "Lungimea si latimea foii trebuie sa fie mai mari ca 0.";
     if (s.kerf < 0) return "Grosimea taieturii nu poate fi negativa.";
     if (s.trim < 0) return "Marginea de tundere nu poate fi negativa.";
-    if (UsableLength(s) <= 0 || UsableWidth(s) <= 0)
-        return "Cu marginea de tundere aleasa nu ramane nimic din foaie.";
+    if (UsableLength(s) <= 0 || UsableWidth(s) <= 0) return "Cu marginea de tundere aleasa nu ramane nimic din foaie.";
     if (s.kerf >= UsableLength(s) || s.kerf >= UsableWidth(s))
         return "Cu grosimea taieturii aleasa nu ramane nimic din foaie.";
     return {};

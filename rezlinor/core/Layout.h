@@ -19,9 +19,9 @@ struct Piece {
 struct SheetSettings {
     double length = 2800;
     double width = 2070;
-    double kerf = 4;          // saw blade width
-    double trim = 10;         // trimmed off each of the four edges
-    bool allowTurn = false;   // plain colours may turn; wood grain may not
+    double kerf = 4;        // saw blade width
+    double trim = 10;       // trimmed off each of the four edges
+    bool allowTurn = false; // plain colours may turn; wood grain may not
 };
 
 // Empty when the settings leave a usable sheet; else the message for the user.
@@ -56,7 +56,7 @@ struct Rect {
 
 struct SheetLayout {
     std::vector<Placement> placements;
-    std::vector<Cut> cuts;     // in the order the saw makes them
+    std::vector<Cut> cuts;      // in the order the saw makes them
     std::vector<Rect> leftover; // the parts the cuts leave without a piece
 };
 

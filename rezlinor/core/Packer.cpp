@@ -118,9 +118,18 @@ private:
                 if (dl < -kEps || dw < -kEps) continue;
                 double k1 = 0, k2 = 0;
                 switch (rule_.fit) {
-                case Fit::Area: k1 = r.length * r.width - l * w; k2 = std::min(dl, dw); break;
-                case Fit::ShortSide: k1 = std::min(dl, dw); k2 = std::max(dl, dw); break;
-                case Fit::LongSide: k1 = std::max(dl, dw); k2 = std::min(dl, dw); break;
+                case Fit::Area:
+                    k1 = r.length * r.width - l * w;
+                    k2 = std::min(dl, dw);
+                    break;
+                case Fit::ShortSide:
+                    k1 = std::min(dl, dw);
+                    k2 = std::max(dl, dw);
+                    break;
+                case Fit::LongSide:
+                    k1 = std::max(dl, dw);
+                    k2 = std::min(dl, dw);
+                    break;
                 }
                 const std::tuple<int, double, double> key{rule_.firstSheetFirst ? f.sheet : 0, k1, k2};
                 if (!best_.found || key < best_.key) best_ = Choice{f, t == 1, key, true};
@@ -276,12 +285,24 @@ Layout Pack(const std::vector<Piece>& pieces, const SheetSettings& s, const Pack
     auto shortSide = [&](int i) { return s.allowTurn ? std::min(P(i).length, P(i).width) : P(i).width; };
     using Key = std::function<std::pair<double, double>(int)>;
     const std::vector<Key> keys = {
-        [&](int i) { return std::pair{P(i).length * P(i).width, longSide(i)}; },
-        [&](int i) { return std::pair{longSide(i), shortSide(i)}; },
-        [&](int i) { return std::pair{P(i).length + P(i).width, longSide(i)}; },
-        [&](int i) { return std::pair{shortSide(i), longSide(i)}; },
-        [&](int i) { return std::pair{P(i).width, P(i).length}; },
-        [&](int i) { return std::pair{P(i).length, P(i).width}; },
+        [&](int i) {
+            return std::pair{P(i).length * P(i).width, longSide(i)};
+        },
+        [&](int i) {
+            return std::pair{longSide(i), shortSide(i)};
+        },
+        [&](int i) {
+            return std::pair{P(i).length + P(i).width, longSide(i)};
+        },
+        [&](int i) {
+            return std::pair{shortSide(i), longSide(i)};
+        },
+        [&](int i) {
+            return std::pair{P(i).width, P(i).length};
+        },
+        [&](int i) {
+            return std::pair{P(i).length, P(i).width};
+        },
     };
     std::vector<std::vector<int>> orders;
     for (const Key& k : keys) {

@@ -88,16 +88,22 @@ PieceFileResult ParsePieceFile(const std::string& text) {
         if (!ParseInteger(lines[i], v)) return fail(i + 1, "se astepta un numar intreg.");
     }
     long long n = 0;
-    if (!ParseInteger(lines[3], n) || n < 0) return fail(4, "numarul de piese trebuie sa fie un numar intreg, 0 sau mai mare.");
+    if (!ParseInteger(lines[3], n) || n < 0)
+        return fail(4, "numarul de piese trebuie sa fie un numar intreg, 0 sau mai mare.");
     if (n == 0) {
         out.error = "Fisierul nu contine nicio piesa.";
         return out;
     }
     // Every piece needs its 8 lines: a count beyond what the file holds is
     // reported at the first missing line, without reserving room for it.
-    const char* fields[] = {"numele piesei",           "lungimea piesei",           "latimea piesei",
-                            "modelul de contur al piesei", "rotirea modelului piesei", "oglindirea modelului piesei",
-                            "linia 7 a piesei",        "linia 8 a piesei"};
+    const char* fields[] = {"numele piesei",
+                            "lungimea piesei",
+                            "latimea piesei",
+                            "modelul de contur al piesei",
+                            "rotirea modelului piesei",
+                            "oglindirea modelului piesei",
+                            "linia 7 a piesei",
+                            "linia 8 a piesei"};
     for (long long p = 0; p < n; ++p) {
         const std::size_t first = 6 + static_cast<std::size_t>(p) * 8;
         Piece piece;

@@ -262,15 +262,16 @@ bool PrintLayout(QPrinter& printer, const QString& title, const Layout& l, const
             lines << QString("%1 la x = %2, y = %3").arg(SizesText(o.length, o.width), SizeText(o.x), SizeText(o.y));
         if (kept.empty()) lines << "nu sunt";
         p.setPen(Qt::black);
-        FlowText(p, QRectF(drawing.right() + top * 0.5, top, full.width() - drawing.right() - top * 0.5,
-                           full.height() - top),
-                 lines);
+        FlowText(
+            p,
+            QRectF(drawing.right() + top * 0.5, top, full.width() - drawing.right() - top * 0.5, full.height() - top),
+            lines);
     }
     if (!l.oversize.empty()) {
         if (!l.sheets.empty()) printer.newPage();
-        const double top =
-            heading(title + " - " + QString("Piese care nu incap pe foaie (foaia utila %1 mm)")
-                                        .arg(SizesText(UsableLength(s), UsableWidth(s))));
+        const double top = heading(title + " - " +
+                                   QString("Piese care nu incap pe foaie (foaia utila %1 mm)")
+                                       .arg(SizesText(UsableLength(s), UsableWidth(s))));
         QStringList lines;
         for (int i : l.oversize) {
             const Piece& pc = pieces[static_cast<std::size_t>(i)];

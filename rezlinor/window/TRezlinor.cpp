@@ -323,10 +323,10 @@ void TRezlinor::ShowLayout() {
     GridPieces->setRowCount(static_cast<int>(pieces_.size()));
     for (std::size_t i = 0; i < pieces_.size(); ++i) {
         const Piece& pc = pieces_[i];
-        SetRow(GridPieces, static_cast<int>(i),
-               {QString::number(i + 1), PieceName(pc), SizeText(pc.length), SizeText(pc.width), "nu incape", "", "",
-                ""},
-               Qt::red);
+        SetRow(
+            GridPieces, static_cast<int>(i),
+            {QString::number(i + 1), PieceName(pc), SizeText(pc.length), SizeText(pc.width), "nu incape", "", "", ""},
+            Qt::red);
     }
     for (int k = 0; k < sheets; ++k)
         for (const Placement& p : l.sheets[static_cast<std::size_t>(k)].placements) {
@@ -383,7 +383,8 @@ QString Beside(const QString& file, const QString& ext) {
 
 void TRezlinor::PdfClick() {
     if (!haveLayout_) return;
-    if (const auto f = AskSaveFile(this, "Salvare ca PDF", "Fisiere PDF (*.pdf)", Beside(fileName_, ".pdf"))) SavePdf(*f);
+    if (const auto f = AskSaveFile(this, "Salvare ca PDF", "Fisiere PDF (*.pdf)", Beside(fileName_, ".pdf")))
+        SavePdf(*f);
 }
 
 void TRezlinor::CsvClick() {

@@ -94,8 +94,8 @@ TEST(CatalogueRead, HeaderAndCountFaults) {
         {"large thumbnails, many entries", "1000 1000 1000\r\n" + Board("A"), CatalogueStatus::Ok, 1},
         {"real in the header", "64.5 64 1\r\n" + Board("A"), CatalogueStatus::NotFound, 0},
         {"decimal comma", "64 64 3\r\n" + Board("A") + Board("B", "12,50") + Board("C"), CatalogueStatus::Corrupt, 1},
-        {"colour not an integer", "64 64 2\r\n" + Board("A") + Board("B", "1", "18", "1.5"),
-         CatalogueStatus::Corrupt, 1},
+        {"colour not an integer", "64 64 2\r\n" + Board("A") + Board("B", "1", "18", "1.5"), CatalogueStatus::Corrupt,
+         1},
         {"thickness not a number", "64 64 1\r\n" + Board("A", "1", "18mm"), CatalogueStatus::Corrupt, 0},
     };
     for (const auto& c : cases) {
@@ -123,8 +123,8 @@ TEST(CatalogueRead, CodesAreCutToTenCharacters) {
 }
 
 TEST(CatalogueRead, HardwareEntries) {
-    const FeronerieCatalogue c =
-        ParseFeronerieCatalogue("48 48 3\r\n" + Hardware("B1") + Hardware("M2", " 12.75 ") + Hardware("S3", "2,5"));
+    const FeronerieCatalogue c = ParseFeronerieCatalogue("48 48 3\r\n" + Hardware("B1") + Hardware("M2", " 12.75 ") +
+                                                         Hardware("S3", "2,5"));
     EXPECT_EQ(c.status, CatalogueStatus::Corrupt);
     ASSERT_EQ(c.items.size(), 2u);
     EXPECT_EQ(c.items[1], (FeronerieItem{"M2", "Balama M2", 12.75, "feronerie/M2.bmp"}));
@@ -138,7 +138,7 @@ TEST(CatalogueRead, MissingFile) {
 }
 
 TEST(CatalogueSort, ByUpperCasedCodeKeepingEqualCodesInFileOrder) {
-    std::vector<PalPflItem> items = {Code("b2", "first"), Code("A1"), Code("a0"),
+    std::vector<PalPflItem> items = {Code("b2", "first"),  Code("A1"), Code("a0"),
                                      Code("B2", "second"), Code("_x"), Code("Z")};
     SortByCode(items);
     // '_' (0x5F) sorts after the upper-case letters but before nothing lower-case: "Z" < "_X".
@@ -152,8 +152,7 @@ TEST(CatalogueSort, ManyEqualCodesKeepTheirFileOrder) {
     // an unstable sort would mix the rows of one code.
     const char* codes[] = {"pal18", "PAL18", "b", "Mdf", "a", "MDF", "B"};
     std::vector<PalPflItem> items;
-    for (int i = 0; i < 700; ++i)
-        items.push_back(Code(codes[(i * 5 + i / 7) % 7], std::to_string(i)));
+    for (int i = 0; i < 700; ++i) items.push_back(Code(codes[(i * 5 + i / 7) % 7], std::to_string(i)));
     const std::vector<PalPflItem> original = items;
     std::vector<std::string> originalCodes = Codes(items);
     SortByCode(items);
@@ -287,10 +286,10 @@ TEST(CatalogueThumbnails, PlacedInTheSlotKeepingProportions) {
     } cases[] = {
         {100, 200, 0, {16, 0, 32, 64}},  // portrait: full height, centred across
         {200, 100, 1, {64, 16, 64, 32}}, // landscape: full width, centred down
-        {50, 50, 2, {128, 0, 64, 64}},
-        {100, 300, 0, {21, 0, 21, 64}}, // 21.33 wide, 21.33 in
-        {64, 128, 0, {16, 0, 32, 64}},
-        {0, 10, 0, {0, 0, 0, 0}},
+        {50, 50, 2, {128, 0, 64, 64}},   // square: the whole cell of the third slot
+        {100, 300, 0, {21, 0, 21, 64}},  // 21.33 wide, 21.33 in
+        {64, 128, 0, {16, 0, 32, 64}},   // exactly twice as high
+        {0, 10, 0, {0, 0, 0, 0}},        // no width: nothing drawn
     };
     for (const auto& c : cases) EXPECT_EQ(ThumbnailPlace(c.w, c.h, 64, 64, c.slot), c.r) << c.w << "x" << c.h;
     // Half of 5 is 2.5 and goes to the even 2; 3.5 goes to 4.

@@ -44,13 +44,20 @@ TEST(BoardPiece, BySizesAndNotARoomPiece) {
         const char* name;
         bool board;
     } cases[] = {
-        {600, 18, 500, "Polita", true},        {600, 300, 18, "Usa", true},
-        {600, 50, 500, "Polita groasa", true}, {600, 50.5, 500, "Bloc", false},
-        {600, 500, 51, "Bloc", false},         {18, 18, 600, "Sipca", false},
-        {40, 40, 600, "Bara", false},          {20, 20, 150, "Maner", false},
-        {50, 50, 50, "Cub", false},            {600, 3.5, 400, "Spate", true},
-        {600, 3.4, 400, "Spate subtire", false}, {2, 400, 600, "Folie", false},
-        {4000, 50, 2500, "Perete spate", false}, {4000, 50, 2500, "Perete", true},
+        {600, 18, 500, "Polita", true},
+        {600, 300, 18, "Usa", true},
+        {600, 50, 500, "Polita groasa", true},
+        {600, 50.5, 500, "Bloc", false},
+        {600, 500, 51, "Bloc", false},
+        {18, 18, 600, "Sipca", false},
+        {40, 40, 600, "Bara", false},
+        {20, 20, 150, "Maner", false},
+        {50, 50, 50, "Cub", false},
+        {600, 3.5, 400, "Spate", true},
+        {600, 3.4, 400, "Spate subtire", false},
+        {2, 400, 600, "Folie", false},
+        {4000, 50, 2500, "Perete spate", false},
+        {4000, 50, 2500, "Perete", true},
         {4000, 40, 4000, "Pardoseala", false},
     };
     auto f = Empty();
@@ -142,10 +149,13 @@ TEST(Deviz, ListAndEstimate) {
     EXPECT_NEAR(d.subtotal, 99 + 23.75 + 20, 1e-9);
     EXPECT_NEAR(d.total, (99 + 23.75 + 20) * 1.4, 1e-9);
     const std::string text = FormatDeviz(list, d, 10, 25, 40);
-    EXPECT_NE(text.find(WithSystemSeparator("PAL18: 1.100 mp x 40.00 = 44.00; cant 2.50 ml x 2.00 = 5.00")), std::string::npos) << text;
+    EXPECT_NE(text.find(WithSystemSeparator("PAL18: 1.100 mp x 40.00 = 44.00; cant 2.50 ml x 2.00 = 5.00")),
+              std::string::npos)
+        << text;
     EXPECT_NE(text.find(WithSystemSeparator("NOPE: 1 buc. x 0.00 = 0.00 (cod negasit in catalog)")), std::string::npos);
     EXPECT_NE(text.find(WithSystemSeparator("Total deviz: 199.85")), std::string::npos) << text;
-    EXPECT_NE(FormatMaterialList(list).find(WithSystemSeparator("PAL18: 2 piese, 1.000 mp, cant 2.00 ml")), std::string::npos);
+    EXPECT_NE(FormatMaterialList(list).find(WithSystemSeparator("PAL18: 2 piese, 1.000 mp, cant 2.00 ml")),
+              std::string::npos);
 }
 
 TEST(Deviz, TheRoomIsNoPartOfIt) {

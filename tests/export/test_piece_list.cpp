@@ -31,8 +31,8 @@ std::unique_ptr<Furniture> Sample() {
         f->scene.color[static_cast<std::size_t>(f->scene.pieceCount - 1)] = Scene3D::kDefaultColor;
         f->pieceNames.push_back(name);
     };
-    add("Polita", 0, 100, 0, 600, 18, 300);         // a board: 600, 300, 18
-    add("Sina", 0, 0, 0, 40, 40, 600);              // a rail: left out
+    add("Polita", 0, 100, 0, 600, 18, 300);           // a board: 600, 300, 18
+    add("Sina", 0, 0, 0, 40, 40, 600);                // a rail: left out
     add("Usa\r\nstanga", 10.5, 0, -20, 400, 700, 18); // a textured door with a broken name
     f->attrs.edgeBand[0] = 6;
     f->attrs.edgeBand[2] = 9; // unknown code: no banding
@@ -50,11 +50,14 @@ std::string ReadAll(const std::string& path) {
 } // namespace
 
 TEST(PieceList, BoardRuleTable) {
-    struct Case { double a, b, c; bool board; };
+    struct Case {
+        double a, b, c;
+        bool board;
+    };
     const Case cases[] = {
-        {600, 18, 300, true},  {18, 720, 300, true},  {40, 40, 600, false}, {20, 20, 150, false},
-        {2, 400, 600, false},  {50, 50, 50, false},   {3.5, 400, 600, true}, {50, 51, 600, true},
-        {50.0001, 51, 600, false},
+        {600, 18, 300, true},  {18, 720, 300, true}, {40, 40, 600, false},
+        {20, 20, 150, false},  {2, 400, 600, false}, {50, 50, 50, false},
+        {3.5, 400, 600, true}, {50, 51, 600, true},  {50.0001, 51, 600, false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(TMain::IsBoardPiece(c.a, c.b, c.c), c.board) << c.a << " " << c.b << " " << c.c;
@@ -71,19 +74,20 @@ TEST(PieceList, EdgeBandingByCode) {
 
 TEST(PieceList, WholeFileByteByByteUnderBothSeparators) {
     const auto f = Sample();
-    const std::string dot = "DENUMIRE MOBILA: \tComoda hol\r\n"
-                            "\r\n"
-                            "Dimensiuni mobila:\r\n"
-                            "  Latime:       \t600\r\n"
-                            "  Inaltime:     \t720.5\r\n"
-                            "  Adancime:     \t300\r\n"
-                            "  Grosime pal:  \t18\r\n"
-                            "  Gros. carton: \t3.2\r\n"
-                            "  Cant spate:   \t10\r\n"
-                            "\r\n"
-                            "Denumire piesa\tLatime\tLungine\tGrosime\tPoz. x\tPoz. y\tPoz. z\tCant\tCuloare/textura\r\n"
-                            "Polita\t600\t300\t18\t0\t100\t0\t1200\t9211020\r\n"
-                            "Usa  stanga\t400\t700\t18\t10.5\t0\t-20\t0\tTexturi/stejar.jpg\r\n";
+    const std::string dot =
+        "DENUMIRE MOBILA: \tComoda hol\r\n"
+        "\r\n"
+        "Dimensiuni mobila:\r\n"
+        "  Latime:       \t600\r\n"
+        "  Inaltime:     \t720.5\r\n"
+        "  Adancime:     \t300\r\n"
+        "  Grosime pal:  \t18\r\n"
+        "  Gros. carton: \t3.2\r\n"
+        "  Cant spate:   \t10\r\n"
+        "\r\n"
+        "Denumire piesa\tLatime\tLungine\tGrosime\tPoz. x\tPoz. y\tPoz. z\tCant\tCuloare/textura\r\n"
+        "Polita\t600\t300\t18\t0\t100\t0\t1200\t9211020\r\n"
+        "Usa  stanga\t400\t700\t18\t10.5\t0\t-20\t0\tTexturi/stejar.jpg\r\n";
     {
         SeparatorGuard g('.');
         EXPECT_EQ(FormatPieceList(*f), dot);
@@ -127,18 +131,18 @@ TEST(PieceList, DistancesToItselfAndOneAboveAnother) {
     f->pieceNames = {"Sus", "Jos"};
     SeparatorGuard g('.');
     EXPECT_EQ(FormatPieceDistances(*f, 0, 0), "Distantele intre \"Sus\" si \"Sus\":\n\n"
-                                               "stanga-stanga:   0 mm\n"
-                                               "dreapta-dreapta: 0 mm\n"
-                                               "stanga-dreapta:  -600 mm\n"
-                                               "dreapta-stanga:  600 mm\n\n"
-                                               "sus-sus:         0 mm\n"
-                                               "jos-jos:         0 mm\n"
-                                               "sus-jos:         18 mm\n"
-                                               "jos-sus:         -18 mm\n\n"
-                                               "fata-fata:       0 mm\n"
-                                               "spate-spate:     0 mm\n"
-                                               "fata-spate:      -300 mm\n"
-                                               "spate-fata:      300 mm");
+                                              "stanga-stanga:   0 mm\n"
+                                              "dreapta-dreapta: 0 mm\n"
+                                              "stanga-dreapta:  -600 mm\n"
+                                              "dreapta-stanga:  600 mm\n\n"
+                                              "sus-sus:         0 mm\n"
+                                              "jos-jos:         0 mm\n"
+                                              "sus-jos:         18 mm\n"
+                                              "jos-sus:         -18 mm\n\n"
+                                              "fata-fata:       0 mm\n"
+                                              "spate-spate:     0 mm\n"
+                                              "fata-spate:      -300 mm\n"
+                                              "spate-fata:      300 mm");
     const std::string above = FormatPieceDistances(*f, 0, 1);
     EXPECT_NE(above.find("\njos-sus:         482 mm\n"), std::string::npos) << above;
     EXPECT_NE(above.find("\nsus-jos:         518 mm\n"), std::string::npos) << above;

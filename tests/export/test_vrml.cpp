@@ -88,8 +88,10 @@ std::unique_ptr<Furniture> Cupboard() {
     const struct {
         const char* name;
         double x, y, z, sx, sy, sz;
-    } parts[] = {{"Stanga", 0, 0, 0, 18, 2000, 600},     {"Dreapta", 982, 0, 0, 18, 2000, 600},
-                 {"Spate", 0, 0, 600, 1000, 2000, 4},    {"Usa stanga", 0, 0, -18, 499, 2000, 18},
+    } parts[] = {{"Stanga", 0, 0, 0, 18, 2000, 600},
+                 {"Dreapta", 982, 0, 0, 18, 2000, 600},
+                 {"Spate", 0, 0, 600, 1000, 2000, 4},
+                 {"Usa stanga", 0, 0, -18, 499, 2000, 18},
                  {"Maner usa stanga", 440, 1000, -38, 20, 150, 20}};
     for (const auto& p : parts) {
         f->scene.AddBox(p.x, p.y, p.z, p.sx, p.sy, p.sz);

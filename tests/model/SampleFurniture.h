@@ -18,12 +18,10 @@ struct Board {
     std::uint32_t color;
     const char* texture;
 };
-inline const Board kBoards[] = {{"PAL18STJ", 6330052, "texturi/pal18_stejar.jpg"},
-                         {"PAL18ALB", 15922677, "texturi/pal18_alb.bmp"},
-                         {"PAL18NUC", 2902126, "texturi/pal18_nuc.jpg"},
-                         {"PAL18CIR", 3298474, "texturi/pal18_cires.bmp"},
-                         {"PAL25WEN", 2239552, "texturi/pal25_wenge.jpg"},
-                         {"PFL4FAG", 8433884, "texturi/pfl4_fag.jpg"}};
+inline const Board kBoards[] = {
+    {"PAL18STJ", 6330052, "texturi/pal18_stejar.jpg"}, {"PAL18ALB", 15922677, "texturi/pal18_alb.bmp"},
+    {"PAL18NUC", 2902126, "texturi/pal18_nuc.jpg"},    {"PAL18CIR", 3298474, "texturi/pal18_cires.bmp"},
+    {"PAL25WEN", 2239552, "texturi/pal25_wenge.jpg"},  {"PFL4FAG", 8433884, "texturi/pfl4_fag.jpg"}};
 inline constexpr std::uint32_t kMetal = 0xB4B4B4; // a rail: no board, no texture
 
 struct Part {
@@ -33,8 +31,9 @@ struct Part {
     const char* code;
 };
 
-inline Furniture Build(const std::string& name, double G, double P, double B, BackType back, const std::vector<Part>& parts,
-                const std::map<int, std::vector<std::pair<std::string, int>>>& hardware) {
+inline Furniture Build(const std::string& name, double G, double P, double B, BackType back,
+                       const std::vector<Part>& parts,
+                       const std::map<int, std::vector<std::pair<std::string, int>>>& hardware) {
     Furniture f;
     f.scene.Init();
     f.SetSlotDefaults();
@@ -88,7 +87,9 @@ inline Furniture MakeDulap() {
                   {"Bara haine", G, 1550, D / 2 - 10, W - 2 * G, 20, 20, 0, ""},
                   {"Usa stanga", 0, S + 2, -G, W / 2 - 2, H - S - 4, G, 8, "PAL18NUC"},
                   {"Usa dreapta", W / 2 + 2, S + 2, -G, W / 2 - 2, H - S - 4, G, 8, "PAL18NUC"}},
-                 {{8, {{"BAL35", 3}, {"MAN128", 1}}}, {9, {{"BAL35", 3}, {"MAN128", 1}}}, {7, {{"BARA1M", 1}}},
+                 {{8, {{"BAL35", 3}, {"MAN128", 1}}},
+                  {9, {{"BAL35", 3}, {"MAN128", 1}}},
+                  {7, {{"BARA1M", 1}}},
                   {4, {{"PIC100", 4}}}});
 }
 
@@ -102,10 +103,13 @@ inline Furniture MakeComoda() {
                                {"Spate", G, S, D - P, W - 2 * G, H - S - T, P, 0, "PFL4FAG"}};
     const double fronts = (H - T - S - 4 * 3) / 3;
     const char* names[] = {"Fata sertar 1", "Fata sertar 2", "Fata sertar 3"};
-    for (int k = 0; k < 3; ++k) parts.push_back({names[k], 0, S + 3 + k * (fronts + 3), -G, W, fronts, G, 8, "PAL18STJ"});
+    for (int k = 0; k < 3; ++k)
+        parts.push_back({names[k], 0, S + 3 + k * (fronts + 3), -G, W, fronts, G, 8, "PAL18STJ"});
     return Build("Comoda", G, P, 0, BackType::Incastrat, parts,
-                 {{6, {{"GLIS450", 1}, {"BUTONAL", 2}}}, {7, {{"GLIS450", 1}, {"BUTONAL", 2}}},
-                  {8, {{"GLIS450", 1}, {"BUTONAL", 2}}}, {4, {{"PIC100", 4}}}});
+                 {{6, {{"GLIS450", 1}, {"BUTONAL", 2}}},
+                  {7, {{"GLIS450", 1}, {"BUTONAL", 2}}},
+                  {8, {{"GLIS450", 1}, {"BUTONAL", 2}}},
+                  {4, {{"PIC100", 4}}}});
 }
 
 inline Furniture MakeBiblioteca() {
@@ -119,7 +123,10 @@ inline Furniture MakeBiblioteca() {
     for (int k = 1; k <= 4; ++k)
         parts.push_back({names[k - 1], G, k * (H - G) / 5, 0, W - 2 * G, G, D - 10, 1, "PAL18ALB"});
     return Build("Biblioteca", G, P, 10, BackType::Aplicat, parts,
-                 {{5, {{"SUPPOL", 4}}}, {6, {{"SUPPOL", 4}}}, {7, {{"SUPPOL", 4}}}, {8, {{"SUPPOL", 4}}},
+                 {{5, {{"SUPPOL", 4}}},
+                  {6, {{"SUPPOL", 4}}},
+                  {7, {{"SUPPOL", 4}}},
+                  {8, {{"SUPPOL", 4}}},
                   {3, {{"SUR4X30", 1}}}});
 }
 

@@ -41,8 +41,8 @@ std::unique_ptr<Furniture> Current() {
 // The added one: 600 wide, 400 high, 300 deep, standing on Y = 0 from X = 0,
 // its back level with the open furniture's (Z 200..500).
 MobilaFile Added(BackType back = BackType::Incastrat) {
-    const auto f = Make("Comoda", {{0, 0, 200, 18, 400, 300}, {582, 0, 200, 18, 400, 300}, {18, 382, 200, 564, 18, 300}},
-                        back);
+    const auto f = Make("Comoda",
+                        {{0, 0, 200, 18, 400, 300}, {582, 0, 200, 18, 400, 300}, {18, 382, 200, 564, 18, 300}}, back);
     return CaptureMobilaFile(*f, 0);
 }
 
@@ -54,7 +54,7 @@ TEST(AddFurniture, RangeExtremesStartAtTheFirstEntry) {
     EXPECT_EQ(MaxOfRange(t, 0, 5), 9);
     EXPECT_EQ(MinOfRange(t, 1, 2), 3);
     EXPECT_EQ(MaxOfRange(t, 4, 5), 9);
-    EXPECT_EQ(MinOfRange(t, 2, 2), 9); // one entry: itself
+    EXPECT_EQ(MinOfRange(t, 2, 2), 9);  // one entry: itself
     EXPECT_EQ(MaxOfRange(t, 3, 2), -2); // an empty range gives the start value
 }
 
@@ -116,7 +116,7 @@ TEST(AddFurniture, CapacityIsCheckedWithTheOpenFurniture) {
         const char* what;
         int openPieces, addedPieces; // boxes of 24 points
         int openTextures, addedTextures;
-        const char* mentions;        // "" when it fits
+        const char* mentions; // "" when it fits
     };
     const Case cases[] = {
         {"fits", 150, 50, 195, 5, ""},

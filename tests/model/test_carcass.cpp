@@ -195,7 +195,9 @@ TEST(Carcass, ChoicesTable) {
         {"Incastrat moves only the back",
          inset,
          {{"Spate", 8, 78, 296, 784, 1914, 4, 0, 1}, kDefault[1], kDefault[2], kDefault[3], kDefault[4], kDefault[5]},
-         282, 18, 956},
+         282,
+         18,
+         956},
         {"both over the sides, no plinth",
          bothOver,
          {{"Spate", 8, 8, 300, 784, 1984, 4, 0, 1},
@@ -203,7 +205,9 @@ TEST(Carcass, ChoicesTable) {
           {"Dreapta", 782, 18, 0, 18, 1964, 300, 2, 2},
           kDefault[3],
           {"Jos", 0, 0, 0, 800, 18, 300, 1, 0}},
-         282, 18, 991},
+         282,
+         18,
+         991},
         {"both between the sides: T = 0",
          bothBetween,
          {kDefault[0],
@@ -212,7 +216,9 @@ TEST(Carcass, ChoicesTable) {
           {"Sus", 18, 1982, 0, 764, 18, 300, 6, 0},
           kDefault[4],
           kDefault[5]},
-         282, 18, 956},
+         282,
+         18,
+         956},
         {"B larger than G",
          wideBorder,
          {{"Spate", -12, -12, 300, 824, 2024, 4, 0, 1},
@@ -220,7 +226,9 @@ TEST(Carcass, ChoicesTable) {
           kDefault[2],
           kDefault[3],
           {"Jos", 18, 0, 0, 764, 18, 300, 1, 0}},
-         282, 6, 991}, // the extents widen: MinX = MinY = -12, W 824, H 2024
+         282,
+         6,
+         991}, // the extents widen: MinX = MinY = -12, W 824, H 2024
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -256,11 +264,13 @@ TEST(Carcass, DimensionsThatGiveNoBoardAreRefused) {
              s.S = 0;
          },
          true},
-        {"H = T", [](CarcassInput& s) {
+        {"H = T",
+         [](CarcassInput& s) {
              s.H = 36;
              s.topOver = s.bottomOver = true;
              s.S = 0;
-         }, false},
+         },
+         false},
         {"D = 0", [](CarcassInput& s) { s.D = 0; }, false},
         {"G negative", [](CarcassInput& s) { s.G = -18; }, false},
         {"P = 0", [](CarcassInput& s) { s.P = 0; }, false},
@@ -271,10 +281,12 @@ TEST(Carcass, DimensionsThatGiveNoBoardAreRefused) {
         {"B negative", [](CarcassInput& s) { s.B = -5; }, true},
         {"infinite height", [](CarcassInput& s) { s.H = std::numeric_limits<double>::infinity(); }, false},
         {"NaN border", [](CarcassInput& s) { s.B = std::numeric_limits<double>::quiet_NaN(); }, false},
-        {"an overflow in G - B", [](CarcassInput& s) {
+        {"an overflow in G - B",
+         [](CarcassInput& s) {
              s.G = 1e308;
              s.B = -1e308;
-         }, false},
+         },
+         false},
     };
     for (const Case& c : cases) {
         CarcassInput s;

@@ -66,7 +66,11 @@ TEST(Drawer, SizesThatMakeNoDrawerAreRefused) {
     const char* kZero = "Dimensiunile sertarului si grosimile trebuie sa fie mai mari decat zero.";
     const char* kNegative = "Distantele fata de margini si cartonul peste laterale nu pot fi negative.";
     const char* kTooBig = "Interiorul sertarului nu incape in fata sertarului.";
-    const struct { const char* what; void (*change)(DrawerInput&); const char* message; } cases[] = {
+    const struct {
+        const char* what;
+        void (*change)(DrawerInput&);
+        const char* message;
+    } cases[] = {
         {"no width", [](DrawerInput& i) { i.width = 0; }, kZero},
         {"negative height", [](DrawerInput& i) { i.height = -180; }, kZero},
         {"no depth", [](DrawerInput& i) { i.depth = 0; }, kZero},
@@ -75,9 +79,15 @@ TEST(Drawer, SizesThatMakeNoDrawerAreRefused) {
         {"negative left", [](DrawerInput& i) { i.left = -1; }, kNegative},
         {"negative overlap", [](DrawerInput& i) { i.overlap = -2; }, kNegative},
         {"wider than the front", [](DrawerInput& i) { i.left = i.right = 266; }, kTooBig},
-        {"higher than the front", [](DrawerInput& i) { i.top = 100; i.bottom = 76; }, kTooBig},
+        {"higher than the front",
+         [](DrawerInput& i) {
+             i.top = 100;
+             i.bottom = 76;
+         },
+         kTooBig},
         {"shallower than the back", [](DrawerInput& i) { i.depth = 16; }, kTooBig},
-        {"bottom out of the sides", [](DrawerInput& i) { i.overlap = 17; }, "Cartonul nu poate iesi in afara lateralelor."},
+        {"bottom out of the sides", [](DrawerInput& i) { i.overlap = 17; },
+         "Cartonul nu poate iesi in afara lateralelor."},
     };
     for (const auto& c : cases) {
         DrawerInput in = Front();

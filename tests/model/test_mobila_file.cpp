@@ -80,7 +80,7 @@ private:
     std::map<std::string, std::size_t> at_;
 };
 
-const std::string kLongName = "Dulap de proba cu un nume mai lung decat cincizeci de caractere"; // 63
+const std::string kLongName = "Dulap de proba cu un nume mai lung decat cincizeci de caractere";       // 63
 const std::string kLongPieceName = "Polita reglabila cu un nume care trece de cincizeci de caractere"; // 64
 
 // Two pieces over 8 points, one texture; mo4 adds the back type, hardware and codes.
@@ -135,7 +135,9 @@ Furniture RichModel() {
     return f;
 }
 
-std::string Encode(const Furniture& f, int displayMode = 0) { return EncodeMobilaFile(CaptureMobilaFile(f, displayMode)); }
+std::string Encode(const Furniture& f, int displayMode = 0) {
+    return EncodeMobilaFile(CaptureMobilaFile(f, displayMode));
+}
 
 std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -395,8 +397,8 @@ TEST(MobilaFileDamaged, CodesAndReferencesOutOfRangeAreInvalid) {
         const char* tag;
         std::int32_t value;
     };
-    const Case ints[] = {{"display", -1}, {"display", 3}, {"current", -2}, {"current", 2},
-                         {"back", -1},    {"back", 2},    {"first0", -1},  {"first0", 5},
+    const Case ints[] = {{"display", -1}, {"display", 3}, {"current", -2},      {"current", 2},
+                         {"back", -1},    {"back", 2},    {"first0", -1},       {"first0", 5},
                          {"count0", -1},  {"count0", 9},  {"first0", INT32_MAX}};
     for (const Case& c : ints) {
         SCOPED_TRACE(std::string(c.tag) + " = " + std::to_string(c.value));
@@ -425,9 +427,9 @@ TEST(MobilaFileDamaged, ValuesTheWindowsShowAreReadByTheirRule) {
         std::int32_t value;
         bool byte;
         std::int32_t read;
-    } cases[] = {{"edge0", 9, false, 0},       {"edge0", -1, false, 0},    {"edge0", INT32_MIN, false, 0},
-                 {"edge0", 8, false, 8},       {"modelFace0", 3, true, 0}, {"modelFace0", 255, true, 0},
-                 {"modelFace0", 2, true, 2},   {"current", -1, false, 0},  {"current", 1, false, 1}};
+    } cases[] = {{"edge0", 9, false, 0},     {"edge0", -1, false, 0},    {"edge0", INT32_MIN, false, 0},
+                 {"edge0", 8, false, 8},     {"modelFace0", 3, true, 0}, {"modelFace0", 255, true, 0},
+                 {"modelFace0", 2, true, 2}, {"current", -1, false, 0},  {"current", 1, false, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.tag) + " = " + std::to_string(c.value));
         const std::string bytes = c.byte ? Patched(g.str(), g.At(c.tag), static_cast<std::uint8_t>(c.value))

@@ -126,7 +126,7 @@ TEST(NewPieceDefaults, WhatIsAlreadyThereMovesDoorsHandlesAndLegs) {
     f->pieceNames.push_back("uSA stanga"); // any letter case
     f->pieceNames.push_back("MANER");
     NewPieceContext c = ContextOf(*f);
-    EXPECT_DOUBLE_EQ(DefaultsForKind(6, c).z, 0);  // in line with the door there
+    EXPECT_DOUBLE_EQ(DefaultsForKind(6, c).z, 0); // in line with the door there
     EXPECT_DOUBLE_EQ(DefaultsForKind(10, c).z, 0);
     EXPECT_DOUBLE_EQ(DefaultsForKind(5, c).z, -18); // the whole door always in front
     EXPECT_DOUBLE_EQ(DefaultsForKind(KindManerVertical, c).z, 0);
@@ -174,9 +174,9 @@ TEST(NewPieceCopy, EachThinAxisGivesTheSameBoxBack) {
         double sx, sy, sz;
         int kind;
     };
-    for (const Case& k : {Case{764, 18, 282, KindPolita}, Case{800, 1930, 18, KindUsaAplicata},
-                          Case{18, 1982, 300, KindDespartitor}, Case{40, 40, 764, KindPolita},
-                          Case{50, 50, 50, KindUsaAplicata}, Case{0.5, 300, 300, KindDespartitor}}) {
+    for (const Case& k :
+         {Case{764, 18, 282, KindPolita}, Case{800, 1930, 18, KindUsaAplicata}, Case{18, 1982, 300, KindDespartitor},
+          Case{40, 40, 764, KindPolita}, Case{50, 50, 50, KindUsaAplicata}, Case{0.5, 300, 300, KindDespartitor}}) {
         SCOPED_TRACE(testing::Message() << k.sx << " x " << k.sy << " x " << k.sz);
         const CopiedLayout c = LayoutOfCopy(k.sx, k.sy, k.sz);
         EXPECT_EQ(c.kind, k.kind);

@@ -43,10 +43,13 @@ TEST(PieceEdit, SizeAndPositionAlongEachAxis) {
 
 TEST(PieceEdit, FieldBounds) {
     const double inf = std::numeric_limits<double>::infinity();
-    const struct { double v; bool size, position; } cases[] = {
-        {0, true, true},      {600, true, true},        {1000000, true, true}, {1000000.5, false, false},
-        {-1, false, true},    {-1000000, false, true},  {-1000001, false, false},
-        {inf, false, false},  {std::nan(""), false, false},
+    const struct {
+        double v;
+        bool size, position;
+    } cases[] = {
+        {0, true, true},           {600, true, true},   {1000000, true, true},
+        {1000000.5, false, false}, {-1, false, true},   {-1000000, false, true},
+        {-1000001, false, false},  {inf, false, false}, {std::nan(""), false, false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(SizeAccepted(c.v), c.size) << c.v;

@@ -58,8 +58,8 @@ TEST(ProjectionEdit, StepTextBelowOneHundredthOrNotANumberIsOneMillimetre) {
     const struct {
         std::optional<double> typed;
         double want;
-    } cases[] = {{std::nullopt, 1}, {0.0, 1}, {-5.0, 1}, {0.001, 1}, {0.0099, 1}, {nan, 1},
-                 {0.01, 0.01}, {10.0, 10}, {2.5, 2.5}};
+    } cases[] = {{std::nullopt, 1}, {0.0, 1},     {-5.0, 1},  {0.001, 1}, {0.0099, 1},
+                 {nan, 1},          {0.01, 0.01}, {10.0, 10}, {2.5, 2.5}};
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(DragStep(c.typed), c.want) << (c.typed ? *c.typed : -999);
 }
 
@@ -143,8 +143,8 @@ TEST(ProjectionEdit, AlignCaseNumbersTheTangentRelations) {
     const struct {
         Axis axis;
         int first, second, relation;
-    } cases[] = {{Axis::X, 0, 0, 0}, {Axis::X, 1, 1, 1}, {Axis::X, 0, 1, 2}, {Axis::X, 1, 0, 3},
-                 {Axis::Y, 1, 1, 4}, {Axis::Y, 0, 0, 5}, {Axis::Y, 1, 0, 6}, {Axis::Y, 0, 1, 7},
+    } cases[] = {{Axis::X, 0, 0, 0}, {Axis::X, 1, 1, 1}, {Axis::X, 0, 1, 2},  {Axis::X, 1, 0, 3},
+                 {Axis::Y, 1, 1, 4}, {Axis::Y, 0, 0, 5}, {Axis::Y, 1, 0, 6},  {Axis::Y, 0, 1, 7},
                  {Axis::Z, 0, 0, 8}, {Axis::Z, 1, 1, 9}, {Axis::Z, 0, 1, 10}, {Axis::Z, 1, 0, 11}};
     for (const auto& c : cases) {
         EXPECT_EQ(AlignCase(c.axis, c.first, c.second), c.relation);

@@ -29,7 +29,10 @@ int CountNamed(const Furniture& f, const std::string& name) {
 TEST(Room, PresetsForTheLeftField) {
     // A furniture from 0 to 800 in a room 4000 wide with walls of 55: 3890
     // between the walls, so centred leaves 1545 on either side.
-    const struct { int preset; double left; } cases[] = {{1, 1545}, {2, 40}, {3, 3050}, {0, 7}};
+    const struct {
+        int preset;
+        double left;
+    } cases[] = {{1, 1545}, {2, 40}, {3, 3050}, {0, 7}};
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(RoomPresetLeft(c.preset, 0, 800, 4000, 55, 7), c.left) << c.preset;
     // Away from the origin the furniture's own width counts.
     EXPECT_DOUBLE_EQ(RoomPresetLeft(1, 1000, 1800, 4000, 55, 7), 1545);
@@ -52,9 +55,9 @@ TEST(Room, FloorAndThreeWallsAroundTheFurniture) {
                                                        "Perete stanga", "Perete dreapta", "Perete spate"}));
     const auto floor = f->scene.PieceBox(2), left = f->scene.PieceBox(3), right = f->scene.PieceBox(4),
                back = f->scene.PieceBox(5);
-    EXPECT_DOUBLE_EQ(floor.y1, 0);        // the furniture stands 100 above the floor
-    EXPECT_DOUBLE_EQ(left.x1, -40);       // 40 from the left wall's inner face
-    EXPECT_DOUBLE_EQ(back.z0, 655);       // 55 behind the furniture
+    EXPECT_DOUBLE_EQ(floor.y1, 0);  // the furniture stands 100 above the floor
+    EXPECT_DOUBLE_EQ(left.x1, -40); // 40 from the left wall's inner face
+    EXPECT_DOUBLE_EQ(back.z0, 655); // 55 behind the furniture
     EXPECT_DOUBLE_EQ(right.x0 - left.x1, 4000 - 110);
     EXPECT_DOUBLE_EQ(left.y1 - left.y0, 2500);
     EXPECT_DOUBLE_EQ(floor.x1 - floor.x0, 4000);

@@ -112,11 +112,20 @@ TEST(Scene3D, EditsOfOnePiece) {
         {"size all", [](Scene3D& s) { s.SetObjectSize(0, 10, 20, 30); }, 0, 0, 0, 10, 20, 30},
         {"stretch left side", [](Scene3D& s) { s.StretchObject(true, 0, 10, 0, 0); }, 10, 0, 0, 100, 200, 300},
         {"stretch right side", [](Scene3D& s) { s.StretchObject(false, 0, 10, 0, 0); }, 0, 0, 0, 110, 200, 300},
-        {"stretch bottom and back", [](Scene3D& s) { s.StretchObject(true, 0, 0, -5, 0); s.StretchObject(false, 0, 0, 0, 7); },
+        {"stretch bottom and back",
+         [](Scene3D& s) {
+             s.StretchObject(true, 0, 0, -5, 0);
+             s.StretchObject(false, 0, 0, 0, 7);
+         },
          0, -5, 0, 100, 200, 307},
         {"stretch past zero stays", [](Scene3D& s) { s.StretchObject(true, 0, 150, 0, 0); }, 150, 0, 0, 100, 200, 300},
         {"scale about a centre", [](Scene3D& s) { s.ScaleObject(0, 0, 100, 0, 2, 0.5, 1); }, 0, 50, 0, 200, 150, 300},
-        {"out of range piece", [](Scene3D& s) { s.MoveObject(5, 1, 1, 1); s.SetObjectSize(-1, 1, 1, 1); s.StretchObject(true, 1, 1, 1, 1); },
+        {"out of range piece",
+         [](Scene3D& s) {
+             s.MoveObject(5, 1, 1, 1);
+             s.SetObjectSize(-1, 1, 1, 1);
+             s.StretchObject(true, 1, 1, 1, 1);
+         },
          0, 0, 0, 100, 200, 300},
     };
     for (const auto& c : cases) {
@@ -217,9 +226,15 @@ TEST(Scene3D, DepthKey) {
 }
 
 TEST(Furniture, SortDimensionsClasses) {
-    const struct { double a, b, c; int cls; double ra, rb, rc; } cases[] = {
-        {18, 600, 2000, 2, 2000, 600, 18}, {600, 18, 2000, 0, 600, 2000, 18},
-        {600, 2000, 18, 1, 600, 2000, 18}, {10, 10, 10, 1, 10, 10, 10},
+    const struct {
+        double a, b, c;
+        int cls;
+        double ra, rb, rc;
+    } cases[] = {
+        {18, 600, 2000, 2, 2000, 600, 18},
+        {600, 18, 2000, 0, 600, 2000, 18},
+        {600, 2000, 18, 1, 600, 2000, 18},
+        {10, 10, 10, 1, 10, 10, 10},
         {5, 5, 9, 0, 5, 9, 5},
     };
     for (const auto& c : cases) {

@@ -53,11 +53,14 @@ TEST(SceneCentres, FollowAMoveAResizeAndAStretch) {
              s.UpdateModelCentre();
          },
          {1000, 0, 0, 1200, 100, 300}},
-        {"stretch the minimum side", [](Scene3D& s) { s.StretchObject(true, 1, 30, -40, 0); },
+        {"stretch the minimum side",
+         [](Scene3D& s) { s.StretchObject(true, 1, 30, -40, 0); },
          {1030, -40, 0, 1100, 200, 300}},
-        {"stretch the maximum side", [](Scene3D& s) { s.StretchObject(false, 1, 0, 0, -100); },
+        {"stretch the maximum side",
+         [](Scene3D& s) { s.StretchObject(false, 1, 0, 0, -100); },
          {1000, 0, 0, 1100, 200, 200}},
-        {"stretch past the other side", [](Scene3D& s) { s.StretchObject(true, 1, 150, 0, 0); },
+        {"stretch past the other side",
+         [](Scene3D& s) { s.StretchObject(true, 1, 150, 0, 0); },
          {1150, 0, 0, 1100, 200, 300}},
     };
     for (const auto& c : cases) {

@@ -53,7 +53,10 @@ TEST(WholeResize, CarcassWidthBoxByBox) {
     ASSERT_EQ(CheckResize(*f, {1000, 720, 304}), "");
     const EditResult r = ResizeFurniture(*f, {1000, 720, 304});
     EXPECT_TRUE(r.extentsChanged);
-    const struct { int piece; double lo, hi; } want[] = {{0, 0, 18}, {1, 982, 1000}, {2, 18, 982}, {3, 8, 992}};
+    const struct {
+        int piece;
+        double lo, hi;
+    } want[] = {{0, 0, 18}, {1, 982, 1000}, {2, 18, 982}, {3, 8, 992}};
     for (const auto& w : want) {
         EXPECT_DOUBLE_EQ(OnX(*f, w.piece).lo, w.lo) << w.piece;
         EXPECT_DOUBLE_EQ(OnX(*f, w.piece).hi, w.hi) << w.piece;
@@ -86,9 +89,11 @@ TEST(WholeResize, SmallChangesAreMadeAndBadSizesRefused) {
     EXPECT_DOUBLE_EQ(OnX(*f, 1).lo, 782.5);
     EXPECT_DOUBLE_EQ(f->dim.W, 800.5);
 
-    const ResizeParams refused[] = {{800.45, 720, 304}, {0, 720, 304},   {-800, 720, 304},
-                                    {800, 0, 304},      {800, 720, -1},  {std::numeric_limits<double>::infinity(), 720, 304}};
-    for (const ResizeParams& p : refused) EXPECT_EQ(CheckResize(*f, p), kResizeBadInput) << p.W << " " << p.H << " " << p.D;
+    const ResizeParams refused[] = {{800.45, 720, 304}, {0, 720, 304},
+                                    {-800, 720, 304},   {800, 0, 304},
+                                    {800, 720, -1},     {std::numeric_limits<double>::infinity(), 720, 304}};
+    for (const ResizeParams& p : refused)
+        EXPECT_EQ(CheckResize(*f, p), kResizeBadInput) << p.W << " " << p.H << " " << p.D;
 
     // Nothing to scale on an axis: a message, not silence.
     auto e = Empty();
@@ -101,10 +106,10 @@ TEST(WholeResize, HeightPassKeepsShelvesAndScalesSides) {
     ResizeFurniture(*f, {800, 1440, 304});
     const Scene3D& s = f->scene;
     EXPECT_DOUBLE_EQ(s.PieceBox(0).y1, 1440);
-    EXPECT_DOUBLE_EQ(s.PieceBox(2).y0, 1422);                 // the top rides on the sides' end
+    EXPECT_DOUBLE_EQ(s.PieceBox(2).y0, 1422);                          // the top rides on the sides' end
     EXPECT_DOUBLE_EQ(s.PieceBox(shelf).y1 - s.PieceBox(shelf).y0, 18); // keeps its thickness
-    EXPECT_DOUBLE_EQ(s.PieceBox(shelf).y0, 609);              // free: its centre follows the scaling
-    EXPECT_DOUBLE_EQ(s.PieceBox(3).y1, 1432);                 // the back's top end 10 under the top again
+    EXPECT_DOUBLE_EQ(s.PieceBox(shelf).y0, 609);                       // free: its centre follows the scaling
+    EXPECT_DOUBLE_EQ(s.PieceBox(3).y1, 1432);                          // the back's top end 10 under the top again
 }
 
 namespace {
@@ -137,8 +142,10 @@ std::unique_ptr<Furniture> Oriented() {
     auto f = Carcass();
     Add(*f, "Usa", 0.1, 0.3, -20.7, 399.9, 716.3, 18.3);
     PiesaAttributes& a = f->attrs;
-    const struct { std::uint8_t face, rot, mir; int band, texRot; } o[] = {
-        {2, 1, 0, 3, 0}, {2, 3, 1, 5, 1}, {0, 0, 0, 1, 0}, {1, 2, 0, 6, 1}, {1, 0, 1, 8, 0}};
+    const struct {
+        std::uint8_t face, rot, mir;
+        int band, texRot;
+    } o[] = {{2, 1, 0, 3, 0}, {2, 3, 1, 5, 1}, {0, 0, 0, 1, 0}, {1, 2, 0, 6, 1}, {1, 0, 1, 8, 0}};
     for (int i = 0; i < 5; ++i) {
         a.modelFace[i] = o[i].face;
         a.modelRotation[i] = o[i].rot;
@@ -223,11 +230,11 @@ TEST(WholeTurn, PieceThatIsNotABoxSurvives) {
     // A wedge of 5 faces and 16 points before a box: rebuilt in place, the
     // box's first points would be overwritten before they were read.
     Scene3D& s = f->scene;
-    const double pts[16][3] = {{0, 0, 0}, {100, 0, 0}, {0, 50, 0},                // front triangle
-                               {0, 0, 30}, {0, 50, 30}, {100, 0, 30},              // back triangle
-                               {0, 0, 0}, {0, 50, 0}, {0, 50, 30}, {0, 0, 30},     // left
-                               {0, 0, 0}, {0, 0, 30}, {100, 0, 30}, {100, 0, 0},   // bottom
-                               {100, 0, 0}, {0, 50, 0}};                           // slope (2 points)
+    const double pts[16][3] = {{0, 0, 0},   {100, 0, 0}, {0, 50, 0},                // front triangle
+                               {0, 0, 30},  {0, 50, 30}, {100, 0, 30},              // back triangle
+                               {0, 0, 0},   {0, 50, 0},  {0, 50, 30},  {0, 0, 30},  // left
+                               {0, 0, 0},   {0, 0, 30},  {100, 0, 30}, {100, 0, 0}, // bottom
+                               {100, 0, 0}, {0, 50, 0}};                            // slope (2 points)
     for (int i = 0; i < 16; ++i) {
         s.X[i] = pts[i][0];
         s.Y[i] = pts[i][1];
@@ -290,11 +297,13 @@ TEST(WholeRound, HalvesToEvenInDoubles) {
 TEST(WholeRename, NamesCutToFiftyWithoutSplittingACharacter) {
     auto f = Empty();
     const std::string letters49(49, 'a');
-    const struct { std::string in, out; } cases[] = {
+    const struct {
+        std::string in, out;
+    } cases[] = {
         {std::string(51, 'b'), std::string(50, 'b')},
-        {letters49 + "\xC4\x83", letters49},        // "a" x 49 + "ă": the ă does not fit
+        {letters49 + "\xC4\x83", letters49}, // "a" x 49 + "ă": the ă does not fit
         {std::string(48, 'a') + "\xC4\x83", std::string(48, 'a') + "\xC4\x83"},
-        {letters49 + "\xE2\x82\xAC", letters49},    // a 3-byte character across the limit
+        {letters49 + "\xE2\x82\xAC", letters49}, // a 3-byte character across the limit
         {"", ""},
     };
     for (const auto& c : cases) {

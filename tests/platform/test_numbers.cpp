@@ -17,9 +17,14 @@ struct SepGuard {
 } // namespace
 
 TEST(Numbers, RoundingHalvesToEvenAndTruncTowardsZero) {
-    const struct { double v; int round, trunc; } cases[] = {
-        {12.5, 12, 12}, {13.5, 14, 13}, {-12.5, -12, -12}, {-13.5, -14, -13}, {0.4999, 0, 0},
-        {2.6, 3, 2},    {-2.6, -3, -2}, {1e12, std::numeric_limits<int>::max(), std::numeric_limits<int>::max()},
+    const struct {
+        double v;
+        int round, trunc;
+    } cases[] = {
+        {12.5, 12, 12},    {13.5, 14, 13},
+        {-12.5, -12, -12}, {-13.5, -14, -13},
+        {0.4999, 0, 0},    {2.6, 3, 2},
+        {-2.6, -3, -2},    {1e12, std::numeric_limits<int>::max(), std::numeric_limits<int>::max()},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(RoundEven(c.v), c.round) << c.v;
@@ -75,7 +80,10 @@ TEST_P(NumbersUnderSeparator, FieldsReadBackWhatTheyShow) {
     }
     EXPECT_EQ(FormatField(12.5), std::string("12") + sep + "5");
     // What users type: "." always, the system's separator too, a point still being typed.
-    const struct { const char* text; double value; } typed[] = {
+    const struct {
+        const char* text;
+        double value;
+    } typed[] = {
         {"12.5", 12.5}, {"12.", 12}, {" 7 ", 7}, {"-3", -3}, {".5", 0.5}, {"1E3", 1000},
     };
     for (const auto& t : typed) {
@@ -109,10 +117,18 @@ TEST(Text, BoundedTextsAreCutInOnePlace) {
 }
 
 TEST(IoErrors, TextsByCode) {
-    const struct { int code; const char* text; } cases[] = {
-        {2, "File not found"},          {3, "Invalid filename"}, {4, "Too many open files"},
-        {5, "File access denied"},      {100, "Read beyond end of file"}, {101, "Disk full"},
-        {106, "Invalid numeric input"}, {32, "I/O error 32"},
+    const struct {
+        int code;
+        const char* text;
+    } cases[] = {
+        {2, "File not found"},
+        {3, "Invalid filename"},
+        {4, "Too many open files"},
+        {5, "File access denied"},
+        {100, "Read beyond end of file"},
+        {101, "Disk full"},
+        {106, "Invalid numeric input"},
+        {32, "I/O error 32"},
     };
     for (const auto& c : cases) EXPECT_EQ(IoErrorText(c.code), c.text);
     EXPECT_EQ(IoError(5).code(), 5);

@@ -31,7 +31,8 @@ QImage Pattern(int w, int h) {
 QImage Blocks(int w, int h) {
     QImage img(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) img.setPixel(x, y, x < w / 2 ? (y < h / 2 ? qRgb(200, 40, 40) : qRgb(40, 200, 40)) : qRgb(40, 40, 200));
+        for (int x = 0; x < w; ++x)
+            img.setPixel(x, y, x < w / 2 ? (y < h / 2 ? qRgb(200, 40, 40) : qRgb(40, 200, 40)) : qRgb(40, 40, 200));
     return img;
 }
 
@@ -40,7 +41,8 @@ int MaxChannelDiff(const QImage& a, const QImage& b) {
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+            worst = std::max(
+                {worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
         }
     return worst;
 }
@@ -196,8 +198,10 @@ TEST_F(PictureFiles, BadBmpHeadersAreRefusedBeforeAllocating) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::vector<unsigned char> v = good;
-        if (c.bytes == 2) Put16(v, c.at, c.value);
-        else Put32(v, c.at, c.value);
+        if (c.bytes == 2)
+            Put16(v, c.at, c.value);
+        else
+            Put32(v, c.at, c.value);
         QImage img(1, 1, QImage::Format_RGB32);
         const PictureResult r = DecodeBmp(v.data(), v.size(), img);
         EXPECT_FALSE(r.ok);
@@ -336,7 +340,10 @@ TEST_F(PictureFiles, DamagedBytesNeverCrashTheDecoders) {
     std::vector<unsigned char> bmp = EncodeBmp(Pattern(13, 5));
     auto pal = PaletteBmp(4, 5, 2, {qRgb(0, 0, 0), qRgb(9, 9, 9)}, {{0, 1, 0, 1, 0}, {1, 0, 1, 0, 1}});
     std::uint32_t seed = 12345;
-    auto next = [&seed] { seed = seed * 1664525u + 1013904223u; return seed >> 8; };
+    auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return seed >> 8;
+    };
     for (const std::vector<unsigned char>* original : {&jpg, &bmp, &pal}) {
         for (int round = 0; round < 300; ++round) {
             std::vector<unsigned char> v = *original;
@@ -347,9 +354,12 @@ TEST_F(PictureFiles, DamagedBytesNeverCrashTheDecoders) {
                 v[at] = static_cast<unsigned char>(next());
             }
             QImage img;
-            const PictureResult r = original == &jpg ? DecodeJpeg(v.data(), v.size(), img) : DecodeBmp(v.data(), v.size(), img);
-            if (r.ok) EXPECT_FALSE(img.isNull());
-            else EXPECT_TRUE(img.isNull());
+            const PictureResult r = original == &jpg ? DecodeJpeg(v.data(), v.size(), img)
+                                                     : DecodeBmp(v.data(), v.size(), img);
+            if (r.ok)
+                EXPECT_FALSE(img.isNull());
+            else
+                EXPECT_TRUE(img.isNull());
         }
     }
 }
@@ -416,7 +426,8 @@ TEST_F(PictureFiles, PixelLimitExactlyAtItsValue) {
     const long before = fixtures::PeakMemoryMb();
     for (const auto& [h, refused] : std::vector<std::pair<unsigned, bool>>{{8192, false}, {8193, true}}) {
         SCOPED_TRACE(h);
-        const std::string limitText = "Poza este prea mare: 8192 x " + std::to_string(h) + " pixeli (cel mult 64 megapixeli).";
+        const std::string limitText = "Poza este prea mare: 8192 x " + std::to_string(h) +
+                                      " pixeli (cel mult 64 megapixeli).";
         std::vector<unsigned char> b = bmp;
         Put32(b, 18, 8192);
         Put32(b, 22, h);

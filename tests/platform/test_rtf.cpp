@@ -14,13 +14,17 @@ std::string Text(const std::string& rtf) { return ReadRtf(rtf).PlainText(); }
 } // namespace
 
 TEST(Rtf, TextAndCharacters) {
-    const struct { const char* rtf; const char* text; } cases[] = {
+    const struct {
+        const char* rtf;
+        const char* text;
+    } cases[] = {
         {R"({\rtf1\ansi Hello\par World\par})", "Hello\nWorld"},
-        {R"({\rtf1 a\'e2\'ee b\'80})", "a\xC3\xA2\xC3\xAE b\xE2\x82\xAC"},         // Latin-1 and the euro of 1252
-        {R"({\rtf1\uc1 \u537?\u-3?x})", "\xC8\x99\xEF\xBF\xBDx"},                  // U+0219; a negative code
-        {R"({\rtf1\uc2 \u259\'e3\'e3x})", "\xC4\x83x"},                           // both stand-ins dropped
-        {R"({\rtf1 \u55357?\u56832?})", "\xF0\x9F\x98\x80"},                       // a surrogate pair
-        {R"({\rtf1 \{a\}\\ b\~c\line d\tab e})", "{a}\\ b\xC2\xA0" "c\nd\te"},
+        {R"({\rtf1 a\'e2\'ee b\'80})", "a\xC3\xA2\xC3\xAE b\xE2\x82\xAC"}, // Latin-1 and the euro of 1252
+        {R"({\rtf1\uc1 \u537?\u-3?x})", "\xC8\x99\xEF\xBF\xBDx"},          // U+0219; a negative code
+        {R"({\rtf1\uc2 \u259\'e3\'e3x})", "\xC4\x83x"},                    // both stand-ins dropped
+        {R"({\rtf1 \u55357?\u56832?})", "\xF0\x9F\x98\x80"},               // a surrogate pair
+        {R"({\rtf1 \{a\}\\ b\~c\line d\tab e})", "{a}\\ b\xC2\xA0"
+                                                 "c\nd\te"},
         {"{\\rtf1 one\r\ntwo\\\nthree}", "onetwo\nthree"},
         {R"({\rtf1 x\bullet  y\emdash z})", "x\xE2\x80\xA2 y\xE2\x80\x94z"},
     };
@@ -41,8 +45,11 @@ TEST(Rtf, BoldItalicSizesFollowTheGroups) {
     const auto& r = d.paragraphs[0].runs;
     ASSERT_EQ(r.size(), 4u);
     // "d" after \b0 and "e" after the group have the same look: one run.
-    const struct { const char* text; bool bold, italic; int size; } want[] = {
-        {"a", false, false, 20}, {"b", true, false, 20}, {"c", true, true, 40}, {"de", false, false, 20}};
+    const struct {
+        const char* text;
+        bool bold, italic;
+        int size;
+    } want[] = {{"a", false, false, 20}, {"b", true, false, 20}, {"c", true, true, 40}, {"de", false, false, 20}};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(r[i].text, want[i].text);
         EXPECT_EQ(r[i].bold, want[i].bold) << i;
@@ -73,14 +80,18 @@ TEST(Rtf, DamagedFilesGiveWhatCouldBeRead) {
     EXPECT_TRUE(d.paragraphs[0].runs[1].bold);
     EXPECT_FALSE(d.paragraphs[0].runs[2].bold); // every group closed again
 
-    const struct { std::string rtf; const char* text; } cases[] = {
+    const struct {
+        std::string rtf;
+        const char* text;
+    } cases[] = {
         {R"({\rtf1 open {\b never closed)", "open never closed"},
         {R"({\rtf1 a}}} b}}{ c)", "a b c"},
         {R"({\rtf1 cut\')", "cut"},
         {R"({\rtf1 cut\'4)", "cut4"},
         {R"({\rtf1 bad\'zz!})", "badzz!"},
         {R"({\rtf1 trailing\)", "trailing"},
-        {R"({\rtf1 \u99999999999999999999?x})", "\xF4\x8F\xBF\xBF" "x"},
+        {R"({\rtf1 \u99999999999999999999?x})", "\xF4\x8F\xBF\xBF"
+                                                "x"},
         {R"({\rtf1 \fs999999999999 big})", "big"},
         {std::string("{\\rtf1 nul\0byte}", 17), "nulbyte"},
         {"", ""},

@@ -23,8 +23,7 @@ using Bytes = std::vector<unsigned char>;
 
 // A w x h JPEG with default settings: `components` 1 (grey) or 3 (RGB), every
 // sample from `sample(x, y, channel)`; progressive when asked.
-template <class Sample>
-Bytes EncodeJpeg(int w, int h, int components, bool progressive, Sample sample) {
+template <class Sample> Bytes EncodeJpeg(int w, int h, int components, bool progressive, Sample sample) {
     jpeg_compress_struct c{};
     jpeg_error_mgr e{};
     c.err = jpeg_std_error(&e);
@@ -95,12 +94,14 @@ inline Bytes FlatGreyJpeg(unsigned w, unsigned h) {
     const Bytes small = EncodeJpeg(32, 8, 1, false, [](int, int, int) { return 128; });
     const std::size_t start = ScanDataStart(small);
     if (small.size() != start + 3 + 2) throw std::runtime_error("unexpected scan data for a flat picture");
-    const Bytes quad(small.begin() + static_cast<std::ptrdiff_t>(start), small.begin() + static_cast<std::ptrdiff_t>(start) + 3);
+    const Bytes quad(small.begin() + static_cast<std::ptrdiff_t>(start),
+                     small.begin() + static_cast<std::ptrdiff_t>(start) + 3);
     Bytes out = WithSize(Bytes(small.begin(), small.begin() + static_cast<std::ptrdiff_t>(start)), w, h);
     const std::size_t blocks = static_cast<std::size_t>(w / 8) * (h / 8);
     std::size_t at = out.size();
     out.resize(at + blocks / 4 * 3 + 2);
-    for (std::size_t i = 0; i < blocks / 4; ++i, at += 3) std::copy(quad.begin(), quad.end(), out.begin() + static_cast<std::ptrdiff_t>(at));
+    for (std::size_t i = 0; i < blocks / 4; ++i, at += 3)
+        std::copy(quad.begin(), quad.end(), out.begin() + static_cast<std::ptrdiff_t>(at));
     out[at] = 0xFF;
     out[at + 1] = 0xD9;
     return out;

@@ -63,8 +63,7 @@ protected:
     }
     void TearDown() override { QDir::setCurrent(old_); }
     void Make(std::initializer_list<int> numbers) {
-        for (int n : numbers)
-            WriteJpeg(QString::number(n) + ".jpg", 16, 8, static_cast<unsigned char>(n * 40), 0, 0);
+        for (int n : numbers) WriteJpeg(QString::number(n) + ".jpg", 16, 8, static_cast<unsigned char>(n * 40), 0, 0);
     }
     QTemporaryDir dir_;
     QString old_;
@@ -118,7 +117,10 @@ TEST_F(Slides, RunWithAGap) {
 
 TEST_F(Slides, IntervalField) {
     TForm1 f;
-    const struct { const char* text; int ms; } cases[] = {
+    const struct {
+        const char* text;
+        int ms;
+    } cases[] = {
         {"2.5", 2500}, {"abc", 2500}, {"1", 1000}, {"0", 1000}, {"-3", 1000}, {"0.0015", 2}, {"1e99", 2},
     };
     for (const auto& c : cases) {
@@ -150,7 +152,8 @@ TEST_F(Slides, PictureCutInsideItsScanDataGivesOneMessageAndTheShowGoesOn) {
     const Bytes whole = fixtures::DetailedJpeg(320, 240);
     const std::size_t scan = fixtures::ScanDataStart(whole);
     ASSERT_GT(whole.size() - scan, 2000u) << "most of the file is scan data";
-    fixtures::WriteFile("2.jpg", Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(scan + (whole.size() - scan) / 2)));
+    fixtures::WriteFile(
+        "2.jpg", Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(scan + (whole.size() - scan) / 2)));
     TForm1 f;
     std::vector<std::string> errors;
     f.showError = [&](const std::string& e) { errors.push_back(e); };
@@ -189,7 +192,8 @@ TEST(PlayerJpeg, PixelLimitHoldsForThePictureAsDecoded) {
         std::string error;
         EXPECT_FALSE(demo::DecodeJpegData(b.data(), b.size(), img, error));
         EXPECT_EQ(error == "Poza este prea mare: 8192 x " + std::to_string(h) + " pixeli (cel mult 64 megapixeli).",
-                  refused) << error;
+                  refused)
+            << error;
     }
 }
 

@@ -78,8 +78,8 @@ using Outline = std::vector<Pt>;
 double Cross(const Pt& o, const Pt& a, const Pt& b) { return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x); }
 int Sgn(double v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
 bool OnSegment(const Pt& p, const Pt& a, const Pt& b) {
-    return Cross(a, b, p) == 0 && std::min(a.x, b.x) <= p.x && p.x <= std::max(a.x, b.x) &&
-           std::min(a.y, b.y) <= p.y && p.y <= std::max(a.y, b.y);
+    return Cross(a, b, p) == 0 && std::min(a.x, b.x) <= p.x && p.x <= std::max(a.x, b.x) && std::min(a.y, b.y) <= p.y &&
+           p.y <= std::max(a.y, b.y);
 }
 // Closed segments a-b and c-d have a point in common.
 bool Touch(const Pt& a, const Pt& b, const Pt& c, const Pt& d) {
@@ -117,8 +117,7 @@ double SignedArea(const Outline& P) {
 bool Inside(const Outline& P, const Pt& p) {
     bool in = false;
     for (std::size_t i = 0, j = P.size() - 1; i < P.size(); j = i++)
-        if ((P[i].y > p.y) != (P[j].y > p.y) &&
-            p.x < (P[j].x - P[i].x) * (p.y - P[i].y) / (P[j].y - P[i].y) + P[i].x)
+        if ((P[i].y > p.y) != (P[j].y > p.y) && p.x < (P[j].x - P[i].x) * (p.y - P[i].y) / (P[j].y - P[i].y) + P[i].x)
             in = !in;
     return in;
 }
@@ -405,16 +404,15 @@ TEST_P(ContourTracerBorder, StaysInsideThePicture) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ContourTracerBorder,
-    ::testing::Values(BorderCase{"frame_on_the_border", 40, 40, 0, 0, 39, 39, 156, false},
-                      BorderCase{"ten_by_ten", 10, 10, 1, 1, 8, 8, 28, false},
-                      BorderCase{"ten_by_ten_on_border", 10, 10, 0, 0, 9, 9, 36, false},
-                      BorderCase{"all_black_three_rows", 5, 3, -2, 0, 0, 0, 15, false},
-                      BorderCase{"one_pixel", 1, 1, 0, 0, 0, 0, 1, false},
-                      BorderCase{"all_white", 30, 30, -1, 0, 0, 0, 0, true},
-                      BorderCase{"all_white_tiny", 2, 1, -1, 0, 0, 0, 0, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, ContourTracerBorder,
+                         ::testing::Values(BorderCase{"frame_on_the_border", 40, 40, 0, 0, 39, 39, 156, false},
+                                           BorderCase{"ten_by_ten", 10, 10, 1, 1, 8, 8, 28, false},
+                                           BorderCase{"ten_by_ten_on_border", 10, 10, 0, 0, 9, 9, 36, false},
+                                           BorderCase{"all_black_three_rows", 5, 3, -2, 0, 0, 0, 15, false},
+                                           BorderCase{"one_pixel", 1, 1, 0, 0, 0, 0, 1, false},
+                                           BorderCase{"all_white", 30, 30, -1, 0, 0, 0, 0, true},
+                                           BorderCase{"all_white_tiny", 2, 1, -1, 0, 0, 0, 0, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ContourTracer, StartScanRows) {
     // Only rows 0..24 hold black: found by the second scan.
@@ -567,12 +565,12 @@ TEST(ContourTriangulation, PointsInOrOnTheEarBlockIt) {
     std::vector<std::array<ContourPoint, 3>> out;
     TriangulateContour(4, x, y, out);
     ASSERT_EQ(out.size(), 2u);
-    EXPECT_EQ(out[0][1].x, 10); // (0, 1, 2) first
+    EXPECT_EQ(out[0][1].x, 10);  // (0, 1, 2) first
     EXPECT_EQ(out[1][2].x, -10); // then (0, 2, 3)
     EXPECT_TRUE(PointInTriangle(1, 2, -10, 10, 0, -1, 10, 10));
-    EXPECT_TRUE(PointInTriangle(0, 10, -10, 10, 0, -1, 10, 10));   // on an edge: in
+    EXPECT_TRUE(PointInTriangle(0, 10, -10, 10, 0, -1, 10, 10)); // on an edge: in
     EXPECT_FALSE(PointInTriangle(0, 11, -10, 10, 0, -1, 10, 10));
-    EXPECT_TRUE(PointInTriangle(5, 5, 0, 0, 1, 1, 2, 2));          // flat: its whole line is in
+    EXPECT_TRUE(PointInTriangle(5, 5, 0, 0, 1, 1, 2, 2)); // flat: its whole line is in
     EXPECT_FALSE(PointInTriangle(5, 6, 0, 0, 1, 1, 2, 2));
 
     // A notch whose bottom (3) lies exactly on the cut of the pivot's ear
@@ -879,9 +877,7 @@ TEST_F(ContourFiles, CachedOutlinesDoNotDependOnWhatWasTracedFirst) {
 }
 
 TEST_F(ContourFiles, UnreadableModelGivesTheLoaderMessageOnce) {
-    {
-        std::ofstream(Path("bad.bmp")) << "not a picture";
-    }
+    { std::ofstream(Path("bad.bmp")) << "not a picture"; }
     auto f = OnePiece(100, 100, 18);
     f->attrs.modelFile[0] = Path("bad.bmp");
     ContourCache cache;
@@ -969,16 +965,16 @@ TEST(ContourModelPicture, LongPiecesShrinkWholeAndSizesStayInRange) {
         int w, h; // margins included
     };
     const Case cases[] = {
-        {600, 300, 250, 150},
+        {600, 300, 250, 150},      // a pixel for 3 mm, with the margins
         {6000, 3000, 2050, 1050},  // at the limit: a third each
         {9000, 600, 2050, 183},    // 3000 x 200 shrunk by 2/3: the shape of the piece
         {12000, 6000, 2050, 1050}, // 4000 x 2000 halved
         {600, 7200, 217, 2050},    // the longer side may come second: 200 x 2400 by 5/6
         {1e12, 300, 2050, 51},     // the short side cannot fall below one pixel
-        {-600, 300, 51, 150},
-        {NAN, NAN, 51, 51},
-        {INFINITY, 300, 51, 150},
-        {7.5, 4.5, 52, 52}, // 2.5 and 1.5 round to even
+        {-600, 300, 51, 150},      // a size below zero counts as none
+        {NAN, NAN, 51, 51},        // nor does a size that is no number
+        {INFINITY, 300, 51, 150},  // nor an endless one
+        {7.5, 4.5, 52, 52},        // 2.5 and 1.5 round to even
     };
     for (const auto& c : cases) {
         const QImage img = MakeContourModelPicture(c.length, c.width);
@@ -1046,7 +1042,8 @@ TEST_F(ContourEditorRun, ExistingModelIsOpenedAsItIs) {
     f->modified = false;
     bool assigned = false;
     ScopedDialogScript script;
-    RunContourEditor(ContourEditor::Paint, *f, true, dir.path().toStdString(), {nullptr, nullptr, [&] { assigned = true; }});
+    RunContourEditor(ContourEditor::Paint, *f, true, dir.path().toStdString(),
+                     {nullptr, nullptr, [&] { assigned = true; }});
     EXPECT_FALSE(f->modified);
     EXPECT_FALSE(assigned);
     EXPECT_EQ(Recorded(), (std::vector<std::string>{Path("mine.bmp")}));

@@ -60,33 +60,80 @@ TEST(ProjectionLayoutTest, Cases) {
     const std::vector<LayoutCase> cases = {
         {"one piece 600 x 720, front",
          {{0, 0, 0, 600, 720, 18}},
-         1, 650, 760, true,
-         {0, 600}, {0, 720}, 1.0, 0, 0,
+         1,
+         650,
+         760,
+         true,
+         {0, 600},
+         {0, 720},
+         1.0,
+         0,
+         0,
          // vertical figures first, the top mark first; the lowest one moves up by the font height
          {{"720", 602, -2}, {"0", 627, 707}, {"0", 0, 722}, {"600", 600, 734}}},
         {"shelf 18 mm between two sides: bottom edge marked, top not, shared edges once",
          {{0, 0, 0, 18, 720, 500}, {582, 0, 0, 18, 720, 500}, {18, 300, 0, 564, 18, 480}},
-         1, 600, 720, false,
-         {0, 18, 582, 600}, {0, 420, 720}, 1.0, 0, 0, {}},
+         1,
+         600,
+         720,
+         false,
+         {0, 18, 582, 600},
+         {0, 420, 720},
+         1.0,
+         0,
+         0,
+         {}},
         {"50 mm marks both edges, 49.9 mm only its minimum",
          {{0, 0, 0, 300, 10, 10}, {0, 10, 0, 50, 50, 10}, {200, 100, 0, 49.9, 49.9, 10}, {0, 200, 0, 10, 100, 10}},
-         1, 300, 300, false,
+         1,
+         300,
+         300,
+         false,
          // horizontal: 0, 50 (50 wide), 200 (49.9 wide: no 249.9), 300
          // vertical, from the top (height 300): piece 4's bottom at 100; piece 3 (49.9 high) only its
          // bottom at 200; piece 2 (50 high) top 240 and bottom 290
-         {0, 50, 200, 300}, {0, 100, 200, 240, 290, 300}, 1.0, 0, 0, {}},
+         {0, 50, 200, 300},
+         {0, 100, 200, 240, 290, 300},
+         1.0,
+         0,
+         0,
+         {}},
         {"tall and narrow in a wide picture: height decides, centred horizontally",
          {{0, 0, 0, 100, 1000, 100}},
-         1, 1000, 600, false,
-         {0, 100}, {0, 1000}, 0.6, 470, 0, {}},
+         1,
+         1000,
+         600,
+         false,
+         {0, 100},
+         {0, 1000},
+         0.6,
+         470,
+         0,
+         {}},
         {"bottom view: Z across, X up",
          {{0, 0, 0, 400, 18, 600}},
-         0, 600, 400, false,
-         {0, 600}, {0, 400}, 1.0, 0, 0, {}},
+         0,
+         600,
+         400,
+         false,
+         {0, 600},
+         {0, 400},
+         1.0,
+         0,
+         0,
+         {}},
         {"right view: Z across, Y up",
          {{0, 0, 0, 18, 300, 600}},
-         2, 1200, 600, false,
-         {0, 600}, {0, 300}, 2.0, 0, 0, {}},
+         2,
+         1200,
+         600,
+         false,
+         {0, 600},
+         {0, 300},
+         2.0,
+         0,
+         0,
+         {}},
     };
     for (const LayoutCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -175,8 +222,8 @@ TEST(ProjectionLayoutTest, HighlightedHalf) {
         bool vertical;
         int half;
         int x1, y1, x2, y2;
-    } cases[] = {{true, 0, 0, 50, 200, 100}, {true, 1, 0, 0, 200, 50}, {false, 1, 100, 0, 200, 100},
-                 {false, 0, 0, 0, 100, 100}};
+    } cases[] = {
+        {true, 0, 0, 50, 200, 100}, {true, 1, 0, 0, 200, 50}, {false, 1, 100, 0, 200, 100}, {false, 0, 0, 0, 100, 100}};
     for (const auto& c : cases) {
         o.vertical = c.vertical;
         o.half = c.half;
@@ -190,8 +237,8 @@ TEST(ProjectionLayoutTest, HighlightedHalf) {
 
 TEST(ProjectionOrderTest, ThreeViewsEqualKeysInIndexOrder) {
     // Piece minima: 0 (x0 y0 z100), 1 (x50 y20 z0), 2 (x0 y0 z100), 3 (x10 y20 z50).
-    const Scene3D s = SceneOf({{0, 0, 100, 10, 10, 10}, {50, 20, 0, 10, 10, 10}, {0, 0, 100, 10, 10, 10},
-                               {10, 20, 50, 10, 10, 10}});
+    const Scene3D s = SceneOf(
+        {{0, 0, 100, 10, 10, 10}, {50, 20, 0, 10, 10, 10}, {0, 0, 100, 10, 10, 10}, {10, 20, 50, 10, 10, 10}});
     // Front: larger minimum Z first.
     EXPECT_EQ(DepthSortForDrawing(s, 1, false, -1), (std::vector<int>{0, 2, 3, 1}));
     // Bottom: larger minimum Y first.
@@ -263,7 +310,7 @@ TEST(ProjectionPaintTest, WireframeDrawsSelectionLast) {
     const QImage img = Paint(f, o, 101, 101, contours);
     // The red outline of the lower half lies over the black outline of piece 2.
     EXPECT_EQ(At(img, 0, 90), kRed);
-    EXPECT_EQ(At(img, 50, 50), kRed); // the half's inner edge
+    EXPECT_EQ(At(img, 50, 50), kRed);   // the half's inner edge
     EXPECT_EQ(At(img, 50, 25), kWhite); // hollow
 }
 

@@ -60,8 +60,12 @@ protected:
         Redraw3DImage(s, c, kW, kH, mode, side);
     }
     // Pixels of one colour inside the frame, away from the "3D" text.
-    int Count(Color color) const { return CountWhere([&](Color p) { return p == color; }); }
-    int CountNot(Color color) const { return CountWhere([&](Color p) { return p != color; }); }
+    int Count(Color color) const {
+        return CountWhere([&](Color p) { return p == color; });
+    }
+    int CountNot(Color color) const {
+        return CountWhere([&](Color p) { return p != color; });
+    }
     template <class Pred> int CountWhere(Pred pred) const {
         int n = 0;
         for (int y = 1; y < c.Height() - 1; ++y)
@@ -102,14 +106,29 @@ TEST(SoftRender, ProjectPolygonCutsAtTheScreenPlaneAndTruncatesTowardsZero) {
         std::vector<std::pair<int, int>> expected;
     } cases[] = {
         // Edges 1-2 and 3-0 cross z = 0 half way; the points at z = 100 get f = 500/600.
-        {"crossing, centred", {-50, 50, 50, -50}, {-50, -50, 50, 50}, {-100, -100, 100, 100}, 285, 160,
+        {"crossing, centred",
+         {-50, 50, 50, -50},
+         {-50, -50, 50, 50},
+         {-100, -100, 100, 100},
+         285,
+         160,
          {{335, 160}, {326, 201}, {243, 201}, {235, 160}}},
         // Around (0, 0): -41.67 becomes -41, not -42.
-        {"crossing, at the origin", {-50, 50, 50, -50}, {-50, -50, 50, 50}, {-100, -100, 100, 100}, 0, 0,
+        {"crossing, at the origin",
+         {-50, 50, 50, -50},
+         {-50, -50, 50, 50},
+         {-100, -100, 100, 100},
+         0,
+         0,
          {{50, 0}, {41, 41}, {-41, 41}, {-50, 0}}},
         {"wholly behind the observer", {0, 100, 100}, {0, 0, 100}, {-10, -20, 0}, 285, 160, {}},
         {"in front", {0, 100, 100}, {0, 0, -100}, {500, 500, 500}, 10, 20, {{10, 20}, {60, 20}, {60, -30}}},
-        {"a point that is not a number is skipped", {0, nan, 100}, {0, 0, 100}, {500, 500, 500}, 0, 0,
+        {"a point that is not a number is skipped",
+         {0, nan, 100},
+         {0, 0, 100},
+         {500, 500, 500},
+         0,
+         0,
          {{0, 0}, {50, 50}}},
         {"an infinite point is skipped", {0, inf, 100}, {0, 0, 100}, {500, 500, 500}, 0, 0, {{0, 0}, {50, 50}}},
     };
@@ -354,15 +373,15 @@ TEST_F(SoftScene, BrokenTablesDrawOnlyTheirSoundFaces) {
     sound.faceFirst[1] = {24 + 16, 24 + 20};
     sound.facePoints[1] = {4, 4};
 
-    s.faceCount[0] = 50;       // beyond the 11 face slots
-    s.X[5] = std::nan("");     // face 1, point 1
+    s.faceCount[0] = 50;                               // beyond the 11 face slots
+    s.X[5] = std::nan("");                             // face 1, point 1
     s.Y[10] = std::numeric_limits<double>::infinity(); // face 2, point 2
-    s.facePoints[1][0] = 2;    // too few points
-    s.facePoints[1][1] = 1000; // beyond the work buffers
-    s.faceFirst[1][2] = 4799;  // runs past the points in use
+    s.facePoints[1][0] = 2;                            // too few points
+    s.facePoints[1][1] = 1000;                         // beyond the work buffers
+    s.faceFirst[1][2] = 4799;                          // runs past the points in use
     s.faceFirst[1][3] = -7;
-    s.color[1] |= 0xFF000000;  // a stray high byte
-    s.drawOrder.fill(12345);   // left from a scene with more pieces
+    s.color[1] |= 0xFF000000; // a stray high byte
+    s.drawOrder.fill(12345);  // left from a scene with more pieces
 
     for (int mode : {kModeLit, kModeFlat, kModeOutline}) {
         Canvas expected;
@@ -392,8 +411,8 @@ TEST_F(SoftScene, APlaneBetweenTwoBoxesDecidesTheirOrder) {
         double rotX, rotY;
         bool fromFront;
     } cases[] = {
-        {-0.4, 0.7, true}, {-0.4, -0.7, true}, {0.4, 0.7, true}, {0, 0, true},
-        {0.3, M_PI, false}, {-0.4, M_PI - 0.7, false},
+        {-0.4, 0.7, true}, {-0.4, -0.7, true}, {0.4, 0.7, true},
+        {0, 0, true},      {0.3, M_PI, false}, {-0.4, M_PI - 0.7, false},
     };
     bool keyAloneWrong = false;
     for (const auto& k : cases) {
@@ -405,7 +424,8 @@ TEST_F(SoftScene, APlaneBetweenTwoBoxesDecidesTheirOrder) {
         EXPECT_EQ(s.drawOrder[0], first) << k.rotX << " " << k.rotY;
         EXPECT_EQ(s.drawOrder[1], last) << k.rotX << " " << k.rotY;
         const double keyDoor = s.DepthKey(door, std::cos(k.rotX), std::sin(k.rotX), std::cos(k.rotY), std::sin(k.rotY));
-        const double keyShelf = s.DepthKey(shelf, std::cos(k.rotX), std::sin(k.rotX), std::cos(k.rotY), std::sin(k.rotY));
+        const double keyShelf = s.DepthKey(shelf, std::cos(k.rotX), std::sin(k.rotX), std::cos(k.rotY),
+                                           std::sin(k.rotY));
         keyAloneWrong = keyAloneWrong || (k.fromFront && keyDoor > keyShelf);
     }
     EXPECT_TRUE(keyAloneWrong) << "a case where the farthest corner alone paints the shelf over the door";
@@ -482,7 +502,7 @@ TEST_F(SoftScene, View0KeepsASoundDrawOrderAndMendsAStaleOne) {
 TEST_F(SoftScene, MiniViewsMapPointsAndPairsDifferOnlyInOverlap) {
     const Color front = Rgb(200, 30, 30), back = Rgb(30, 30, 200);
     s.current = -1;
-    Box(200, 0, 0, 400, 800, 100, front);   // x 20..40, y 125..85 at scale 0.05, pan 10
+    Box(200, 0, 0, 400, 800, 100, front);    // x 20..40, y 125..85 at scale 0.05, pan 10
     Box(400, 400, 300, 400, 800, 100, back); // x 30..50, y 105..65
     Canvas v1, v2;
     RedrawProjectionImage(s, v1, 168, 126, 1, 10, 10, kModeLit);
@@ -520,8 +540,8 @@ TEST_F(SoftScene, MiniViewsPaintTheNearerPieceLast) {
     const Color nearOrigin = Rgb(200, 30, 30), farther = Rgb(30, 30, 200);
     struct Case {
         int view;
-        int axis;      // 0 X, 1 Y, 2 Z
-        int x, y;      // a pixel where both boxes project
+        int axis; // 0 X, 1 Y, 2 Z
+        int x, y; // a pixel where both boxes project
         Color onTop;
     } cases[] = {
         {1, 2, 25, 110, nearOrigin}, // "Fata": seen from the front (small Z)

@@ -34,8 +34,9 @@ QImage Solid(int w, int h, QRgb c) {
 
 // The atlas pixel at (x, y) counted from the top, as the picture shows it.
 QRgb AtlasPixel(const AtlasPixels& p, int x, int yFromTop) {
-    const unsigned char* q =
-        p.rgb.data() + static_cast<std::size_t>(p.height - 1 - yFromTop) * static_cast<std::size_t>(p.rowBytes) + 3 * x;
+    const unsigned char* q = p.rgb.data() +
+                             static_cast<std::size_t>(p.height - 1 - yFromTop) * static_cast<std::size_t>(p.rowBytes) +
+                             3 * x;
     return qRgb(q[0], q[1], q[2]);
 }
 
@@ -50,10 +51,22 @@ struct FakeWindow {
     bool noticeVisible = false;
     AtlasHooks Hooks() {
         AtlasHooks h;
-        h.showNotice = [this] { ++shown; noticeVisible = true; };
-        h.hideNotice = [this] { ++hidden; noticeVisible = false; };
-        h.pauseTimer = [this] { const bool was = timerRunning; timerRunning = false; return was; };
-        h.restoreTimer = [this](bool was) { if (was) timerRunning = true; };
+        h.showNotice = [this] {
+            ++shown;
+            noticeVisible = true;
+        };
+        h.hideNotice = [this] {
+            ++hidden;
+            noticeVisible = false;
+        };
+        h.pauseTimer = [this] {
+            const bool was = timerRunning;
+            timerRunning = false;
+            return was;
+        };
+        h.restoreTimer = [this](bool was) {
+            if (was) timerRunning = true;
+        };
         return h;
     }
 };
@@ -414,7 +427,8 @@ TEST_F(Atlas, LoadBitmapFileChecksTheHeader) {
     }
     std::string eightBit = bytes;
     eightBit[28] = 8;
-    std::ofstream(Path("e.bmp"), std::ios::binary).write(eightBit.data(), static_cast<std::streamsize>(eightBit.size()));
+    std::ofstream(Path("e.bmp"), std::ios::binary)
+        .write(eightBit.data(), static_cast<std::streamsize>(eightBit.size()));
     AtlasPixels out;
     EXPECT_FALSE(LoadBitmapFile(Path("e.bmp"), out).ok);
 }

@@ -168,10 +168,9 @@ TEST(Checker, FindsEachFault) {
         {"into the trim", one({at(0, 5, 10), at(1, 1014, 10), at(2, 10, 514), at(3, 514, 514)}), "outside"},
         {"past the far edge", one({at(0, 1800, 10), at(1, 10, 10), at(2, 10, 514), at(3, 514, 514)}), "outside"},
         // Four pieces turning round a middle square: no straight cut crosses the sheet.
-        {"pinwheel",
-         one({at(0, 10, 10), at(3, 1014, 10), at(1, 514, 1014), at(2, 10, 514)}), "straight"},
-        {"turned though not allowed",
-         one({at(0, 10, 10), at(1, 1014, 10), at(2, 10, 514, true), at(3, 1100, 1000)}), "turned"},
+        {"pinwheel", one({at(0, 10, 10), at(3, 1014, 10), at(1, 514, 1014), at(2, 10, 514)}), "straight"},
+        {"turned though not allowed", one({at(0, 10, 10), at(1, 1014, 10), at(2, 10, 514, true), at(3, 1100, 1000)}),
+         "turned"},
         {"missing piece", one({at(0, 10, 10), at(1, 1014, 10), at(2, 10, 514)}), "missing"},
         {"twice", one({at(0, 10, 10), at(0, 1014, 10), at(2, 10, 514), at(3, 514, 514)}), "more than once"},
     };
@@ -190,10 +189,9 @@ TEST(CutList, OneLineAPieceThenThoseTooLarge) {
     Layout l;
     l.sheets.push_back(SheetLayout{{Placement{0, 10, 10, 596, 300, true}}, {}, {}});
     l.oversize = {1};
-    EXPECT_EQ(FormatCutList(l, pieces),
-              "Foaie,Piesa,Lungime,Latime,x,y,Rotita\r\n"
-              "1,\"Polita, sus\",300,596,10,10,da\r\n"
-              "nu incape,\"Blat \"\"L\"\"\",3000,600.5,,,\r\n");
+    EXPECT_EQ(FormatCutList(l, pieces), "Foaie,Piesa,Lungime,Latime,x,y,Rotita\r\n"
+                                        "1,\"Polita, sus\",300,596,10,10,da\r\n"
+                                        "nu incape,\"Blat \"\"L\"\"\",3000,600.5,,,\r\n");
     EXPECT_EQ(FormatSize(596.25), "596.25");
     EXPECT_EQ(FormatSize(596.25, ','), "596,25");
     EXPECT_EQ(FormatSize(18.0), "18");

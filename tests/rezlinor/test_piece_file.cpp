@@ -52,9 +52,9 @@ TEST(PieceFile, NamesKeepTheirBytesAndSizesTakeEitherSeparator) {
 TEST(PieceFile, BadFilesGiveTheMessageWithTheLine) {
     struct Case {
         const char* what;
-        int line;        // which line (1-based) to replace, 0: none
+        int line; // which line (1-based) to replace, 0: none
         std::string with;
-        int keep;        // lines kept from the start, -1: all
+        int keep; // lines kept from the start, -1: all
         std::string expected;
     };
     const Case cases[] = {
@@ -64,17 +64,22 @@ TEST(PieceFile, BadFilesGiveTheMessageWithTheLine) {
         {"size not a number", 8, "abc", -1, "Fisier invalid, linia 8: se astepta un numar pentru lungimea piesei 1."},
         {"size with a unit", 9, "596mm", -1, "Fisier invalid, linia 9: se astepta un numar pentru latimea piesei 1."},
         {"size zero", 16, "0.00", -1, "Fisier invalid, linia 16: lungimea piesei 2 trebuie sa fie mai mare ca 0."},
-        {"size below zero", 17, "-300.00", -1, "Fisier invalid, linia 17: latimea piesei 2 trebuie sa fie mai mare ca 0."},
+        {"size below zero", 17, "-300.00", -1,
+         "Fisier invalid, linia 17: latimea piesei 2 trebuie sa fie mai mare ca 0."},
         {"NaN", 8, "nan", -1, "Fisier invalid, linia 8: se astepta un numar pentru lungimea piesei 1."},
         {"infinity", 9, "inf", -1, "Fisier invalid, linia 9: se astepta un numar pentru latimea piesei 1."},
         {"overflowing size", 9, "1e999", -1, "Fisier invalid, linia 9: se astepta un numar pentru latimea piesei 1."},
         {"empty size", 8, "", -1, "Fisier invalid, linia 8: se astepta un numar pentru lungimea piesei 1."},
-        {"count not a number", 4, "doua", -1, "Fisier invalid, linia 4: numarul de piese trebuie sa fie un numar intreg, 0 sau mai mare."},
-        {"count below zero", 4, "-1", -1, "Fisier invalid, linia 4: numarul de piese trebuie sa fie un numar intreg, 0 sau mai mare."},
+        {"count not a number", 4, "doua", -1,
+         "Fisier invalid, linia 4: numarul de piese trebuie sa fie un numar intreg, 0 sau mai mare."},
+        {"count below zero", 4, "-1", -1,
+         "Fisier invalid, linia 4: numarul de piese trebuie sa fie un numar intreg, 0 sau mai mare."},
         {"count larger than the file", 4, "3", -1, "Fisier incomplet: lipseste linia 23 (numele piesei 3)."},
         {"huge count", 4, "999999999999", -1, "Fisier incomplet: lipseste linia 23 (numele piesei 3)."},
-        {"count smaller than the file", 4, "1", -1, "Fisier invalid, linia 15: textul de dupa ultima piesa nu se potriveste cu numarul de piese (1)."},
-        {"rotation not a number", 11, "x", -1, "Fisier invalid, linia 11: se astepta un numar intreg pentru rotirea modelului piesei 1."},
+        {"count smaller than the file", 4, "1", -1,
+         "Fisier invalid, linia 15: textul de dupa ultima piesa nu se potriveste cu numarul de piese (1)."},
+        {"rotation not a number", 11, "x", -1,
+         "Fisier invalid, linia 11: se astepta un numar intreg pentru rotirea modelului piesei 1."},
         {"header constant not a number", 3, "alb", -1, "Fisier invalid, linia 3: se astepta un numar intreg."},
         {"no pieces", 4, "0", 6, "Fisierul nu contine nicio piesa."},
     };
@@ -120,7 +125,8 @@ TEST(PieceFile, DamagedFilesAreReadWholeOrRefused) {
         const PieceFileResult r = ParsePieceFile(t);
         if (r.ok()) {
             ASSERT_FALSE(r.pieces.empty());
-            for (const Piece& p : r.pieces) ASSERT_TRUE(p.length > 0 && p.width > 0 && std::isfinite(p.length + p.width));
+            for (const Piece& p : r.pieces)
+                ASSERT_TRUE(p.length > 0 && p.width > 0 && std::isfinite(p.length + p.width));
         } else {
             ASSERT_TRUE(r.pieces.empty());
             ASSERT_TRUE(r.error.find("linia") != std::string::npos || r.error == "Fisierul nu contine nicio piesa.")

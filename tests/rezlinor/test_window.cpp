@@ -98,8 +98,7 @@ TEST_F(Window, ABadFileGetsItsMessageAndLeavesWhatWasShown) {
     auto bad = ShelfAndSide();
     bad[16] = "nan";
     EXPECT_FALSE(w->OpenFile(Write("Rau.app", Lines(bad))));
-    EXPECT_EQ(prompts.messages.back().text,
-              "Fisier invalid, linia 17: se astepta un numar pentru latimea piesei 2.");
+    EXPECT_EQ(prompts.messages.back().text, "Fisier invalid, linia 17: se astepta un numar pentru latimea piesei 2.");
     EXPECT_TRUE(w->HasLayout());
     EXPECT_EQ(w->GridPieces->rowCount(), 2);
     EXPECT_TRUE(w->windowTitle().endsWith("FoaiePal.app"));
@@ -132,7 +131,9 @@ TEST_F(Window, SettingsStartAtTheDefaultsAndAreKeptBetweenRuns) {
         QTest::mouseClick(w->CheckTurn, Qt::LeftButton);
         QTest::mouseClick(w->ButtonOptimize, Qt::LeftButton);
         EXPECT_TRUE(prompts.messages.empty());
-        EXPECT_NE(w->LabelPieces->text().indexOf("Foaie: 2500 x 1830 mm, taietura " + Decimal("3.2") + " mm, margine 8 mm, cu rotire"), -1)
+        EXPECT_NE(w->LabelPieces->text().indexOf("Foaie: 2500 x 1830 mm, taietura " + Decimal("3.2") +
+                                                 " mm, margine 8 mm, cu rotire"),
+                  -1)
             << w->LabelPieces->text().toStdString();
     }
     auto w = Open();

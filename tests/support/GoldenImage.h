@@ -100,14 +100,14 @@ inline ::testing::AssertionResult MatchesGolden(const QImage& actual, const std:
     };
     if (expected.isNull()) return fail("no stored picture " + stored.toStdString());
     if (expected.size() != actual.size())
-        return fail("size " + std::to_string(actual.width()) + "x" + std::to_string(actual.height()) +
-                    ", stored " + std::to_string(expected.width()) + "x" + std::to_string(expected.height()));
+        return fail("size " + std::to_string(actual.width()) + "x" + std::to_string(actual.height()) + ", stored " +
+                    std::to_string(expected.width()) + "x" + std::to_string(expected.height()));
     int differing = 0;
     const QImage mask = GoldenDifferenceMask(actual, expected, t, &differing);
     if (differing <= t.pixels) return ::testing::AssertionSuccess();
     mask.save(out + ".diff.png", "PNG");
-    return fail(std::to_string(differing) + " pixels differ by more than " + std::to_string(t.channel) +
-                " (at most " + std::to_string(t.pixels) + " may); the mask is " + (out + ".diff.png").toStdString());
+    return fail(std::to_string(differing) + " pixels differ by more than " + std::to_string(t.channel) + " (at most " +
+                std::to_string(t.pixels) + " may); the mask is " + (out + ".diff.png").toStdString());
 }
 
 } // namespace zv::test

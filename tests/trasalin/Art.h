@@ -11,7 +11,8 @@ namespace trasalin::test {
 inline Bitmap FromArt(const std::vector<std::string>& rows) {
     Bitmap b(rows.empty() ? 0 : static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
     for (int y = 0; y < b.Height(); ++y)
-        for (int x = 0; x < b.Width(); ++x) b.Set(x, y, rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == '#');
+        for (int x = 0; x < b.Width(); ++x)
+            b.Set(x, y, rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == '#');
     return b;
 }
 

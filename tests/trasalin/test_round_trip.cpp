@@ -46,7 +46,8 @@ TEST(RoundTrip, DrawnOutlinesAreTracedAndTriangulatedByTheDesigner) {
         {"ellipse", EllipsePixels({5, 30}, {230, 120})},
         {"arrow", PolylinePixels({{20, 70}, {120, 70}, {120, 40}, {200, 90}, {120, 140}, {120, 110}, {20, 110}}, true)},
         {"rounded rectangle", RoundRectPixels({10, 10}, {220, 160}, 25)},
-        {"arcs closed by a line", [] {
+        {"arcs closed by a line",
+         [] {
              Path p = ArcPixels({30, 100}, {100, 20}, {170, 100});
              const Path back = ArcPixels({170, 100}, {100, 160}, {30, 100});
              p.insert(p.end(), back.begin() + 1, back.end() - 1);

@@ -24,125 +24,93 @@ struct ToolCase {
 
 // A circle in the box (1, 1)-(9, 9).
 const std::vector<std::string> kCircle = {
-    "...........",
-    "....###....",
-    "...#...#...",
-    "..#.....#..",
-    ".#.......#.",
-    ".#.......#.",
-    ".#.......#.",
-    "..#.....#..",
-    "...#...#...",
-    "....###....",
-    "...........",
+    "...........", "....###....", "...#...#...", "..#.....#..", ".#.......#.", ".#.......#.",
+    ".#.......#.", "..#.....#..", "...#...#...", "....###....", "...........",
 };
 
 const std::vector<ToolCase>& ToolCases() {
     static const std::vector<ToolCase> cases = {
-        {"line", [] { return LinePixels({0, 0}, {7, 3}); },
-         {"##.......",
-          "..##.....",
-          "....##...",
-          "......##.",
-          "........."}},
-        {"line drawn backwards", [] { return LinePixels({7, 3}, {0, 0}); },
-         {"##.......",
-          "..##.....",
-          "....##...",
-          "......##.",
-          "........."}},
+        {"line",
+         [] {
+             return LinePixels({0, 0}, {7, 3});
+         },
+         {"##.......", "..##.....", "....##...", "......##.", "........."}},
+        {"line drawn backwards",
+         [] {
+             return LinePixels({7, 3}, {0, 0});
+         },
+         {"##.......", "..##.....", "....##...", "......##.", "........."}},
         // The sharp corners lose their tips: the sides would run side by side.
-        {"polyline closed on its first point", [] { return PolylinePixels({{1, 1}, {8, 1}, {4, 6}}, true); },
-         {"..........",
-          "...####...",
-          "..#....#..",
-          "..#...#...",
-          "...#..#...",
-          "...#.#....",
-          "....#.....",
+        {"polyline closed on its first point",
+         [] {
+             return PolylinePixels({{1, 1}, {8, 1}, {4, 6}}, true);
+         },
+         {"..........", "...####...", "..#....#..", "..#...#...", "...#..#...", "...#.#....", "....#.....",
           ".........."}},
-        {"right angles keep their corners", [] { return PolylinePixels({{1, 1}, {6, 1}, {6, 3}, {3, 3}, {3, 5}, {1, 5}}, true); },
-         {"........",
-          ".######.",
-          ".#....#.",
-          ".#.####.",
-          ".#.#....",
-          ".###....",
-          "........"}},
-        {"polyline left open", [] { return PolylinePixels({{1, 1}, {6, 1}, {6, 4}}, false); },
-         {"........",
-          ".######.",
-          "......#.",
-          "......#.",
-          "......#.",
-          "........"}},
-        {"circle in a square box", [] { return EllipsePixels({9, 9}, {1, 1}); },
+        {"right angles keep their corners",
+         [] {
+             return PolylinePixels({{1, 1}, {6, 1}, {6, 3}, {3, 3}, {3, 5}, {1, 5}}, true);
+         },
+         {"........", ".######.", ".#....#.", ".#.####.", ".#.#....", ".###....", "........"}},
+        {"polyline left open",
+         [] {
+             return PolylinePixels({{1, 1}, {6, 1}, {6, 4}}, false);
+         },
+         {"........", ".######.", "......#.", "......#.", "......#.", "........"}},
+        {"circle in a square box",
+         [] {
+             return EllipsePixels({9, 9}, {1, 1});
+         },
          kCircle},
-        {"ellipse of even sides", [] { return EllipsePixels({1, 1}, {10, 6}); },
-         {"............",
-          "...######...",
-          "..#......#..",
-          ".#........#.",
-          ".#........#.",
-          "..#......#..",
-          "...######...",
-          "............"}},
-        {"arc through three points", [] { return ArcPixels({1, 6}, {5, 1}, {9, 6}); },
-         {"...........",
-          "....###....",
-          "...#...#...",
-          "..#.....#..",
-          ".#.......#.",
-          ".#.......#.",
-          ".#.......#.",
+        {"ellipse of even sides",
+         [] {
+             return EllipsePixels({1, 1}, {10, 6});
+         },
+         {"............", "...######...", "..#......#..", ".#........#.", ".#........#.", "..#......#..",
+          "...######...", "............"}},
+        {"arc through three points",
+         [] {
+             return ArcPixels({1, 6}, {5, 1}, {9, 6});
+         },
+         {"...........", "....###....", "...#...#...", "..#.....#..", ".#.......#.", ".#.......#.", ".#.......#.",
           "..........."}},
-        {"arc the other way round", [] { return ArcPixels({1, 1}, {5, 6}, {9, 1}); },
-         {"...........",
-          ".#.......#.",
-          ".#.......#.",
-          ".#.......#.",
-          "..#.....#..",
-          "...#...#...",
-          "....###....",
+        {"arc the other way round",
+         [] {
+             return ArcPixels({1, 1}, {5, 6}, {9, 1});
+         },
+         {"...........", ".#.......#.", ".#.......#.", ".#.......#.", "..#.....#..", "...#...#...", "....###....",
           "..........."}},
-        {"arc through points on one line", [] { return ArcPixels({1, 1}, {4, 1}, {7, 1}); },
-         {".........",
-          ".#######.",
-          "........."}},
-        {"rounded rectangle", [] { return RoundRectPixels({1, 1}, {12, 8}, 3); },
-         {"..............",
-          "...########...",
-          "..#........#..",
-          ".#..........#.",
-          ".#..........#.",
-          ".#..........#.",
-          ".#..........#.",
-          "..#........#..",
-          "...########...",
-          ".............."}},
-        {"rectangle of radius 0", [] { return RoundRectPixels({6, 4}, {1, 1}, 0); },
-         {"........",
-          ".######.",
-          ".#....#.",
-          ".#....#.",
-          ".######.",
-          "........"}},
-        {"radius larger than half the box", [] { return RoundRectPixels({1, 1}, {9, 9}, 50); },
+        {"arc through points on one line",
+         [] {
+             return ArcPixels({1, 1}, {4, 1}, {7, 1});
+         },
+         {".........", ".#######.", "........."}},
+        {"rounded rectangle",
+         [] {
+             return RoundRectPixels({1, 1}, {12, 8}, 3);
+         },
+         {"..............", "...########...", "..#........#..", ".#..........#.", ".#..........#.", ".#..........#.",
+          ".#..........#.", "..#........#..", "...########...", ".............."}},
+        {"rectangle of radius 0",
+         [] {
+             return RoundRectPixels({6, 4}, {1, 1}, 0);
+         },
+         {"........", ".######.", ".#....#.", ".#....#.", ".######.", "........"}},
+        {"radius larger than half the box",
+         [] {
+             return RoundRectPixels({1, 1}, {9, 9}, 50);
+         },
          kCircle},
-        {"freehand without stairs", [] { return FreehandPixels({{1, 1}, {3, 2}, {6, 2}, {7, 5}}); },
-         {".........",
-          ".#.......",
-          "..####...",
-          "......#..",
-          ".......#.",
-          ".......#.",
-          "........."}},
-        {"eraser square along the stroke", [] { return EraserPixels({{2, 2}, {5, 2}}, 3); },
-         {"........",
-          ".######.",
-          ".######.",
-          ".######.",
-          "........"}},
+        {"freehand without stairs",
+         [] {
+             return FreehandPixels({{1, 1}, {3, 2}, {6, 2}, {7, 5}});
+         },
+         {".........", ".#.......", "..####...", "......#..", ".......#.", ".......#.", "........."}},
+        {"eraser square along the stroke",
+         [] {
+             return EraserPixels({{2, 2}, {5, 2}}, 3);
+         },
+         {"........", ".######.", ".######.", ".######.", "........"}},
     };
     return cases;
 }
@@ -173,12 +141,9 @@ TEST(Tools, EveryToolIsUndoneAndRedoneStepByStep) {
     Drawing d(Bitmap(16, 12));
     std::vector<Bitmap> states{d.bitmap()};
     const std::vector<std::pair<Path, bool>> strokes = {
-        {LinePixels({0, 0}, {15, 11}), true},
-        {PolylinePixels({{2, 2}, {12, 2}, {7, 9}}, true), true},
-        {EllipsePixels({1, 1}, {14, 10}), true},
-        {ArcPixels({1, 10}, {7, 3}, {14, 10}), true},
-        {RoundRectPixels({3, 3}, {13, 9}, 2), true},
-        {FreehandPixels({{0, 11}, {5, 6}, {9, 9}}), true},
+        {LinePixels({0, 0}, {15, 11}), true},        {PolylinePixels({{2, 2}, {12, 2}, {7, 9}}, true), true},
+        {EllipsePixels({1, 1}, {14, 10}), true},     {ArcPixels({1, 10}, {7, 3}, {14, 10}), true},
+        {RoundRectPixels({3, 3}, {13, 9}, 2), true}, {FreehandPixels({{0, 11}, {5, 6}, {9, 9}}), true},
         {EraserPixels({{4, 4}, {10, 4}}, 3), false},
     };
     for (const auto& [pixels, ink] : strokes) {
@@ -220,7 +185,8 @@ TEST(Tools, UndoHistoryRules) {
 
     // The oldest steps go once there are too many.
     Drawing many(Bitmap(100, 100));
-    for (std::size_t i = 0; i < kMaxUndoSteps + 5; ++i) many.Apply({{static_cast<int>(i % 100), static_cast<int>(i / 100)}}, true);
+    for (std::size_t i = 0; i < kMaxUndoSteps + 5; ++i)
+        many.Apply({{static_cast<int>(i % 100), static_cast<int>(i / 100)}}, true);
     EXPECT_EQ(many.UndoSteps(), kMaxUndoSteps);
     while (many.Undo()) {
     }
@@ -337,8 +303,8 @@ TEST(CommandLine, AsTheDesignerStartsIt) {
     EXPECT_EQ(model.error, "");
     // A relative name is taken from the current folder, once, at the start.
     EXPECT_EQ(ParseCommandLine({"Cerc.bmp"}).file, QDir::current().absoluteFilePath("Cerc.bmp").toStdString());
-    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-             {"a.bmp", "2"}, {"a.bmp", "3", "x"}, {"", "3"}}) {
+    for (const std::vector<std::string>& bad :
+         std::vector<std::vector<std::string>>{{"a.bmp", "2"}, {"a.bmp", "3", "x"}, {"", "3"}}) {
         const StartRequest r = ParseCommandLine(bad);
         EXPECT_EQ(r.file, "");
         EXPECT_EQ(r.error, kBadArguments);

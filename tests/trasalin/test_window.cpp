@@ -91,7 +91,8 @@ TEST_F(Window, MouseDrawsAndShowsWhereItIs) {
     w.SetZoom(2);
     w.SetTool(Tool::Ellipse);
     Drag({10, 10}, {40, 30});
-    EXPECT_EQ(ToArt(w.drawing().bitmap()), ToArt(Draw(EllipsePixels({10, 10}, {40, 30}), kDefaultWidth, kDefaultHeight)));
+    EXPECT_EQ(ToArt(w.drawing().bitmap()),
+              ToArt(Draw(EllipsePixels({10, 10}, {40, 30}), kDefaultWidth, kDefaultHeight)));
     EXPECT_EQ(StatusText("LabelPozitie"), "x = 40, y = 30");
     EXPECT_TRUE(w.drawing().Modified());
     EXPECT_EQ(w.windowTitle(), "Trasalin - (fara nume) *");
@@ -111,7 +112,8 @@ TEST_F(Window, MouseDrawsAndShowsWhereItIs) {
     // Undo and redo from the keyboard, step by step.
     QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(ToArt(w.drawing().bitmap()), ToArt(Draw(EllipsePixels({10, 10}, {40, 30}), kDefaultWidth, kDefaultHeight)));
+    EXPECT_EQ(ToArt(w.drawing().bitmap()),
+              ToArt(Draw(EllipsePixels({10, 10}, {40, 30}), kDefaultWidth, kDefaultHeight)));
     QTest::keyClick(&w, Qt::Key_Y, Qt::ControlModifier);
     QTest::keyClick(&w, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(ToArt(w.drawing().bitmap()), ToArt(expected));
@@ -135,14 +137,14 @@ TEST_F(Window, PolylineSnappedToTheGridClosesAndSavesForTheDesigner) {
     // An arc clicked quickly: the double click's second click counts.
     w.ToolAction(Tool::Arc)->trigger();
     Click({40, 120});
-    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(At({60, 100})), w.Area()->mapToGlobal(QPointF(At({60, 100}))),
-                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(At({60, 100})),
+                       w.Area()->mapToGlobal(QPointF(At({60, 100}))), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w.Area(), &second);
     EXPECT_EQ(w.session().Points(), (std::vector<Pixel>{{40, 120}, {60, 100}}));
     w.SetTool(Tool::Polyline); // dropped
     EXPECT_FALSE(w.session().Busy());
-    EXPECT_EQ(ToArt(w.drawing().bitmap()),
-              ToArt(Draw(PolylinePixels({{20, 20}, {120, 20}, {100, 80}, {30, 80}}, true), kDefaultWidth, kDefaultHeight)));
+    EXPECT_EQ(ToArt(w.drawing().bitmap()), ToArt(Draw(PolylinePixels({{20, 20}, {120, 20}, {100, 80}, {30, 80}}, true),
+                                                      kDefaultWidth, kDefaultHeight)));
 
     ASSERT_TRUE(w.Salveaza1Click());
     EXPECT_TRUE(script->Messages().empty());
@@ -167,8 +169,9 @@ TEST_F(Window, AnOpenOutlineIsShownBeforeSaving) {
     ASSERT_EQ(script.get().records.size(), 1u);
     EXPECT_EQ(script.get().records[0].kind, zv::MsgKind::Warning);
     EXPECT_EQ(script.get().records[0].buttons, zv::MsgButtons::YesNo);
-    EXPECT_EQ(script.get().records[0].text,
-              "Conturul nu este inchis: linia se termina la x = 80, y = 50 si la x = 20, y = 20.\nSalvez totusi desenul ?");
+    EXPECT_EQ(
+        script.get().records[0].text,
+        "Conturul nu este inchis: linia se termina la x = 80, y = 50 si la x = 20, y = 20.\nSalvez totusi desenul ?");
     EXPECT_FALSE(QFile::exists(QString::fromStdString(model)));
     ASSERT_TRUE(w.marker());
     EXPECT_EQ(w.marker()->where, (Pixel{80, 50}));

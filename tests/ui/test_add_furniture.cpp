@@ -122,7 +122,8 @@ struct Program : TestProgram {
 
 struct UndoCopy {
     explicit UndoCopy(const UndoSnapshot& u)
-        : scene(std::make_unique<Scene3D>(u.scene)), names(u.pieceNames), attrs(std::make_unique<PiesaAttributes>(u.attrs)) {}
+        : scene(std::make_unique<Scene3D>(u.scene)), names(u.pieceNames),
+          attrs(std::make_unique<PiesaAttributes>(u.attrs)) {}
     bool Same(const UndoSnapshot& u) const { return *scene == u.scene && names == u.pieceNames && *attrs == u.attrs; }
     std::unique_ptr<Scene3D> scene;
     std::vector<std::string> names;
@@ -158,10 +159,10 @@ TEST(AddFurnitureWindow, FiveChangesThenAddGiveOneCopyAndUndoTakesItAway) {
         Program::Pick(d->ComboBox2, Qt::Key_Down); // "90 grade": X -300..0, Z 0..600
         EXPECT_EQ(d->Edit2->text(), Field(300));
         EXPECT_EQ(d->Edit4->text(), Field(-600));
-        Program::Pick(d->ComboBox2, Qt::Key_Up);   // "0 grade"
-        Program::Pick(d->ComboBox1, Qt::Key_Up);   // "jos"
-        Program::Pick(d->ComboBox1, Qt::Key_Up);   // "sus"
-        Program::Pick(d->ComboBox1, Qt::Key_Up);   // "dreapta"
+        Program::Pick(d->ComboBox2, Qt::Key_Up); // "0 grade"
+        Program::Pick(d->ComboBox1, Qt::Key_Up); // "jos"
+        Program::Pick(d->ComboBox1, Qt::Key_Up); // "sus"
+        Program::Pick(d->ComboBox1, Qt::Key_Up); // "dreapta"
         EXPECT_EQ(d->Edit2->text(), Field(800));
         EXPECT_EQ(d->Edit4->text(), Field(4));
         // Nothing joined the furniture while the dialog was open.
@@ -204,7 +205,8 @@ TEST(AddFurnitureWindow, AbandonLeavesTheFurnitureAndItsUndoLevel) {
     });
     const std::string before = p.Captured();
     const UndoCopy undo(p.main->undo);
-    const QStringList startFiles = QDir(QString::fromStdString(p.main->startupFolder)).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+    const QStringList startFiles =
+        QDir(QString::fromStdString(p.main->startupFolder)).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     TAdaugMob* d = Program::Dialog();
     p.Run(file, [&] {
         Program::Pick(d->ComboBox1, Qt::Key_Down);
@@ -239,8 +241,7 @@ TEST(AddFurnitureWindow, FilesThatCannotBeAddedAreRefusedBeforeTheDialog) {
     WriteMobilaFile(empty, CaptureMobilaFile(*Boxes("Gol", 0), 0));
     const struct {
         std::string file, message;
-    } cases[] = {{p.Path("Rau.mo4"), "Fisier invalid."},
-                 {empty, "Mobila din fisier nu are nicio piesa de adaugat."}};
+    } cases[] = {{p.Path("Rau.mo4"), "Fisier invalid."}, {empty, "Mobila din fisier nu are nicio piesa de adaugat."}};
     for (const auto& c : cases) {
         p.dialogs->records.clear();
         p.Run(c.file, [] {});

@@ -136,7 +136,8 @@ TEST_F(AddFurnitureGL, BookcaseRightOfTheWardrobeInBothViews) {
     // One atlas slot per distinct picture of both: the bookcase adds cherry only.
     std::set<std::string> files;
     for (int i = 0; i < m.scene.pieceCount; ++i)
-        if (!m.attrs.textureFile[static_cast<std::size_t>(i)].empty()) files.insert(m.attrs.textureFile[static_cast<std::size_t>(i)]);
+        if (!m.attrs.textureFile[static_cast<std::size_t>(i)].empty())
+            files.insert(m.attrs.textureFile[static_cast<std::size_t>(i)]);
     EXPECT_EQ(files.size(), 5u);
     EXPECT_EQ(m.textures.count, 5);
 

@@ -82,7 +82,6 @@ struct Program {
     TFeroneriePiesa* piesa;
 };
 
-
 void Click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
 
 // Shows the piece hardware window and runs `act` inside it, then closes it.
@@ -244,7 +243,9 @@ TEST(PalPflWindow, BrokenFilesKeepWhatWasRead) {
         std::vector<std::string> codes;
         std::vector<std::string> messages;
     } cases[] = {
-        {"decimal comma", "64 64 3\r\n" + Board("Z9") + Board("B1", "18", "12,5") + Board("C1"), {"Z9"},
+        {"decimal comma",
+         "64 64 3\r\n" + Board("Z9") + Board("B1", "18", "12,5") + Board("C1"),
+         {"Z9"},
          {"Fisier cu feronerie alterat."}},
         {"count above the entries", "64 64 9\r\n" + Board("B") + Board("A"), {"A", "B"}, {}},
         {"N = 0", "64 64 0\r\n", {}, {}},
@@ -454,8 +455,10 @@ TEST(PalPflWindow, ViewerPicksTheColourUnderTheMouse) {
 TEST(PictureViewer, ALargePictureOpensFittedToTheScreen) {
     const struct {
         QSize picture, available, shown;
-    } cases[] = {{{3000, 2000}, {1264, 976}, {1264, 842}}, {{120, 160}, {1264, 976}, {120, 160}},
-                 {{50, 5000}, {1000, 1000}, {10, 1000}},    {{1264, 976}, {1264, 976}, {1264, 976}}};
+    } cases[] = {{{3000, 2000}, {1264, 976}, {1264, 842}},
+                 {{120, 160}, {1264, 976}, {120, 160}},
+                 {{50, 5000}, {1000, 1000}, {10, 1000}},
+                 {{1264, 976}, {1264, 976}, {1264, 976}}};
     for (const auto& c : cases) EXPECT_EQ(FitPictureSize(c.picture, c.available), c.shown) << c.picture.width();
 
     Program p;

@@ -34,7 +34,8 @@ TEST(DevizWindow, EstimateOnTheSampleCatalogue) {
     EXPECT_EQ(d->Edit3->text(), "40");
     QTest::mouseClick(d->BitBtn1, Qt::LeftButton);
     const QString text = d->Memo1->toPlainText();
-    EXPECT_TRUE(text.contains(QString::fromStdString(WithSystemSeparator("PAL18STJ: 0.550 mp x 38.50 = 21.18")))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromStdString(WithSystemSeparator("PAL18STJ: 0.550 mp x 38.50 = 21.18"))))
+        << text.toStdString();
     EXPECT_TRUE(text.contains("Total deviz:"));
 }
 
@@ -53,7 +54,8 @@ TEST(DevizWindow, MaterialListShowsTheBoards) {
     ScopedDialogScript script;
     p.main->Listamateriale1Click();
     ASSERT_EQ(script->Messages().size(), 1u);
-    EXPECT_NE(script->Messages()[0].find(WithSystemSeparator("PAL18STJ (Pal melaminat stejar natur 18 mm): 1 piese, 0.500 mp, cant 1.00 ml")),
+    EXPECT_NE(script->Messages()[0].find(
+                  WithSystemSeparator("PAL18STJ (Pal melaminat stejar natur 18 mm): 1 piese, 0.500 mp, cant 1.00 ml")),
               std::string::npos)
         << script->Messages()[0];
 }

@@ -29,7 +29,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-
 #include "support/Program.h"
 #include "support/RecordingStub.h"
 #include "support/ShownAnswer.h"
@@ -312,7 +311,11 @@ TEST(ExportsWindow, SoftwarePicturesFollowTheChosenFormat) {
     PictureBox* front = p.main->Image1;
     front->canvas().SetSize(40, 30);
     front->canvas().Image().fill(QColor(255, 0, 0));
-    struct Case { int format; QString name; const char* magic; };
+    struct Case {
+        int format;
+        QString name;
+        const char* magic;
+    };
     const Case cases[] = {{1, "fata.ico", "BM"}, {0, "fata.jpeg", "\xFF\xD8\xFF"}, {1, "fata.emf", "BM"}};
     for (const auto& c : cases) {
         ScopedDialogScript script;

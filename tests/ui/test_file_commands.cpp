@@ -349,7 +349,7 @@ TEST_F(FileCommands, SaveAsByNameAndFilter) {
         const char* typed;
         int filter;
         const char* written;
-    } cases[] = {{"nou.mo4", 1, "nou.mo4"}, {"nou1", 1, "nou1.mo4"}, {"nou2", 2, "nou2.mo4"},
+    } cases[] = {{"nou.mo4", 1, "nou.mo4"},   {"nou1", 1, "nou1.mo4"},     {"nou2", 2, "nou2.mo4"},
                  {"nou3.MO2", 1, "nou3.MO4"}, {"nou4.txt", 1, "nou4.txt"}, {"nou5", 3, "nou5"}};
     OpenQuietly(a);
     for (const auto& c : cases) {
@@ -360,8 +360,7 @@ TEST_F(FileCommands, SaveAsByNameAndFilter) {
         main->Salveazacunumenou1->trigger();
         ASSERT_EQ(s->records[0].what, "save");
         EXPECT_EQ(s->records[0].file.title, "Salveaza mobila");
-        EXPECT_EQ(s->records[0].file.filter,
-                  "Fisiere proiecte mobila v4.00 (*.mo4)|*.mo4|Toate fisierele (*.*)|*.*");
+        EXPECT_EQ(s->records[0].file.filter, "Fisiere proiecte mobila v4.00 (*.mo4)|*.mo4|Toate fisierele (*.*)|*.*");
         EXPECT_EQ(s->Messages(), std::vector<std::string>{kSaved});
         EXPECT_EQ(main->model.fileName, Path(c.written));
         EXPECT_FALSE(main->model.modified);

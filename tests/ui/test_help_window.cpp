@@ -69,7 +69,8 @@ TEST(HelpWindow, ShowsTheDocumentReadAgainAtEachShowing) {
     Program p(dir.path().toStdString());
     EXPECT_EQ(p.help->windowTitle(), "Ajutor");
     EXPECT_EQ(p.help->size(), QSize(604, 468));
-    WriteFile(dir.filePath("Ajutor.rtf"), R"({\rtf1\ansi{\fonttbl{\f0 Arial;}}{\b Titlu}\par Text cu \'22ghilimele\'22.\par})");
+    WriteFile(dir.filePath("Ajutor.rtf"),
+              R"({\rtf1\ansi{\fonttbl{\f0 Arial;}}{\b Titlu}\par Text cu \'22ghilimele\'22.\par})");
     p.main->show();
     p.main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(p.main));
@@ -181,8 +182,14 @@ struct DrawerProgram : Program {
         }
     }
     void FillGood() {
-        Fill({{drawer->Edit1, "450"}, {drawer->Edit10, "8"}, {drawer->Edit2, "4"}, {drawer->Edit3, "16"},
-              {drawer->Edit4, "20"}, {drawer->Edit5, "20"}, {drawer->Edit6, "30"}, {drawer->Edit7, "20"}});
+        Fill({{drawer->Edit1, "450"},
+              {drawer->Edit10, "8"},
+              {drawer->Edit2, "4"},
+              {drawer->Edit3, "16"},
+              {drawer->Edit4, "20"},
+              {drawer->Edit5, "20"},
+              {drawer->Edit6, "30"},
+              {drawer->Edit7, "20"}});
     }
     ScopedModalScript modal;
 };
@@ -264,7 +271,11 @@ TEST(DrawerCommand, BuildsTheInteriorBehindTheCurrentPiece) {
 TEST(DrawerCommand, RefusesBeforeTheUndoCopy) {
     DrawerProgram p;
     ScopedDialogScript script;
-    const struct { const char* field; const char* text; const char* message; } cases[] = {
+    const struct {
+        const char* field;
+        const char* text;
+        const char* message;
+    } cases[] = {
         {"Edit1", "abc", "Valoare invalida pentru dimensiunile sertarului."},
         {"Edit9", "", "Valoare invalida pentru dimensiunile sertarului."},
         {"Edit3", "0", "Dimensiunile sertarului si grosimile trebuie sa fie mai mari decat zero."},

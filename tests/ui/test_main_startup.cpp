@@ -61,9 +61,7 @@ using namespace zv;
 
 namespace {
 struct Program : TestProgram {
-    explicit Program(std::vector<std::string> args = {}) {
-        main->commandLineArgs = std::move(args);
-    }
+    explicit Program(std::vector<std::string> args = {}) { main->commandLineArgs = std::move(args); }
 };
 
 QAction* FindAction(QWidget* w, const QString& text) {
@@ -78,16 +76,35 @@ TEST(MainStartup, CreatesTheWindowsOnceInOrder) {
     const AppForms& f = Forms();
     // The 29 windows in their creation order, each with its slot in Forms().
     const std::pair<const char*, const QWidget*> windows[] = {
-        {"TMain", f.Main}, {"TMobiNoua", f.MobiNoua}, {"TPiesaNoua", f.PiesaNoua}, {"TCarPies", f.CarPies},
-        {"TTang", f.Tang}, {"TSelePies", f.SelePies}, {"TDespre", f.Despre}, {"TAdaugMob", f.AdaugMob},
-        {"TSalvImag", f.SalvImag}, {"TJur_Imp", f.Jur_Imp}, {"TRedimMob", f.RedimMob},
-        {"TDistPiese", f.DistPiese}, {"THelp", f.Help}, {"TIntrodCamera", f.IntrodCamera},
-        {"TSchimbCulo", f.SchimbCulo}, {"TOptimFoaie", f.OptimFoaie}, {"TProiect", f.Proiect},
-        {"TSelProiect", f.SelProiect}, {"TCreareSertar", f.CreareSertar}, {"TFeronerie", f.Feronerie},
-        {"TIncarcDate", f.IncarcDate}, {"TVizualizarePoza", f.VizualizarePoza}, {"TPalPfl", f.PalPfl},
-        {"TAdaugaFeronerie", f.AdaugaFeronerie}, {"TAdaugaPalPfl", f.AdaugaPalPfl},
-        {"TFeroneriePiesa", f.FeroneriePiesa}, {"TCalculareDeviz", f.CalculareDeviz},
-        {"TSchimbareCodPalPfl", f.SchimbareCodPalPfl}, {"TRedimensionarePiesa", f.RedimensionarePiesa},
+        {"TMain", f.Main},
+        {"TMobiNoua", f.MobiNoua},
+        {"TPiesaNoua", f.PiesaNoua},
+        {"TCarPies", f.CarPies},
+        {"TTang", f.Tang},
+        {"TSelePies", f.SelePies},
+        {"TDespre", f.Despre},
+        {"TAdaugMob", f.AdaugMob},
+        {"TSalvImag", f.SalvImag},
+        {"TJur_Imp", f.Jur_Imp},
+        {"TRedimMob", f.RedimMob},
+        {"TDistPiese", f.DistPiese},
+        {"THelp", f.Help},
+        {"TIntrodCamera", f.IntrodCamera},
+        {"TSchimbCulo", f.SchimbCulo},
+        {"TOptimFoaie", f.OptimFoaie},
+        {"TProiect", f.Proiect},
+        {"TSelProiect", f.SelProiect},
+        {"TCreareSertar", f.CreareSertar},
+        {"TFeronerie", f.Feronerie},
+        {"TIncarcDate", f.IncarcDate},
+        {"TVizualizarePoza", f.VizualizarePoza},
+        {"TPalPfl", f.PalPfl},
+        {"TAdaugaFeronerie", f.AdaugaFeronerie},
+        {"TAdaugaPalPfl", f.AdaugaPalPfl},
+        {"TFeroneriePiesa", f.FeroneriePiesa},
+        {"TCalculareDeviz", f.CalculareDeviz},
+        {"TSchimbareCodPalPfl", f.SchimbareCodPalPfl},
+        {"TRedimensionarePiesa", f.RedimensionarePiesa},
     };
     // Every window of the program that exists, by class, and the creation
     // order the start-up recorded on each.
@@ -112,30 +129,56 @@ TEST(MainStartup, CreatesTheWindowsOnceInOrder) {
     }
     EXPECT_EQ(p.main->windowTitle(), "Proiectare mobila");
     const std::pair<const QWidget*, const char*> captions[] = {
-        {f.MobiNoua, "Mobila noua"},   {f.PiesaNoua, "Piesa Noua"}, {f.CarPies, "Caract. piesa curenta"},
-        {f.PalPfl, "Pal/pfl"},         {f.Feronerie, "Feronerie"},  {f.CalculareDeviz, "Deviz"},
+        {f.MobiNoua, "Mobila noua"}, {f.PiesaNoua, "Piesa Noua"}, {f.CarPies, "Caract. piesa curenta"},
+        {f.PalPfl, "Pal/pfl"},       {f.Feronerie, "Feronerie"},  {f.CalculareDeviz, "Deviz"},
     };
     for (const auto& [w, caption] : captions) EXPECT_EQ(w->windowTitle(), caption);
 }
 
 TEST(MainStartup, MenusAndShortcuts) {
     Program p;
-    const struct { const char* text; const char* key; } entries[] = {
-        {"Mobila noua", "Ctrl+N"}, {"Deschide fisier", "Ctrl+D"}, {"Deschide fisier cu preview", "Ctrl+P"},
-        {"Salveaza mobila curenta", "Ctrl+S"}, {"Salveaza cu nume nou", ""}, {"Inchide proiect curent", ""},
-        {"Lista materiale", "Ctrl+M"}, {"Exporta piese in Excel", ""}, {"Exit", ""},
-        {"Salvare mobila in format JPG sau BMP", ""}, {"Exportare in format VRML 1.00", ""},
-        {"Adaugare mobila dintr-un fisier", ""}, {"Creare interior sertar piesa curenta", ""},
-        {"Introducere mobila in camera", ""}, {"Rotatie OY mobila cu 90 de grade", ""},
-        {"Simetrie ZOY mobila", ""}, {"Redimensionare mobila", ""}, {"Micsorare jur-imprejur", ""},
-        {"Schimbare material (cod pal/pfl)", ""}, {"Schimbare culoare", ""},
-        {"Recalculare dimensiuni mobila", ""}, {"Rotunjire dimensiuni si pozitii", ""},
-        {"Distanta intre doua piese", ""}, {"Afisare proiectie cu cote", ""}, {"Pal/pfl", ""}, {"Feronerie", ""},
-        {"Afisare mini-ferestre cu proiectii 2D", ""}, {"Redenumire mobila", ""},
-        {"Afisare modele decupare concave", ""}, {"Vizualizare interior / exterior piese", ""},
-        {"Toata fereastra", "Ctrl+T"}, {"Desenare contur", ""}, {"Desenare contur cu Paint Brush", ""},
-        {"Pozitionare piese pe foi de pal", ""}, {"Amenajare camera", ""}, {"Ajutor", "F1"},
-        {"Demonstratie", ""}, {"Despre", ""},
+    const struct {
+        const char* text;
+        const char* key;
+    } entries[] = {
+        {"Mobila noua", "Ctrl+N"},
+        {"Deschide fisier", "Ctrl+D"},
+        {"Deschide fisier cu preview", "Ctrl+P"},
+        {"Salveaza mobila curenta", "Ctrl+S"},
+        {"Salveaza cu nume nou", ""},
+        {"Inchide proiect curent", ""},
+        {"Lista materiale", "Ctrl+M"},
+        {"Exporta piese in Excel", ""},
+        {"Exit", ""},
+        {"Salvare mobila in format JPG sau BMP", ""},
+        {"Exportare in format VRML 1.00", ""},
+        {"Adaugare mobila dintr-un fisier", ""},
+        {"Creare interior sertar piesa curenta", ""},
+        {"Introducere mobila in camera", ""},
+        {"Rotatie OY mobila cu 90 de grade", ""},
+        {"Simetrie ZOY mobila", ""},
+        {"Redimensionare mobila", ""},
+        {"Micsorare jur-imprejur", ""},
+        {"Schimbare material (cod pal/pfl)", ""},
+        {"Schimbare culoare", ""},
+        {"Recalculare dimensiuni mobila", ""},
+        {"Rotunjire dimensiuni si pozitii", ""},
+        {"Distanta intre doua piese", ""},
+        {"Afisare proiectie cu cote", ""},
+        {"Pal/pfl", ""},
+        {"Feronerie", ""},
+        {"Afisare mini-ferestre cu proiectii 2D", ""},
+        {"Redenumire mobila", ""},
+        {"Afisare modele decupare concave", ""},
+        {"Vizualizare interior / exterior piese", ""},
+        {"Toata fereastra", "Ctrl+T"},
+        {"Desenare contur", ""},
+        {"Desenare contur cu Paint Brush", ""},
+        {"Pozitionare piese pe foi de pal", ""},
+        {"Amenajare camera", ""},
+        {"Ajutor", "F1"},
+        {"Demonstratie", ""},
+        {"Despre", ""},
     };
     for (const auto& e : entries) {
         QAction* a = FindAction(p.main, e.text);

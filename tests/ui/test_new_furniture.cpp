@@ -90,12 +90,9 @@ protected:
     std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
 
     // The catalogue answered with `code` chosen; its caption is recorded.
-    std::function<int(QDialog&)> Choose(const std::string& code) {
-        return ChooseBoardCode(code, chooserCaptions);
-    }
+    std::function<int(QDialog&)> Choose(const std::string& code) { return ChooseBoardCode(code, chooserCaptions); }
     // The dialog shown as the user sees it, `fill` acting on it, then `result`.
-    std::function<int(QDialog&)> Dialog(std::function<void(TMobiNoua&)> fill = {},
-                                        int result = QDialog::Accepted) {
+    std::function<int(QDialog&)> Dialog(std::function<void(TMobiNoua&)> fill = {}, int result = QDialog::Accepted) {
         return [fill, result](QDialog& d) {
             auto& m = static_cast<TMobiNoua&>(d);
             m.show();
@@ -226,9 +223,9 @@ TEST_F(NewFurniture, TheWholeCommandSavedAndReadBackEqual) {
     ScopedDialogScript s;
     main->Nou1->trigger();
 
-    EXPECT_EQ(modal.shown, (std::vector<std::string>{"PalPfl", "PalPfl", "MobiNoua", "FeroneriePiesa",
-                                                     "FeroneriePiesa", "FeroneriePiesa", "FeroneriePiesa",
-                                                     "FeroneriePiesa", "FeroneriePiesa"}));
+    EXPECT_EQ(modal.shown,
+              (std::vector<std::string>{"PalPfl", "PalPfl", "MobiNoua", "FeroneriePiesa", "FeroneriePiesa",
+                                        "FeroneriePiesa", "FeroneriePiesa", "FeroneriePiesa", "FeroneriePiesa"}));
     EXPECT_EQ(chooserCaptions,
               (std::vector<std::string>{"Selectare pfl/pal pentru spatele mobilei", "Selectare pal mobila"}));
     EXPECT_EQ(Forms().PalPfl->windowTitle(), "Pal/Pfl");
@@ -425,7 +422,7 @@ TEST_F(NewFurniture, BadNumbersChangeNothing) {
         ScopedDialogScript s;
         main->Nou1Click();
         EXPECT_EQ(s->Messages(), std::vector<std::string>{kBad}); // not even the save question
-        EXPECT_EQ(modal.shown.size(), 3u);                         // no hardware window
+        EXPECT_EQ(modal.shown.size(), 3u);                        // no hardware window
         ExpectUnchanged(*main, before);
         EXPECT_FALSE(main->Timer2->isActive());
         EXPECT_FALSE(main->Timer3->isActive());
@@ -440,7 +437,7 @@ TEST_F(NewFurniture, CancelsChangeNothing) {
     const Snapshot before(*main);
     mobi->BackCode = "PFLVECHI";
 
-    {   // The first chooser: no second one, no dialog, no question.
+    { // The first chooser: no second one, no dialog, no question.
         ScopedModalScript modal;
         ScopedDialogScript s;
         main->Nou1->trigger();
@@ -449,7 +446,7 @@ TEST_F(NewFurniture, CancelsChangeNothing) {
         EXPECT_EQ(mobi->BackCode, "PFLVECHI");
         ExpectUnchanged(*main, before);
     }
-    {   // The second chooser: the back board stays chosen in the dialog.
+    { // The second chooser: the back board stays chosen in the dialog.
         ScopedModalScript modal;
         modal.answers.push_back(Choose("PFL4ALB"));
         ScopedDialogScript s;
@@ -459,7 +456,7 @@ TEST_F(NewFurniture, CancelsChangeNothing) {
         EXPECT_EQ(mobi->BackCode, "PFL4ALB");
         ExpectUnchanged(*main, before);
     }
-    {   // The dialog, after flipping "Spate": it showed the furniture's back
+    { // The dialog, after flipping "Spate": it showed the furniture's back
         // type, and the furniture keeps it.
         ScopedModalScript modal;
         modal.answers.push_back(Choose("PFL4ALB"));
@@ -486,7 +483,7 @@ TEST_F(NewFurniture, AYesWhoseSaveDidNotHappenKeepsTheFurniture) {
     main->model.pieceNames[0] = "Schimbat";
     main->SetModified(true);
     const Snapshot before(*main);
-    {   // The save fails: the disk is full.
+    { // The save fails: the disk is full.
         ScopedModalScript modal;
         Script(modal);
         ScopedDialogScript s;
@@ -583,7 +580,7 @@ TEST_F(NewFurniture, DialogKeepsTheChoicesConsistent) {
         EXPECT_EQ(main->CurrentColor(), kPlainColor);
         EXPECT_EQ(chooserCaptions, (std::vector<std::string>{"Selectare pal mobila", "Selectare pal mobila"}));
     }
-    {   // Cancelled: nothing of the board changes.
+    { // Cancelled: nothing of the board changes.
         ScopedModalScript modal;
         QTest::mouseClick(d->BitBtn5, Qt::LeftButton);
         EXPECT_EQ(modal.shown, std::vector<std::string>{"PalPfl"});

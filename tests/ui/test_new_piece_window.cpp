@@ -42,7 +42,8 @@ struct Program : TestProgram {
         QImage img(8, 8, QImage::Format_RGB32);
         img.fill(QColor(150, 110, 60));
         SaveBmp(stejar, img);
-        WriteBoards({{"PAL18STJ", "18", "6330052", stejar}, {"PAL16ALB", "16", "16777215", ""},
+        WriteBoards({{"PAL18STJ", "18", "6330052", stejar},
+                     {"PAL16ALB", "16", "16777215", ""},
                      {"PAL18FAG", "18", "8565470", ""}});
         Furniture& f = main->model;
         const struct {
@@ -229,8 +230,8 @@ TEST(NewPieceWindow, RefusedNumbersChangeNothing) {
         int field; // 1..6 = Edit1..Edit6
         const char* text;
     };
-    for (const Case& c : {Case{5, "abc"}, Case{6, "0"}, Case{4, "-5"}, Case{1, "nan"}, Case{4, "inf"},
-                          Case{1, "1e308"}, Case{2, ""}}) {
+    for (const Case& c :
+         {Case{5, "abc"}, Case{6, "0"}, Case{4, "-5"}, Case{1, "nan"}, Case{4, "inf"}, Case{1, "1e308"}, Case{2, ""}}) {
         SCOPED_TRACE(c.text);
         p.dialogs->records.clear();
         p.AddPiece({Board("PAL18STJ"), Dialog([&](TPiesaNoua& d) {
@@ -281,19 +282,20 @@ TEST(NewPieceWindow, BoardChoiceInsideTheDialog) {
 TEST(NewPieceWindow, BoardThicknessForTheDefaults) {
     Program p;
     p.main->model.dim.G = 19;
-    p.AddPiece({Board("PAL16ALB"), Dialog([&](TPiesaNoua& d) {
-                    PickKind(d, KindPolita);
-                    EXPECT_EQ(Text(d.Edit6), "16");
-                    EXPECT_EQ(Text(d.Edit1), "16");
-                    // A code the catalogue does not hold: the furniture's chipboard.
-                    d.MaterialCode = "NUEXISTA";
-                    PickKind(d, KindPolita);
-                    EXPECT_EQ(Text(d.Edit6), "19");
-                    EXPECT_EQ(Text(d.Edit1), "19");
-                    PickKind(d, KindPicior1);
-                    EXPECT_EQ(Text(d.Edit8), p.dir.filePath("Cerc.bmp").toStdString());
-                },
-                QDialog::Rejected)});
+    p.AddPiece({Board("PAL16ALB"), Dialog(
+                                       [&](TPiesaNoua& d) {
+                                           PickKind(d, KindPolita);
+                                           EXPECT_EQ(Text(d.Edit6), "16");
+                                           EXPECT_EQ(Text(d.Edit1), "16");
+                                           // A code the catalogue does not hold: the furniture's chipboard.
+                                           d.MaterialCode = "NUEXISTA";
+                                           PickKind(d, KindPolita);
+                                           EXPECT_EQ(Text(d.Edit6), "19");
+                                           EXPECT_EQ(Text(d.Edit1), "19");
+                                           PickKind(d, KindPicior1);
+                                           EXPECT_EQ(Text(d.Edit8), p.dir.filePath("Cerc.bmp").toStdString());
+                                       },
+                                       QDialog::Rejected)});
 }
 
 TEST(NewPieceWindow, KindSetFromCodeKeepsTheValues) {
@@ -377,12 +379,13 @@ TEST(NewPieceWindow, ChooserWithNoPiecesCountsAsCancelled) {
         p.dialogs->messageAnswers.push_back(MsgResult::Yes);
         QTest::mouseClick(p.main->BitBtn5, Qt::LeftButton);
     }
-    p.AddPiece({Board("PAL18STJ"), Dialog([](TPiesaNoua& d) {
-                    d.Edit7->setText("Raft");
-                    d.BitBtn2->click();
-                    EXPECT_EQ(Text(d.Edit7), "Raft");
-                },
-                QDialog::Rejected)});
+    p.AddPiece({Board("PAL18STJ"), Dialog(
+                                       [](TPiesaNoua& d) {
+                                           d.Edit7->setText("Raft");
+                                           d.BitBtn2->click();
+                                           EXPECT_EQ(Text(d.Edit7), "Raft");
+                                       },
+                                       QDialog::Rejected)});
     EXPECT_EQ(p.modal.shown, (std::vector<std::string>{"PalPfl", "PiesaNoua"}));
 }
 

@@ -32,9 +32,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
         Furniture& f = main->model;
         f.scene.Clear();
-        f.scene.AddBox(0, 0, 0, 600, 800, 18);       // door
-        f.scene.AddBox(18, 300, 18, 564, 18, 380);   // shelf behind it, same colour
-        f.scene.AddBox(650, 0, 0, 400, 800, 18);     // white door beside
+        f.scene.AddBox(0, 0, 0, 600, 800, 18);     // door
+        f.scene.AddBox(18, 300, 18, 564, 18, 380); // shelf behind it, same colour
+        f.scene.AddBox(650, 0, 0, 400, 800, 18);   // white door beside
         f.scene.color[kDoor] = kOak;
         f.scene.color[kShelf] = kOak;
         f.scene.color[kWhiteDoor] = Rgb(255, 255, 255);
@@ -106,8 +106,7 @@ protected:
         EXPECT_EQ(!Forms().CarPies->Label11->isHidden(), modified); // the "*"
     }
 
-    void PickAll(const std::function<QImage(int)>& drawAlone, const std::function<void(QPoint)>& click,
-                 QSize picture) {
+    void PickAll(const std::function<QImage(int)>& drawAlone, const std::function<void(QPoint)>& click, QSize picture) {
         main->SetHatch(false);
         const Points p = Locate(drawAlone);
         ASSERT_GE(p.doorOverShelf.x(), 0);

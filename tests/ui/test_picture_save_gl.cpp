@@ -85,7 +85,11 @@ TEST_F(PictureSaveTest, RedBoxReadsBackRedAsJpegAndBmp) {
     QTemporaryDir dir;
     RecordingStub paint(dir.path() + "/desen");
     ScopedEnv env("ZARVELO_PAINT", paint.path);
-    struct Case { int format; QString name; const char* magic; };
+    struct Case {
+        int format;
+        QString name;
+        const char* magic;
+    };
     // The chosen format decides, whatever the name ends with.
     const Case cases[] = {{0, "cutie.jpg", "\xFF\xD8\xFF"}, {1, "cutie.bmp", "BM"}, {1, "cutie.emf", "BM"}};
     for (const auto& c : cases) {

@@ -156,10 +156,20 @@ TEST(PieceWindow, ShowsAPieceWithoutModel) {
     const Canvas& c = w->Image1->canvas();
     ASSERT_EQ(c.Width(), 116);
     ASSERT_EQ(c.Height(), 116);
-    const struct { int x, y; Color color; } pixels[] = {
-        {0, 19, 0},           {114, 19, 0},          {0, 95, 0},           {114, 95, 0},
-        {57, 57, Rgb(200, 150, 100)}, {1, 20, Rgb(200, 150, 100)}, {57, 18, 0xFFFFFF},  {57, 96, 0xFFFFFF},
-        {115, 57, 0xFFFFFF},  {57, 0, 0xFFFFFF},
+    const struct {
+        int x, y;
+        Color color;
+    } pixels[] = {
+        {0, 19, 0},
+        {114, 19, 0},
+        {0, 95, 0},
+        {114, 95, 0},
+        {57, 57, Rgb(200, 150, 100)},
+        {1, 20, Rgb(200, 150, 100)},
+        {57, 18, 0xFFFFFF},
+        {57, 96, 0xFFFFFF},
+        {115, 57, 0xFFFFFF},
+        {57, 0, 0xFFFFFF},
     };
     for (const auto& px : pixels) EXPECT_EQ(c.Pixel(px.x, px.y), px.color) << px.x << "," << px.y;
 
@@ -263,7 +273,10 @@ TEST(PieceWindow, RefusedAndUnreadableTexts) {
     p.Front();
     ASSERT_TRUE(p.Open());
     ScopedDialogScript dialogs;
-    const struct { int field; const char* text; } refused[] = {
+    const struct {
+        int field;
+        const char* text;
+    } refused[] = {
         {0, "-5"}, {1, "1000001"}, {2, "1e9"}, {3, "-2000000"}, {5, "3e6"},
     };
     for (const auto& r : refused) {

@@ -177,9 +177,7 @@ protected:
 TEST_F(ProjectionMouse, PressPicksTheNearestPieceInEachView) {
     Open(kOverlapping);
     // Front: the smaller minimum Z; right side: the larger minimum X; bottom: the smaller minimum Y.
-    const struct {
-        int view, entry;
-    } cases[] = {{1, 1}, {2, 2}, {0, 1}};
+    const struct { int view, entry; } cases[] = {{1, 1}, {2, 2}, {0, 1}};
     for (const auto& c : cases) {
         View(c.view);
         const QPoint p = OverlapCentre();
@@ -414,8 +412,8 @@ TEST_F(ProjectionButtons, DeleteTakesThePieceShownSelected) {
     DoubleClick(At(0, 0.5, 0.5));
     ASSERT_EQ(w.selectedPiece, 0);
     NewPiece();
-    ASSERT_EQ(main->model.scene.pieceCount, 4) << ::testing::PrintToString(modal.shown)
-                                              << ::testing::PrintToString(dialogs->Messages());
+    ASSERT_EQ(main->model.scene.pieceCount, 4)
+        << ::testing::PrintToString(modal.shown) << ::testing::PrintToString(dialogs->Messages());
     const std::string added = main->model.pieceNames[3];
     EXPECT_EQ(main->model.scene.current, 3);
     QTest::mouseClick(w.Button3, Qt::LeftButton); // the question is answered Yes

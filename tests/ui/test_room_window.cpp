@@ -46,7 +46,10 @@ TEST(RoomWindow, OpensOnTheCentredPresetAppliedAndTyping) {
         // The preset shown is the one applied: centred between walls 3890 apart.
         EXPECT_EQ(p.room->ComboBox1->currentText(), "centrat-spate");
         EXPECT_EQ(p.room->Edit5->text(), "1545");
-        const struct { int item; const char* left; } cases[] = {{2, "40"}, {3, "3050"}, {1, "1545"}};
+        const struct {
+            int item;
+            const char* left;
+        } cases[] = {{2, "40"}, {3, "3050"}, {1, "1545"}};
         for (const auto& c : cases) {
             p.room->ComboBox1->setCurrentIndex(c.item);
             p.room->ComboBox1Change();
@@ -108,7 +111,8 @@ TEST(RoomWindow, MadeTwiceIsOneRoomAroundTheFurniture) {
     p.main->Amenajarecamera1Click();
     const Scene3D& s = p.main->model.scene;
     ASSERT_EQ(s.pieceCount, 5);
-    for (const char* n : {"Pardoseala", "Perete stanga", "Perete dreapta", "Perete spate"}) EXPECT_EQ(p.Count(n), 1) << n;
+    for (const char* n : {"Pardoseala", "Perete stanga", "Perete dreapta", "Perete spate"})
+        EXPECT_EQ(p.Count(n), 1) << n;
     EXPECT_DOUBLE_EQ(s.PieceBox(0).x0 - s.PieceBox(2).x1, 40); // no wall through the furniture
     EXPECT_GT(s.PieceBox(3).x0, s.PieceBox(0).x1);
     EXPECT_TRUE(script->Messages().empty());

@@ -208,8 +208,8 @@ TEST_F(SoftView, WholeWindowFillsTheClientAndLeavingRefitsAndRedraws) {
         const int cx = main->model.scene.screenCx, cy = main->model.scene.screenCy;
         main->FitViewScale();
         main->Redraw3D();
-        return main->model.scene.zoom == zoom && main->model.scene.screenCx == cx &&
-               main->model.scene.screenCy == cy && Picture4() == shown;
+        return main->model.scene.zoom == zoom && main->model.scene.screenCx == cx && main->model.scene.screenCy == cy &&
+               Picture4() == shown;
     };
     const QRect before = main->Image4->geometry();
     ASSERT_EQ(before.x(), 89);

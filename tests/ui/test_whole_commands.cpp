@@ -124,8 +124,9 @@ TEST(WholeCommands, ResizeDialogShowsTheExtentsAndResizes) {
 
 TEST(WholeCommands, ResizeRefusesBeforeTheSnapshot) {
     Program p;
-    const struct { const char *w, *h, *d; } refused[] = {
-        {"0", "", ""}, {"", "-720", ""}, {"abc", "", ""}, {"", "", "304.05"}, {"", "", ""}};
+    const struct {
+        const char *w, *h, *d;
+    } refused[] = {{"0", "", ""}, {"", "-720", ""}, {"abc", "", ""}, {"", "", "304.05"}, {"", "", ""}};
     for (const auto& c : refused) {
         p.Resize(c.w, c.h, c.d);
         ASSERT_EQ(p.dialogs->Messages().size(), 1u) << c.w << c.h << c.d;
@@ -180,8 +181,9 @@ TEST(WholeCommands, TurnMirrorRoundAndRecompute) {
     f.scene.MoveObject(1, 0.5, 0, 0);
     p.main->Recalcularedimensinimobila1->trigger();
     ASSERT_EQ(p.dialogs->Messages().size(), 1u);
-    EXPECT_EQ(p.dialogs->Messages()[0],
-              WithSystemSeparator("Dimensiunile mobilei sunt:\n  - Latime: 798.5\n  - Inaltime: 720\n  - Adancime: 304"));
+    EXPECT_EQ(
+        p.dialogs->Messages()[0],
+        WithSystemSeparator("Dimensiunile mobilei sunt:\n  - Latime: 798.5\n  - Inaltime: 720\n  - Adancime: 304"));
     EXPECT_EQ(f.dim.W, 798.5); // 2 .. 800.5
 }
 

@@ -16,7 +16,9 @@ struct Pixel {
 using Path = std::vector<Pixel>;
 
 // Touching, diagonals included (a pixel touches itself).
-inline bool Touching(Pixel a, Pixel b) { return a.x - b.x >= -1 && a.x - b.x <= 1 && a.y - b.y >= -1 && a.y - b.y <= 1; }
+inline bool Touching(Pixel a, Pixel b) {
+    return a.x - b.x >= -1 && a.x - b.x <= 1 && a.y - b.y >= -1 && a.y - b.y <= 1;
+}
 
 inline constexpr int kMaxSide = 4000; // pixels, either side
 inline constexpr int kDefaultWidth = 400, kDefaultHeight = 300;
@@ -38,7 +40,9 @@ public:
         if (Contains(x, y)) bits_[Index(x, y)] = ink ? 1 : 0;
     }
     void Flip(std::size_t index) { bits_[index] ^= 1; }
-    std::size_t Index(int x, int y) const { return static_cast<std::size_t>(y) * static_cast<std::size_t>(w_) + static_cast<std::size_t>(x); }
+    std::size_t Index(int x, int y) const {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(w_) + static_cast<std::size_t>(x);
+    }
     std::size_t InkCount() const;
     bool operator==(const Bitmap&) const = default;
 

@@ -11,7 +11,7 @@ inline constexpr const char* kEditModelMode = "3";
 inline constexpr const char* kBadArguments = "Numar incorect de parametri de executie ai programului.";
 
 struct StartRequest {
-    std::string file; // absolute; empty: a new drawing
+    std::string file;  // absolute; empty: a new drawing
     std::string error; // for the user; then a new drawing
 };
 

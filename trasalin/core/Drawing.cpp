@@ -16,7 +16,8 @@ std::optional<std::pair<int, int>> ParseDrawingSize(const std::string& text) {
 int FittingZoom(int width, int height, int roomWidth, int roomHeight) {
     int best = 1;
     for (int z : kZoomSteps)
-        if (static_cast<long long>(width) * z <= roomWidth && static_cast<long long>(height) * z <= roomHeight) best = z;
+        if (static_cast<long long>(width) * z <= roomWidth && static_cast<long long>(height) * z <= roomHeight)
+            best = z;
     return best;
 }
 
@@ -43,8 +44,10 @@ std::size_t Drawing::Apply(const Path& pixels, bool ink) {
     if (steps_.size() > kMaxUndoSteps) {
         steps_.erase(steps_.begin());
         --pos_;
-        if (savedPos_ == 0) savedValid_ = false;
-        else --savedPos_;
+        if (savedPos_ == 0)
+            savedValid_ = false;
+        else
+            --savedPos_;
     }
     return steps_[pos_ - 1].size();
 }

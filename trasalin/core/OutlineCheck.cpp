@@ -38,7 +38,8 @@ public:
                     const int cx = i % w_, cy = i / w_;
                     for (const Pixel d : kSides) {
                         const int nx = cx + d.x, ny = cy + d.y;
-                        if (nx < 0 || ny < 0 || nx >= w_ || ny >= h_ || Ink(nx, ny) || label_[Idx(nx, ny)] >= 0) continue;
+                        if (nx < 0 || ny < 0 || nx >= w_ || ny >= h_ || Ink(nx, ny) || label_[Idx(nx, ny)] >= 0)
+                            continue;
                         label_[Idx(nx, ny)] = count_;
                         stack.push_back(Idx(nx, ny));
                     }
@@ -136,8 +137,8 @@ std::string OutlineReport::Text() const {
     case OutlineFault::Touches: return "Conturul se atinge sau se intretaie cu el insusi la " + At(where) + ".";
     case OutlineFault::Thick: return "Conturul este mai gros de un punct la " + At(where) + ".";
     case OutlineFault::TooLong:
-        return "Conturul are prea multe puncte (cel mult " + std::to_string(zv::kContourMaxPoints - 1) +
-               "); punctul " + std::to_string(zv::kContourMaxPoints) + " este la " + At(where) + ".";
+        return "Conturul are prea multe puncte (cel mult " + std::to_string(zv::kContourMaxPoints - 1) + "); punctul " +
+               std::to_string(zv::kContourMaxPoints) + " este la " + At(where) + ".";
     case OutlineFault::Untraceable:
         return "Conturul nu poate fi urmarit pana la capat: urmarirea se opreste la " + At(where) +
                " (stergeti punctele de prisos din jur).";

@@ -22,10 +22,10 @@ enum class OutlineFault {
 
 struct OutlineReport {
     OutlineFault fault = OutlineFault::None;
-    Pixel where;          // the place of the fault
-    Pixel other;          // the second end of an open line
+    Pixel where; // the place of the fault
+    Pixel other; // the second end of an open line
     bool hasOther = false;
-    int points = 0;       // pixels the tracer walked
+    int points = 0; // pixels the tracer walked
     bool Ok() const { return fault == OutlineFault::None; }
     // The message for the user.
     std::string Text() const;

@@ -132,7 +132,8 @@ Path PolylinePixels(const std::vector<Pixel>& vertices, bool closed) {
     for (std::size_t i = 0; i < n; ++i) {
         if (!closed && (i == 0 || i + 1 == n)) continue;
         const Pixel a = vertices[(i + n - 1) % n], v = vertices[i], b = vertices[(i + 1) % n];
-        const long long dot = static_cast<long long>(a.x - v.x) * (b.x - v.x) + static_cast<long long>(a.y - v.y) * (b.y - v.y);
+        const long long dot = static_cast<long long>(a.x - v.x) * (b.x - v.x) +
+                              static_cast<long long>(a.y - v.y) * (b.y - v.y);
         if (dot <= 0) keep.insert(v);
     }
     Path out = ConnectPoints(vertices, closed);
@@ -157,9 +158,9 @@ Path EllipsePixels(Pixel c1, Pixel c2) {
         if (reverse) std::reverse(q.begin(), q.end());
         AppendRun(loop, ConnectPoints(q, false));
     };
-    mirror(true, false, true);  // bottom to left
-    mirror(true, true, false);  // left to top
-    mirror(false, true, true);  // top to right
+    mirror(true, false, true); // bottom to left
+    mirror(true, true, false); // left to top
+    mirror(false, true, true); // top to right
     while (loop.size() > 1 && loop.back() == loop.front()) loop.pop_back();
     return loop;
 }
@@ -210,10 +211,10 @@ Path RoundRectPixels(Pixel c1, Pixel c2, int radius) {
         if (reverse) std::reverse(c.begin(), c.end());
         points.insert(points.end(), c.begin(), c.end());
     };
-    corner(x1 - r, y1 - r, 1, 1, false);  // bottom right: right side to bottom side
-    corner(x0 + r, y1 - r, -1, 1, true);  // bottom left
+    corner(x1 - r, y1 - r, 1, 1, false);   // bottom right: right side to bottom side
+    corner(x0 + r, y1 - r, -1, 1, true);   // bottom left
     corner(x0 + r, y0 + r, -1, -1, false); // top left
-    corner(x1 - r, y0 + r, 1, -1, true);  // top right
+    corner(x1 - r, y0 + r, 1, -1, true);   // top right
     Path loop = ConnectPoints(points, true);
     ThinPath(loop, true);
     return loop;

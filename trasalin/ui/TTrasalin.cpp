@@ -34,7 +34,8 @@ constexpr ToolText kTools[] = {
     {Tool::Polyline, "Linie &franta",
      "Linie franta: clic in fiecare colt; clic pe primul punct inchide conturul, clic dreapta il lasa deschis."},
     {Tool::Ellipse, "&Cerc / elipsa", "Cerc / elipsa: trageti cu mouse-ul de la un colt la celalalt al chenarului."},
-    {Tool::Arc, "&Arc prin trei puncte", "Arc prin trei puncte: clic la inceput, intr-un punct de pe arc si la sfarsit."},
+    {Tool::Arc, "&Arc prin trei puncte",
+     "Arc prin trei puncte: clic la inceput, intr-un punct de pe arc si la sfarsit."},
     {Tool::RoundRect, "&Dreptunghi rotunjit", "Dreptunghi rotunjit: trageti de la un colt la celalalt."},
     {Tool::Freehand, "&Mana libera", "Mana libera: desenati tinand butonul mouse-ului apasat."},
     {Tool::Eraser, "&Radiera", "Radiera: stergeti tinand butonul mouse-ului apasat."},
@@ -173,8 +174,10 @@ void TTrasalin::BuildMenus() {
     view->addSeparator();
     view->addAction("&Marire", this, [this] { Marire1Click(); })
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    view->addAction("Mi&csorare", this, [this] { Micsorare1Click(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    view->addAction("Marime &reala", this, [this] { MarimeReala1Click(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    view->addAction("Mi&csorare", this, [this] { Micsorare1Click(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    view->addAction("Marime &reala", this, [this] { MarimeReala1Click(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 
     QMenu* tools = menuBar()->addMenu("&Unelte");
     auto* group = new QActionGroup(this);
@@ -277,7 +280,8 @@ void TTrasalin::PictureChanged() {
 }
 
 void TTrasalin::UpdateTitle() {
-    const QString name = fileName_.empty() ? QString("(fara nume)") : QFileInfo(QString::fromStdString(fileName_)).fileName();
+    const QString name = fileName_.empty() ? QString("(fara nume)")
+                                           : QFileInfo(QString::fromStdString(fileName_)).fileName();
     setWindowTitle(QString(kTitle) + " - " + name + (drawing_.Modified() ? " *" : ""));
 }
 

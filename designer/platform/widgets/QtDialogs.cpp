@@ -31,10 +31,22 @@ QWidget* ActiveParent() {
 MsgResult QtDialogs::Message(MsgKind kind, const std::string& text, MsgButtons buttons) {
     QMessageBox box(ActiveParent());
     switch (kind) {
-    case MsgKind::Error: box.setIcon(QMessageBox::Critical); box.setWindowTitle("Error"); break;
-    case MsgKind::Warning: box.setIcon(QMessageBox::Warning); box.setWindowTitle("Warning"); break;
-    case MsgKind::Information: box.setIcon(QMessageBox::Information); box.setWindowTitle("Information"); break;
-    case MsgKind::Confirmation: box.setIcon(QMessageBox::Question); box.setWindowTitle("Confirm"); break;
+    case MsgKind::Error:
+        box.setIcon(QMessageBox::Critical);
+        box.setWindowTitle("Error");
+        break;
+    case MsgKind::Warning:
+        box.setIcon(QMessageBox::Warning);
+        box.setWindowTitle("Warning");
+        break;
+    case MsgKind::Information:
+        box.setIcon(QMessageBox::Information);
+        box.setWindowTitle("Information");
+        break;
+    case MsgKind::Confirmation:
+        box.setIcon(QMessageBox::Question);
+        box.setWindowTitle("Confirm");
+        break;
     }
     QString t = QString::fromStdString(text);
     t.replace("\r\n", "\n").replace('\r', '\n');
@@ -73,8 +85,10 @@ QStringList FilterList(const std::string& filter) {
         patterns.replace(';', ' ');
         QString label = parts[i];
         // The toolkit reads the patterns from the label's last parentheses.
-        if (!label.contains('(')) label += " (" + patterns + ")";
-        else label = label.left(label.lastIndexOf('(')).trimmed() + " (" + patterns + ")";
+        if (!label.contains('('))
+            label += " (" + patterns + ")";
+        else
+            label = label.left(label.lastIndexOf('(')).trimmed() + " (" + patterns + ")";
         out << label;
     }
     return out;
