@@ -1,6 +1,7 @@
 // The sample bookcase added to the right of the sample wardrobe, seen in the
 // software view and in the OpenGL view. With ZV_SHOT_DIR set the two pictures
 // are written there to be looked at.
+#include "support/Program.h"
 #include "platform/Dialogs.h"
 #include "platform/widgets/Modal.h"
 #include "platform/widgets/RadioGroup.h"
@@ -66,10 +67,7 @@ protected:
         CreateForms();
         main = Forms().Main;
         main->startupFolder = dir.path().toStdString();
-        main->resize(1000, 700);
-        main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return main->GLView->MakeCurrent(); }, 3000));
+        ASSERT_TRUE(ShownWithOpenGL(main, 1000, 700));
     }
     void TearDown() override {
         DestroyForms();

@@ -1,5 +1,6 @@
 // The OpenGL view of the main window on a real display: drawing, read-back,
 // the frame-rate label, the renderer switch and the whole-window mode.
+#include "support/Program.h"
 #include "platform/Dialogs.h"
 #include "platform/widgets/RadioGroup.h"
 #include "ui/Forms.h"
@@ -29,11 +30,7 @@ protected:
     void SetUp() override {
         CreateForms();
         main = Forms().Main;
-        main->resize(640, 480);
-        main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
-        // The context is made on the first paint of the view.
-        ASSERT_TRUE(QTest::qWaitFor([&] { return main->GLView->MakeCurrent(); }, 3000));
+        ASSERT_TRUE(ShownWithOpenGL(main, 640, 480));
     }
     void TearDown() override { DestroyForms(); }
 

@@ -1,5 +1,6 @@
 // Saving the OpenGL view as a picture on a real display: the colours read
 // back as drawn, and the window comes back whole on every path.
+#include "support/Program.h"
 #include "platform/Dialogs.h"
 #include "platform/Picture.h"
 #include "platform/widgets/Modal.h"
@@ -31,10 +32,7 @@ protected:
     void SetUp() override {
         CreateForms();
         main = Forms().Main;
-        main->resize(640, 480);
-        main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return main->GLView->MakeCurrent(); }, 3000));
+        ASSERT_TRUE(ShownWithOpenGL(main, 640, 480));
         Scene3D& s = main->model.scene;
         s.Clear();
         s.AddBox(0, 0, 0, 600, 800, 400);
