@@ -1,4 +1,5 @@
 #include "support/LocaleText.h"
+#include "support/ModelValues.h"
 #include "export/BoardPiece.h"
 #include "export/Deviz.h"
 #include "model/Room.h"
@@ -8,14 +9,9 @@
 #include <memory>
 
 using namespace zv;
+using zv::test::EmptyFurniture;
 
 namespace {
-std::unique_ptr<Furniture> Empty() {
-    auto f = std::make_unique<Furniture>();
-    f->scene.Init();
-    f->SetSlotDefaults();
-    return f;
-}
 
 // One piece of the given sizes, named.
 int Add(Furniture& f, double sx, double sy, double sz, const std::string& name = "Piesa",
@@ -60,7 +56,7 @@ TEST(BoardPiece, BySizesAndNotARoomPiece) {
         {4000, 50, 2500, "Perete", true},
         {4000, 40, 4000, "Pardoseala", false},
     };
-    auto f = Empty();
+    auto f = EmptyFurniture();
     for (const auto& c : cases) {
         const int i = Add(*f, c.a, c.b, c.c, c.name);
         EXPECT_EQ(IsBoardPiece(*f, i), c.board) << c.name << " " << c.a << " x " << c.b << " x " << c.c;
@@ -84,7 +80,7 @@ TEST(Deviz, EdgeBandingByCode) {
         EXPECT_DOUBLE_EQ(EdgeBandMetres(c.code, 1000, 500), c.metres) << c.code;
         // The same through the material list: length and width as the piece
         // list sorts them.
-        auto f = Empty();
+        auto f = EmptyFurniture();
         const int i = Add(*f, 1000, 18, 500);
         f->attrs.edgeBand[static_cast<std::size_t>(i)] = c.code;
         const MaterialList list = ListMaterials(*f, {}, {});
@@ -96,14 +92,14 @@ TEST(Deviz, EdgeBandingByCode) {
 TEST(Deviz, EdgeLengthAndWidthAsThePieceListSortsThem) {
     // A side panel of a new carcass carries "1 latime": its front edge, the
     // height of the furniture (length 600 along the depth, width 2000).
-    auto f = Empty();
+    auto f = EmptyFurniture();
     const int i = Add(*f, 18, 2000, 600);
     f->attrs.edgeBand[static_cast<std::size_t>(i)] = 2;
     EXPECT_DOUBLE_EQ(ListMaterials(*f, {}, {}).boards[0].edgeMetres, 2.0);
 }
 
 TEST(Deviz, ListAndEstimate) {
-    auto f = Empty();
+    auto f = EmptyFurniture();
     f->scene.AddBox(0, 0, 0, 1000, 18, 500);   // 0.5 mp, 2 lengths banded
     f->scene.AddBox(0, 18, 0, 18, 1000, 500);  // 0.5 mp, none
     f->scene.AddBox(0, 0, 0, 20, 20, 900);     // a rail: not a board
@@ -159,7 +155,7 @@ TEST(Deviz, ListAndEstimate) {
 }
 
 TEST(Deviz, TheRoomIsNoPartOfIt) {
-    auto f = Empty();
+    auto f = EmptyFurniture();
     Add(*f, 800, 18, 500);
     RoomParams p;
     p.wall = 50; // as thin as a board

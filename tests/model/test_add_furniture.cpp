@@ -1,6 +1,7 @@
 // Adding a saved furniture: the offsets for each position and turn, the
 // capacity check, and the append that keeps the open furniture's own back type.
 #include "model/AddFurniture.h"
+#include "support/ModelValues.h"
 #include "model/MobilaFile.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <vector>
 
 using namespace zv;
+using zv::test::EmptyFurniture;
 
 namespace {
 
@@ -19,9 +21,7 @@ struct BoxSpec {
 
 std::unique_ptr<Furniture> Make(const std::string& name, const std::vector<BoxSpec>& boxes,
                                 BackType back = BackType::Aplicat) {
-    auto f = std::make_unique<Furniture>();
-    f->scene.Init();
-    f->SetSlotDefaults();
+    auto f = EmptyFurniture();
     f->name = name;
     f->backType = back;
     for (const BoxSpec& b : boxes) {

@@ -1,5 +1,6 @@
 // The carcass of a new furniture, box by box, and the furniture it replaces.
 #include "model/Carcass.h"
+#include "support/ModelValues.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <memory>
 
 using namespace zv;
+using zv::test::EmptyFurniture;
 
 namespace {
 
@@ -64,9 +66,7 @@ CarcassMaterials Boards() {
 
 // An open furniture with something in every table a new carcass must clear.
 std::unique_ptr<Furniture> OldFurniture() {
-    auto f = std::make_unique<Furniture>();
-    f->scene.Init();
-    f->SetSlotDefaults();
+    auto f = EmptyFurniture();
     for (int i = 0; i < 8; ++i) {
         f->scene.AddBox(i * 50.0, 0, 0, 18, 600, 400);
         f->pieceNames.push_back("Vechi" + std::to_string(i));

@@ -1,19 +1,19 @@
 // The tables' limits taken exactly at their values: a merge that fills the
 // scene to its last point, piece and texture slot is accepted whole.
 #include "model/MobilaFile.h"
+#include "support/ModelValues.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 using namespace zv;
+using zv::test::EmptyFurniture;
 
 namespace {
 // `pieces` boxes of 24 points, side by side along X, starting at `x`.
 std::unique_ptr<Furniture> Boxes(int pieces, double x, const std::string& name) {
-    auto f = std::make_unique<Furniture>();
-    f->scene.Init();
-    f->SetSlotDefaults();
+    auto f = EmptyFurniture();
     for (int i = 0; i < pieces; ++i) {
         EXPECT_TRUE(f->scene.AddBox(x + i * 20.0, 0, 0, 18, 700, 500));
         f->pieceNames.push_back(name + std::to_string(i));

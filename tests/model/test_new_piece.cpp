@@ -1,6 +1,7 @@
 // The new-piece defaults of the 24 kinds, the copy of a piece, appending and
 // deleting, without a display.
 #include "model/NewPiece.h"
+#include "support/ModelValues.h"
 #include "model/PieceTables.h"
 
 #include <gtest/gtest.h>
@@ -8,15 +9,14 @@
 #include <memory>
 
 using namespace zv;
+using zv::test::EmptyFurniture;
 
 namespace {
 
 // The default carcass of a new furniture: 800 x 2000 x 300, G 18, P 4, B 10,
 // S 70, back applied, top over and bottom between the sides, with a plinth.
 std::unique_ptr<Furniture> Carcass() {
-    auto f = std::make_unique<Furniture>();
-    f->scene.Init();
-    f->SetSlotDefaults();
+    auto f = EmptyFurniture();
     struct Box {
         const char* name;
         double x, y, z, sx, sy, sz;
@@ -251,9 +251,7 @@ TEST(NewPieceAppend, WritesTheLastSlotAndMakesItCurrent) {
 
 TEST(NewPieceAppend, FullTablesWriteNothing) {
     // A piece read from a file that is not a box can hold most of the points.
-    auto f = std::make_unique<Furniture>();
-    f->scene.Init();
-    f->SetSlotDefaults();
+    auto f = EmptyFurniture();
     f->scene.AddBox(0, 0, 0, 100, 100, 100);
     f->scene.faceCount[0] = 10;
     for (int q = 0; q < 10; ++q) {
@@ -287,9 +285,7 @@ TEST(NewPieceAppend, FullTablesWriteNothing) {
 }
 
 TEST(NewPieceRemove, FirstOfThreeShiftsEveryTable) {
-    auto f = std::make_unique<Furniture>();
-    f->scene.Init();
-    f->SetSlotDefaults();
+    auto f = EmptyFurniture();
     for (int i = 0; i < 3; ++i) {
         const auto k = static_cast<std::size_t>(i);
         f->scene.AddBox(i * 100.0, 0, 0, 50, 60, 18);

@@ -1,4 +1,5 @@
 #include "model/PieceAlign.h"
+#include "support/ModelValues.h"
 
 #include <gtest/gtest.h>
 
@@ -7,15 +8,14 @@
 #include <memory>
 
 using namespace zv;
+using zv::test::EmptyFurniture;
 
 namespace {
 using Box = Scene3D::Box;
 
 // A 600 x 400 x 18 shelf and a 1000 x 800 x 500 box around it (the other piece).
 std::unique_ptr<Furniture> ShelfAndBox() {
-    auto f = std::make_unique<Furniture>();
-    f->scene.Init();
-    f->SetSlotDefaults();
+    auto f = EmptyFurniture();
     f->scene.AddBox(100, 200, 50, 600, 400, 18);
     f->scene.AddBox(0, 0, 0, 1000, 800, 500);
     f->pieceNames = {"Polita", "Corp"};

@@ -1,4 +1,5 @@
 #include "model/PieceEdit.h"
+#include "support/ModelValues.h"
 #include "model/UndoSnapshot.h"
 
 #include <gtest/gtest.h>
@@ -8,13 +9,12 @@
 #include <memory>
 
 using namespace zv;
+using zv::test::EmptyFurniture;
 
 namespace {
 // Two pieces: a 600 x 400 x 18 front at the origin and a side panel.
 std::unique_ptr<Furniture> TwoPieces() {
-    auto f = std::make_unique<Furniture>();
-    f->scene.Init();
-    f->SetSlotDefaults();
+    auto f = EmptyFurniture();
     f->scene.AddBox(0, 0, 0, 600, 400, 18);
     f->scene.AddBox(700, 10, 20, 18, 720, 500);
     f->pieceNames = {"Usa", "Lateral"};

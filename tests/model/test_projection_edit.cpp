@@ -1,4 +1,5 @@
 #include "model/ProjectionEdit.h"
+#include "support/ModelValues.h"
 
 #include <gtest/gtest.h>
 
@@ -9,15 +10,14 @@
 #include <memory>
 
 using namespace zv;
+using zv::test::EmptyFurniture;
 
 namespace {
 using Box = Scene3D::Box;
 
 // A side 18 x 700 x 400 standing at x 100, and a shelf.
 std::unique_ptr<Furniture> SideAndShelf() {
-    auto f = std::make_unique<Furniture>();
-    f->scene.Init();
-    f->SetSlotDefaults();
+    auto f = EmptyFurniture();
     f->scene.AddBox(100, 0, 0, 18, 700, 400);
     f->scene.AddBox(118, 300, 0, 500, 18, 380);
     f->pieceNames = {"Stanga", "Polita"};

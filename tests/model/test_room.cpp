@@ -1,4 +1,5 @@
 #include "model/Room.h"
+#include "support/ModelValues.h"
 
 #include <gtest/gtest.h>
 
@@ -6,13 +7,12 @@
 #include <memory>
 
 using namespace zv;
+using zv::test::EmptyFurniture;
 
 namespace {
 // A cupboard 800 wide, 2000 high, 600 deep, standing 100 above the origin.
 std::unique_ptr<Furniture> Cupboard() {
-    auto f = std::make_unique<Furniture>();
-    f->scene.Init();
-    f->SetSlotDefaults();
+    auto f = EmptyFurniture();
     f->scene.AddBox(0, 100, 0, 18, 2000, 600);
     f->scene.AddBox(782, 100, 0, 18, 2000, 600);
     f->pieceNames = {"Lateral stanga", "Lateral dreapta"};

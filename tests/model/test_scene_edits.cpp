@@ -2,6 +2,7 @@
 // centre and the model's centre, which the views, the file and the depth order
 // read; and the current piece, which an undo must give back.
 #include "model/Scene3D.h"
+#include "support/ModelValues.h"
 #include "model/UndoSnapshot.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <memory>
 
 using namespace zv;
+using zv::test::EmptyFurniture;
 
 namespace {
 struct Box {
@@ -83,9 +85,7 @@ TEST(SceneCentres, FollowAMoveAResizeAndAStretch) {
 }
 
 TEST(SceneCentres, UndoGivesBackTheCurrentPiece) {
-    auto f = std::make_unique<Furniture>();
-    f->scene.Init();
-    f->SetSlotDefaults();
+    auto f = EmptyFurniture();
     for (int i = 0; i < 3; ++i) {
         f->scene.AddBox(i * 100.0, 0, 0, 18, 700, 500);
         f->pieceNames.push_back("Piesa" + std::to_string(i));

@@ -1,5 +1,6 @@
 // Whole-furniture edits without a window: resize, turn, mirror, rounding, names.
 #include "export/Deviz.h"
+#include "support/ModelValues.h"
 #include "model/WholeEdit.h"
 #include "platform/Text.h"
 
@@ -9,15 +10,9 @@
 #include <vector>
 
 using namespace zv;
+using zv::test::EmptyFurniture;
 
 namespace {
-
-std::unique_ptr<Furniture> Empty() {
-    auto f = std::make_unique<Furniture>();
-    f->scene.Init();
-    f->SetSlotDefaults();
-    return f;
-}
 
 int Add(Furniture& f, const char* name, double x, double y, double z, double sx, double sy, double sz) {
     const int i = f.scene.pieceCount;
@@ -29,7 +24,7 @@ int Add(Furniture& f, const char* name, double x, double y, double z, double sx,
 // An 800 x 720 carcass 300 deep: 18 mm sides, a top between them and a 4 mm
 // back applied behind, 8 mm in from each side.
 std::unique_ptr<Furniture> Carcass() {
-    auto f = Empty();
+    auto f = EmptyFurniture();
     Add(*f, "Lateral stanga", 0, 0, 0, 18, 720, 300);
     Add(*f, "Lateral dreapta", 782, 0, 0, 18, 720, 300);
     Add(*f, "Blat", 18, 702, 0, 764, 18, 300);
@@ -96,7 +91,7 @@ TEST(WholeResize, SmallChangesAreMadeAndBadSizesRefused) {
         EXPECT_EQ(CheckResize(*f, p), kResizeBadInput) << p.W << " " << p.H << " " << p.D;
 
     // Nothing to scale on an axis: a message, not silence.
-    auto e = Empty();
+    auto e = EmptyFurniture();
     EXPECT_EQ(CheckResize(*e, {100, 100, 100}), kResizeTooSmall);
 }
 
@@ -226,7 +221,7 @@ TEST(WholeTurn, MirrorMapsBoxesAndOrientation) {
 }
 
 TEST(WholeTurn, PieceThatIsNotABoxSurvives) {
-    auto f = Empty();
+    auto f = EmptyFurniture();
     // A wedge of 5 faces and 16 points before a box: rebuilt in place, the
     // box's first points would be overwritten before they were read.
     Scene3D& s = f->scene;
@@ -273,7 +268,7 @@ TEST(WholeTurn, PieceThatIsNotABoxSurvives) {
 }
 
 TEST(WholeRound, HalvesToEvenInDoubles) {
-    auto f = Empty();
+    auto f = EmptyFurniture();
     Add(*f, "Cub", 2.5, 3.5, -2.5, 1, 1, 1);
     Add(*f, "Departe", 3e9 + 0.5, 0, 0, 1, 1, 1); // past the 32-bit range
     f->dim.W = 123;
@@ -295,7 +290,7 @@ TEST(WholeRound, HalvesToEvenInDoubles) {
 }
 
 TEST(WholeRename, NamesCutToFiftyWithoutSplittingACharacter) {
-    auto f = Empty();
+    auto f = EmptyFurniture();
     const std::string letters49(49, 'a');
     const struct {
         std::string in, out;

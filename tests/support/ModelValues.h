@@ -28,11 +28,17 @@ inline void FillPieceAttributes(Furniture& f, int i) {
     a.textureIndex[k] = i % 2;
 }
 
-// A furniture of `count` boards side by side, each with its own colour, name and attributes.
-inline std::unique_ptr<Furniture> FurnitureOf(int count) {
+// A furniture with no pieces, its tables at their defaults, as a new one starts.
+inline std::unique_ptr<Furniture> EmptyFurniture() {
     auto f = std::make_unique<Furniture>();
     f->scene.Init();
     f->SetSlotDefaults();
+    return f;
+}
+
+// A furniture of `count` boards side by side, each with its own colour, name and attributes.
+inline std::unique_ptr<Furniture> FurnitureOf(int count) {
+    auto f = EmptyFurniture();
     f->textures.count = 2;
     f->name = "Dulap";
     for (int i = 0; i < count; ++i) {

@@ -1,6 +1,7 @@
 // "Adaugare mobila dintr-un fisier": the file chosen in the open dialog, staged
 // in the dialog as position and rotation change, added in one edit.
 #include "model/AddFurniture.h"
+#include "support/ModelValues.h"
 #include "model/MobilaFile.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
@@ -26,6 +27,7 @@
 #include "support/ShownAnswer.h"
 
 using namespace zv;
+using zv::test::EmptyFurniture;
 
 namespace {
 
@@ -33,9 +35,7 @@ QString Field(double v) { return QString::fromStdString(FormatField(v)); }
 
 // `count` boxes 18 x 400 x 300 side by side from x, named after `name`.
 std::unique_ptr<Furniture> Boxes(const std::string& name, int count, double x = 0) {
-    auto f = std::make_unique<Furniture>();
-    f->scene.Init();
-    f->SetSlotDefaults();
+    auto f = EmptyFurniture();
     f->name = name;
     for (int i = 0; i < count; ++i) {
         f->scene.AddBox(x + i * 20.0, 0, 0, 18, 400, 300);
@@ -82,9 +82,7 @@ struct Program : TestProgram {
     // A furniture 600 x 400 x 300 from the origin, back inset, with hardware
     // and a code on its second piece.
     std::string WriteComoda() const {
-        auto f = std::make_unique<Furniture>();
-        f->scene.Init();
-        f->SetSlotDefaults();
+        auto f = EmptyFurniture();
         f->name = "Comoda";
         f->backType = BackType::Incastrat;
         const double boxes[3][6] = {{0, 0, 0, 18, 400, 300}, {582, 0, 0, 18, 400, 300}, {18, 382, 0, 564, 18, 300}};
