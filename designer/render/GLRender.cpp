@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 namespace zv {
@@ -287,7 +288,48 @@ void WindowShotGL2(QImage& bitmap) {
         std::memcpy(bitmap.scanLine(h - 1 - r), buf.data() + static_cast<std::size_t>(r) * row, row);
 }
 
-unsigned UploadTexture(const unsigned char* rgb, int width, int height) {
+namespace {
+
+// Remakes the bound texture, whose level 0 is the picture as GLU scaled it
+// (w x h, powers of two), as w x 2h: the picture in rows 0..h-1, then its
+// first h/2 - 1 rows again, two white rows, and its last h/2 - 1 rows. Sampled
+// at t / 2 it gives what it gave at t for t from -0.5 to 1.5, the repeat
+// included: halving is exact, and a line's ends take coordinates a little past
+// its face's. False, the texture as it was, where it cannot be done.
+bool AddWhiteBand() {
+    GLint w = 0, h = 0, maxSize = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
+    // Two white rows, so a linear sample between them is white, need h >= 4.
+    if (w < 1 || h < 4 || h > maxSize / 2) return false;
+    // Four bytes a texel: rows stay aligned, and every byte is written below,
+    // so the buffer is left uninitialised.
+    const std::size_t row = static_cast<std::size_t>(w) * 4;
+    const std::unique_ptr<unsigned char[]> px(new unsigned char[row * 2 * static_cast<std::size_t>(h)]);
+    auto rowAt = [&](int r) { return px.get() + row * static_cast<std::size_t>(r); };
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, px.get());
+    const int k = h / 2 - 1;
+    std::memcpy(rowAt(h), rowAt(0), row * static_cast<std::size_t>(k));
+    std::memset(rowAt(h + k), 255, row * 2);
+    std::memcpy(rowAt(h + k + 2), rowAt(h - k), row * static_cast<std::size_t>(k));
+    // Level 0 only: the filters sample no other level, and building the
+    // smaller ones again would double the upload's time.
+    for (int e = 0; e < 8 && glGetError() != GL_NO_ERROR; ++e) {
+    }
+    auto put = [&](int height) {
+        glTexImage2D(GL_TEXTURE_2D, 0, 3, w, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, px.get());
+        return glGetError() == GL_NO_ERROR;
+    };
+    if (put(2 * h)) return true;
+    put(h); // refused: back to the picture alone
+    return false;
+}
+
+} // namespace
+
+unsigned UploadTexture(const unsigned char* rgb, int width, int height, bool* whiteBand) {
+    if (whiteBand) *whiteBand = false;
     if (!rgb || width <= 0 || height <= 0) return 0;
     GLuint name = 0;
     glGenTextures(1, &name);
@@ -300,6 +342,7 @@ unsigned UploadTexture(const unsigned char* rgb, int width, int height) {
         glDeleteTextures(1, &name);
         return 0;
     }
+    if (whiteBand) *whiteBand = AddWhiteBand();
     return name;
 }
 
@@ -312,7 +355,7 @@ bool GLSceneRenderer::PieceKey::operator==(const PieceKey& o) const {
            tex.width == o.tex.width && tex.height == o.tex.height && tex.requestedWidth == o.tex.requestedWidth &&
            tex.requestedHeight == o.tex.requestedHeight && tex.repeatScale == o.tex.repeatScale &&
            tex.repeated == o.tex.repeated && tex.rotated == o.tex.rotated && atlas == o.atlas &&
-           triangles == o.triangles && exteriorView == o.exteriorView;
+           whiteBand == o.whiteBand && triangles == o.triangles && exteriorView == o.exteriorView;
 }
 
 GLSceneRenderer::PieceKey GLSceneRenderer::KeyFor(int piece, const GLFrameInputs& in) const {
@@ -328,6 +371,7 @@ GLSceneRenderer::PieceKey GLSceneRenderer::KeyFor(int piece, const GLFrameInputs
         if (in.textures) k.tex = TexCoordSlotFor(*in.textures, *in.attrs, piece);
     }
     k.atlas = atlasTexture_;
+    k.whiteBand = AtlasHasWhiteBand();
     k.triangles = in.concaveModels && in.displayMode == 0;
     k.exteriorView = in.exteriorView;
     return k;
@@ -427,6 +471,7 @@ void GLSceneRenderer::MakeDrawData(int piece, const PieceKey& key, DrawData& d, 
     d = DrawData{};
     d.n = n;
     d.textured = textured;
+    d.whiteBand = key.whiteBand;
     d.color[0] = static_cast<float>(key.color & 255) / 255.0f;
     d.color[1] = static_cast<float>((key.color >> 8) & 255) / 255.0f;
     d.color[2] = static_cast<float>((key.color >> 16) & 255) / 255.0f;
@@ -437,13 +482,17 @@ void GLSceneRenderer::MakeDrawData(int piece, const PieceKey& key, DrawData& d, 
     d.capNrm.resize(static_cast<std::size_t>(6 * n));
     for (int k = 0; k < 2 * n; ++k)
         for (int a = 0; a < 3; ++a) d.capNrm[static_cast<std::size_t>(3 * k + a)] = k < n ? nb[a] : nt[a];
+    // With the white band the picture is the texture's lower half.
+    const double tScale = key.whiteBand ? 0.5 : 1.0;
     if (textured) {
         d.capTex.resize(static_cast<std::size_t>(4 * n));
         for (int k = 0; k < 2 * n; ++k) {
             const auto p = static_cast<std::size_t>(k % n);
             d.capTex[static_cast<std::size_t>(2 * k)] = static_cast<float>(ts[p]);
-            d.capTex[static_cast<std::size_t>(2 * k + 1)] = static_cast<float>(tt[p]);
+            d.capTex[static_cast<std::size_t>(2 * k + 1)] = static_cast<float>(tt[p] * tScale);
         }
+    } else if (key.whiteBand) {
+        for (int k = 0; k < 2 * n; ++k) d.capTex.insert(d.capTex.end(), {kWhiteS, kWhiteT});
     }
     d.triangles = useTriangles;
     if (useTriangles) {
@@ -477,6 +526,7 @@ void GLSceneRenderer::MakeDrawData(int piece, const PieceKey& key, DrawData& d, 
         for (int v : {k, k1, n + k1, n + k}) {
             push(d.sidePos, V(v));
             push(d.sideNrm, nn);
+            if (key.whiteBand) d.sideTex.insert(d.sideTex.end(), {kWhiteS, kWhiteT});
         }
     }
 }
@@ -531,6 +581,27 @@ void GLSceneRenderer::DrawPiece(int piece, const GLFrameInputs& in) {
 }
 
 void GLSceneRenderer::Emit(const DrawData& d) {
+    const GLenum capMode = d.triangles ? GL_TRIANGLES : GL_POLYGON;
+    if (d.whiteBand) {
+        // Texturing is on for the whole frame: only the material changes.
+        if (d.textured)
+            SetMaterial(1, 1, 1);
+        else
+            SetMaterial(d.color[0], d.color[1], d.color[2]);
+        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+        glVertexPointer(3, GL_FLOAT, 0, d.capPos.data());
+        glNormalPointer(GL_FLOAT, 0, d.capNrm.data());
+        glTexCoordPointer(2, GL_FLOAT, 0, d.capTex.data());
+        glDrawElements(capMode, static_cast<GLsizei>(d.bottom.size()), GL_UNSIGNED_INT, d.bottom.data());
+        if (!d.top.empty()) glDrawElements(capMode, static_cast<GLsizei>(d.top.size()), GL_UNSIGNED_INT, d.top.data());
+        if (d.textured) SetMaterial(d.color[0], d.color[1], d.color[2]);
+        glVertexPointer(3, GL_FLOAT, 0, d.sidePos.data());
+        glNormalPointer(GL_FLOAT, 0, d.sideNrm.data());
+        glTexCoordPointer(2, GL_FLOAT, 0, d.sideTex.data());
+        glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(d.sidePos.size() / 3));
+        glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+        return;
+    }
     // Caps.
     if (d.textured) {
         glEnable(GL_TEXTURE_2D);
@@ -542,7 +613,6 @@ void GLSceneRenderer::Emit(const DrawData& d) {
     }
     glVertexPointer(3, GL_FLOAT, 0, d.capPos.data());
     glNormalPointer(GL_FLOAT, 0, d.capNrm.data());
-    const GLenum capMode = d.triangles ? GL_TRIANGLES : GL_POLYGON;
     glDrawElements(capMode, static_cast<GLsizei>(d.bottom.size()), GL_UNSIGNED_INT, d.bottom.data());
     if (!d.top.empty()) glDrawElements(capMode, static_cast<GLsizei>(d.top.size()), GL_UNSIGNED_INT, d.top.data());
     if (d.textured) {
@@ -576,6 +646,7 @@ void GLSceneRenderer::RenderScene(int piece, const GLFrameInputs& in) {
     glPushMatrix();
     glLoadMatrixd(m);
     if (atlasTexture_) glBindTexture(GL_TEXTURE_2D, atlasTexture_);
+    if (AtlasHasWhiteBand()) glEnable(GL_TEXTURE_2D);
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_NORMAL_ARRAY);
     if (piece >= 0) {
@@ -583,6 +654,7 @@ void GLSceneRenderer::RenderScene(int piece, const GLFrameInputs& in) {
     } else {
         for (int i = 0; i < pieces; ++i) DrawPiece(i, in);
     }
+    if (AtlasHasWhiteBand()) glDisable(GL_TEXTURE_2D);
     glDisableClientState(GL_NORMAL_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
     glDisable(GL_POLYGON_STIPPLE);
@@ -652,7 +724,7 @@ bool GLSceneRenderer::CollectTriangles(const GLFrameInputs& in, FrameTriangles& 
     ViewTransform vt;
     if (pieces == 0 || !MakeViewTransform(s, in.miniViewsShown, vt)) return false;
     vt.Matrix(out.modelview);
-    const float white[3] = {1, 1, 1}, none[2] = {0, 0};
+    const float white[3] = {1, 1, 1}, none[2] = {0, 0}, band[2] = {kWhiteS, kWhiteT};
     auto put = [&out](const float* p, const float* n, const float* c, const float* t, bool edge) {
         out.position.insert(out.position.end(), p, p + 3);
         out.normal.insert(out.normal.end(), n, n + 3);
@@ -668,7 +740,7 @@ bool GLSceneRenderer::CollectTriangles(const GLFrameInputs& in, FrameTriangles& 
         out.textured = out.textured || d.textured;
         const float* capColor = d.textured ? white : d.color;
         auto capVertex = [&](unsigned k, bool edge) {
-            put(&d.capPos[3 * k], &d.capNrm[3 * k], capColor, d.textured ? &d.capTex[2 * k] : none, edge);
+            put(&d.capPos[3 * k], &d.capNrm[3 * k], capColor, d.capTex.empty() ? none : &d.capTex[2 * k], edge);
         };
         for (const std::vector<unsigned>* cap : {&d.bottom, &d.top}) {
             const std::vector<unsigned>& idx = *cap;
@@ -688,7 +760,7 @@ bool GLSceneRenderer::CollectTriangles(const GLFrameInputs& in, FrameTriangles& 
         const std::size_t corners = d.sidePos.size() / 3;
         for (std::size_t q = 0; q + 3 < corners; q += 4) {
             auto side = [&](std::size_t v, bool edge) {
-                put(&d.sidePos[3 * v], &d.sideNrm[3 * v], d.color, none, edge);
+                put(&d.sidePos[3 * v], &d.sideNrm[3 * v], d.color, d.whiteBand ? band : none, edge);
             };
             side(q, true);
             side(q + 1, true);
@@ -701,7 +773,10 @@ bool GLSceneRenderer::CollectTriangles(const GLFrameInputs& in, FrameTriangles& 
     return true;
 }
 
-void GLSceneRenderer::SetAtlasTexture(unsigned textureName) { atlasTexture_ = textureName; }
+void GLSceneRenderer::SetAtlasTexture(unsigned textureName, bool whiteBand) {
+    atlasTexture_ = textureName;
+    whiteBand_ = whiteBand;
+}
 
 void GLSceneRenderer::Invalidate() {
     for (CachedPiece& cp : cache_) cp.valid = false;

@@ -97,8 +97,14 @@ void SetupProjection(int w, int h);
 // Reads the viewport back: rows top first, bytes red first (RGBA8888).
 void WindowShotGL2(QImage& bitmap);
 // Loads an RGB picture (rows bottom first, 3 bytes a pixel) as the mipmapped
-// texture; returns the texture name (0 on failure).
-unsigned UploadTexture(const unsigned char* rgb, int width, int height);
+// texture; returns the texture name (0 on failure). With whiteBand given, the
+// texture is made twice as high where the size allows: the picture in the
+// lower half, sampled exactly as before at t / 2, and a white band above it
+// (see kWhiteS, kWhiteT), so untextured faces can be drawn with texturing
+// left on. *whiteBand says whether the band was made.
+unsigned UploadTexture(const unsigned char* rgb, int width, int height, bool* whiteBand = nullptr);
+// Where a texture with the white band samples pure white.
+inline constexpr float kWhiteS = 0.5f, kWhiteT = 0.75f;
 
 // Every triangle of a frame as vertices of their own, in piece order: what
 // a frame of the view hands the GL, flattened for one draw call (the
@@ -136,9 +142,12 @@ public:
     bool CollectTriangles(const GLFrameInputs& in, FrameTriangles& out) const;
 
     // The texture the atlas was loaded into (0 for none): pieces are textured
-    // only while one is set.
-    void SetAtlasTexture(unsigned textureName);
+    // only while one is set. whiteBand: it was uploaded with the white band,
+    // so texturing stays on for the whole frame and untextured faces sample
+    // the band. Switching texturing per face costs a pipeline change each time.
+    void SetAtlasTexture(unsigned textureName, bool whiteBand = false);
     unsigned AtlasTexture() const { return atlasTexture_; }
+    bool AtlasHasWhiteBand() const { return atlasTexture_ != 0 && whiteBand_; }
 
     // Drops the cached geometry of every piece (a model file was redrawn).
     void Invalidate();
@@ -160,6 +169,7 @@ private:
         int face = 0, rotation = 0, mirror = 0;
         TexCoordSlot tex;
         unsigned atlas = 0;
+        bool whiteBand = false;
         bool triangles = false;
         int exteriorView = 1;
         bool operator==(const PieceKey& o) const;
@@ -168,10 +178,12 @@ private:
     struct DrawData {
         int n = 0;
         bool textured = false, triangles = false;
+        bool whiteBand = false; // every vertex has a texture coordinate; texturing stays on
         float color[3] = {0, 0, 0};
         std::vector<float> capPos, capNrm, capTex; // 2n vertices: bottom cap, then top
         std::vector<unsigned> bottom, top;         // cap indices: one polygon each, or all triangles in bottom
         std::vector<float> sidePos, sideNrm;       // the side quads, 4 corners each
+        std::vector<float> sideTex;                // with the white band: the band's point on each corner
     };
     struct CachedPiece {
         bool valid = false;
@@ -191,6 +203,7 @@ private:
 
     std::array<CachedPiece, kMaxPieces> cache_{};
     unsigned atlasTexture_ = 0;
+    bool whiteBand_ = false;
     long rebuilds_ = 0;
 };
 

@@ -359,7 +359,8 @@ bool UpdatePieceTexture(Furniture& f, int piece) {
     return true;
 }
 
-bool LoadTexture(const AtlasPixels& pixels, unsigned& textureName) {
+bool LoadTexture(const AtlasPixels& pixels, unsigned& textureName, bool* whiteBand) {
+    if (whiteBand) *whiteBand = false;
     if (textureName) {
         const GLuint old = textureName;
         glDeleteTextures(1, &old);
@@ -367,7 +368,7 @@ bool LoadTexture(const AtlasPixels& pixels, unsigned& textureName) {
     }
     if (pixels.Empty()) return false;
     glEnable(GL_TEXTURE_2D);
-    textureName = UploadTexture(pixels.rgb.data(), pixels.width, pixels.height);
+    textureName = UploadTexture(pixels.rgb.data(), pixels.width, pixels.height, whiteBand);
     return textureName != 0;
 }
 

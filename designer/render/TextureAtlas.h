@@ -102,7 +102,9 @@ bool UpdatePieceTexture(Furniture& f, int piece);
 // Needs the OpenGL context current: deletes the texture `textureName` (when
 // not 0), enables texturing and loads the pixels as the mipmapped texture.
 // textureName becomes the new name, 0 when there are no pixels or it failed.
-bool LoadTexture(const AtlasPixels& pixels, unsigned& textureName);
+// whiteBand: asks for the white band above the picture (see UploadTexture)
+// and says whether it was made.
+bool LoadTexture(const AtlasPixels& pixels, unsigned& textureName, bool* whiteBand = nullptr);
 // GL_MAX_TEXTURE_SIZE of the current context (AtlasOptions::maxTextureSize).
 int QueryMaxTextureSize();
 

@@ -59,7 +59,7 @@ void OpenGLSurface::initializeGL() {
     if (owner_->onInit) owner_->onInit();
     if (owner_->atlasPending_) {
         const AtlasPixels pixels = std::move(owner_->pendingAtlas_);
-        owner_->LoadAtlas(pixels);
+        owner_->LoadAtlas(pixels, owner_->pendingBand_);
     }
 }
 
@@ -181,17 +181,19 @@ bool OpenGLView::Exposed() const {
     return w && w->isExposed();
 }
 
-void OpenGLView::LoadAtlas(const AtlasPixels& pixels) {
+void OpenGLView::LoadAtlas(const AtlasPixels& pixels, bool whiteBand) {
     if (!MakeCurrent()) {
         pendingAtlas_ = pixels;
         atlasPending_ = true;
+        pendingBand_ = whiteBand;
         return;
     }
     atlasPending_ = false;
     pendingAtlas_.Clear();
     unsigned name = renderer_.AtlasTexture();
-    LoadTexture(pixels, name);
-    renderer_.SetAtlasTexture(name);
+    bool band = false;
+    LoadTexture(pixels, name, whiteBand ? &band : nullptr);
+    renderer_.SetAtlasTexture(name, band);
 }
 
 void OpenGLView::AfterPaint() {

@@ -75,8 +75,9 @@ public:
     bool Exposed() const;
     // Loads the atlas as the one texture, dropping the earlier one; empty
     // pixels leave every piece in its colour. Before the context exists the
-    // pixels wait and are loaded when it is made.
-    void LoadAtlas(const AtlasPixels& pixels);
+    // pixels wait and are loaded when it is made. whiteBand off draws each
+    // untextured face with texturing switched off (the same picture, slower).
+    void LoadAtlas(const AtlasPixels& pixels, bool whiteBand = true);
 
     std::function<void()> onInit;               // after the context is made
     std::function<void()> onPaint;              // draw one frame
@@ -103,7 +104,7 @@ private:
     ContourCache contours_;
     bool messagesDue_ = false;
     AtlasPixels pendingAtlas_;
-    bool atlasPending_ = false;
+    bool atlasPending_ = false, pendingBand_ = true;
 };
 
 } // namespace zv

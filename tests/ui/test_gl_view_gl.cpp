@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QComboBox>
 #include <QFrame>
@@ -261,6 +262,88 @@ TEST_F(GLViewTest, PacedAndUnpacedFramesArePixelEqual) {
         EXPECT_TRUE(paced == unpaced) << "display mode " << mode;
     }
     v.SetPaced(true);
+}
+
+// Texturing stays on for a whole frame, untextured faces sampling the
+// atlas's white band. The pictures must be what switching texturing per face
+// gives, pixel for pixel: repeated and stretched, turned, plain pieces among
+// textured ones, faces that touch, the hatch, in all three display modes, on
+// an atlas the upload has to scale and on the sample wardrobe.
+TEST_F(GLViewTest, WhiteBandLeavesEveryPictureAsItWas) {
+    auto compare = [&](const AtlasPixels& atlas, const char* what) {
+        for (int mode : {0, 1, 2}) {
+            main->ComboBox3->setCurrentIndex(mode);
+            main->GLView->LoadAtlas(atlas, false);
+            ASSERT_FALSE(main->GLView->Renderer().AtlasHasWhiteBand());
+            const QImage switched = Shot();
+            main->GLView->LoadAtlas(atlas, true);
+            ASSERT_TRUE(main->GLView->Renderer().AtlasHasWhiteBand()) << what;
+            const QImage banded = Shot();
+            ASSERT_FALSE(switched.isNull());
+            EXPECT_TRUE(switched == banded) << what << ", display mode " << mode;
+        }
+        main->ComboBox3->setCurrentIndex(0);
+    };
+
+    Open({{0, 0, 0, 600, 800, 18},
+          {0, 0, 0, 18, 800, 400},
+          {582, 0, 0, 18, 800, 400},
+          {18, 300, 0, 564, 18, 400},
+          {18, 0, 0, 564, 18, 400},
+          {100, 500, 18, 300, 200, 18}},
+         {Rgb(180, 140, 90), Rgb(90, 60, 40), Rgb(90, 60, 40), Rgb(230, 200, 160), Rgb(40, 120, 200)});
+    main->Timer2->stop();
+    main->Timer3->stop();
+    Furniture& f = main->model;
+    f.scene.rotY = 0.6;
+    f.scene.rotX = -0.35;
+    f.scene.current = 3; // hatched
+    f.textures.count = 2;
+    for (int k = 0; k < 2; ++k) {
+        f.textures.width[k] = f.textures.requestedWidth[k] = 150;
+        f.textures.height[k] = f.textures.requestedHeight[k] = 100;
+        f.textures.repeatScale[k] = 180;
+    }
+    struct Look {
+        int slot, repeated, rotated, face;
+    } looks[] = {{0, 1, 0, 1}, {-1, 0, 0, 0}, {1, 0, 1, 0}, {0, 0, 0, 2}, {-1, 0, 0, 0}, {1, 1, 1, 1}};
+    for (int i = 0; i < 6; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        f.attrs.textureIndex[k] = looks[i].slot;
+        f.attrs.textureRepeated[k] = looks[i].repeated;
+        f.attrs.textureRotated[k] = looks[i].rotated;
+        f.attrs.modelFace[k] = looks[i].face;
+    }
+    // Two pictures side by side, 300 x 100, which the upload scales to powers of two.
+    AtlasPixels atlas;
+    atlas.width = 300;
+    atlas.height = 100;
+    atlas.rowBytes = 300 * 3;
+    atlas.rgb.resize(static_cast<std::size_t>(atlas.rowBytes * atlas.height));
+    for (int y = 0; y < atlas.height; ++y)
+        for (int x = 0; x < atlas.width; ++x) {
+            unsigned char* p = &atlas.rgb[static_cast<std::size_t>(y * atlas.rowBytes + x * 3)];
+            p[0] = static_cast<unsigned char>(x < 150 ? 60 + x : 250 - y);
+            p[1] = static_cast<unsigned char>((x * 7 + y * 13) % 200);
+            p[2] = static_cast<unsigned char>(y * 2);
+        }
+    compare(atlas, "boards and an atlas of two pictures");
+
+    // The sample wardrobe with its own textures, read from the sample folder.
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(ZV_DATA_DIR);
+    main->startupFolder = ZV_DATA_DIR;
+    main->model.fileName = ZV_DATA_DIR "/Dulap.mo4";
+    const bool opened = main->OpenFurniture();
+    if (opened) main->AfterFileOpened();
+    QDir::setCurrent(previous);
+    ASSERT_TRUE(opened);
+    main->Timer2->stop();
+    main->Timer3->stop();
+    ASSERT_FALSE(main->atlasPixels.Empty());
+    main->model.scene.rotY = 0.7;
+    main->model.scene.rotX = -0.4;
+    compare(main->atlasPixels, "Dulap.mo4");
 }
 
 // Each face of a plain box comes out in one colour: the sides are flat in
