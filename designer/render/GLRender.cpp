@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <new>
 #include <system_error>
 
 namespace zv {
@@ -290,6 +291,9 @@ void WindowShotGL2(QImage& bitmap) {
 
 namespace {
 
+// 8192 x 4096: 128 MB to read back and upload.
+constexpr std::int64_t kMaxBandedTexels = std::int64_t{8192} * 4096;
+
 // Remakes the bound texture, whose level 0 is the picture as GLU scaled it
 // (w x h, powers of two), as w x 2h: the picture in rows 0..h-1, then its
 // first h/2 - 1 rows again, two white rows, and its last h/2 - 1 rows. Sampled
@@ -302,11 +306,13 @@ bool AddWhiteBand() {
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
     // Two white rows, so a linear sample between them is white, need h >= 4.
-    if (w < 1 || h < 4 || h > maxSize / 2) return false;
+    // A huge atlas keeps the per-face switching rather than double its memory.
+    if (w < 1 || h < 4 || h > maxSize / 2 || static_cast<std::int64_t>(w) * h > kMaxBandedTexels / 2) return false;
     // Four bytes a texel: rows stay aligned, and every byte is written below,
     // so the buffer is left uninitialised.
     const std::size_t row = static_cast<std::size_t>(w) * 4;
-    const std::unique_ptr<unsigned char[]> px(new unsigned char[row * 2 * static_cast<std::size_t>(h)]);
+    const std::unique_ptr<unsigned char[]> px(new (std::nothrow) unsigned char[row * 2 * static_cast<std::size_t>(h)]);
+    if (!px) return false;
     auto rowAt = [&](int r) { return px.get() + row * static_cast<std::size_t>(r); };
     glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, px.get());
     const int k = h / 2 - 1;
