@@ -314,6 +314,7 @@ bool AddWhiteBand() {
     const std::unique_ptr<unsigned char[]> px(new (std::nothrow) unsigned char[row * 2 * static_cast<std::size_t>(h)]);
     if (!px) return false;
     auto rowAt = [&](int r) { return px.get() + row * static_cast<std::size_t>(r); };
+    glPixelStorei(GL_PACK_ALIGNMENT, 4); // rows of w * 4 bytes, no padding
     glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, px.get());
     const int k = h / 2 - 1;
     std::memcpy(rowAt(h), rowAt(0), row * static_cast<std::size_t>(k));
