@@ -10,10 +10,6 @@ namespace {
 std::size_t Slot(int piece) { return static_cast<std::size_t>(piece); }
 } // namespace
 
-bool SizeAccepted(double v) { return std::isfinite(v) && v >= 0 && v <= kMaxFieldMillimetres; }
-
-bool PositionAccepted(double v) { return std::isfinite(v) && std::abs(v) <= kMaxFieldMillimetres; }
-
 EditResult SetPieceSize(Furniture& f, int piece, Axis axis, double size) {
     if (!f.scene.ValidPiece(piece)) return {};
     f.scene.SetObjectSize(piece, axis == Axis::X ? size : 0, axis == Axis::Y ? size : 0, axis == Axis::Z ? size : 0);

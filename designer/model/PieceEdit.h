@@ -3,6 +3,7 @@
 // position along one axis, name, edge banding, board material, texture flags,
 // and the contour model's file, face, turn and mirror. No widgets. Each
 // function leaves the furniture alone when `piece` is not one of its pieces.
+#include "BoxLimits.h"
 #include "EditResult.h"
 #include "Mobila.h"
 
@@ -12,13 +13,6 @@
 namespace zv {
 
 enum class Axis { X = 0, Y = 1, Z = 2 };
-
-// What the size and position fields take: a size from 0 (which leaves the
-// size as it is) up to a million millimetres, a position within a million
-// millimetres either side of the origin.
-inline constexpr double kMaxFieldMillimetres = 1000000.0;
-bool SizeAccepted(double v);
-bool PositionAccepted(double v);
 
 // The size along the axis, the minimum corner kept; 0 changes nothing.
 EditResult SetPieceSize(Furniture& f, int piece, Axis axis, double size);

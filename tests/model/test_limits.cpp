@@ -1,10 +1,13 @@
 // The tables' limits taken exactly at their values: a merge that fills the
 // scene to its last point, piece and texture slot is accepted whole.
+#include "model/BoxLimits.h"
 #include "model/MobilaFile.h"
 #include "support/ModelValues.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <memory>
 
 using namespace zv;
@@ -66,4 +69,37 @@ TEST(Limits, AMergeFillsTheTablesToExactly4800PointsAnd200Pieces) {
     MobilaFile texture;
     texture.textures = {MobilaTexture{}};
     EXPECT_FALSE(AppendMobilaFile(texture, *model, true).has_value());
+}
+
+TEST(Limits, ABoxKeepsPositionsAndSizesWithinAMillionMillimetres) {
+    struct Row {
+        Scene3D::Box box;
+        bool within;
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const Row rows[] = {
+        {{0, 0, 0, 18, 700, 500}, true},
+        {{-1000000, 0, 0, 0, 1, 1}, true},              // the position at the limit, a size of a million
+        {{1000000, 0, 0, 2000000, 1, 1}, true},
+        {{18, 0, 0, 0, 700, 500}, true},                // corners in either order
+        {{1000000.5, 0, 0, 1000001, 1, 1}, false},      // the position past the limit
+        {{0, 0, 0, 1000000.5, 1, 1}, false},            // the size past the limit
+        {{0, 0, 0, 18, 0, 500}, false},                 // a size of 0
+        {{1e308, 0, 0, 1e308 + 764, 1, 1}, false},      // a sum that lost the typed size
+        {{0, 0, 0, inf, 1, 1}, false},
+        {{0, 0, std::nan(""), 1, 1, 1}, false},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(BoxWithinLimits(r.box), r.within) << r.box.x0 << " " << r.box.x1 << " " << r.box.y1 << " " << r.box.z0;
+    }
+}
+
+TEST(Limits, EveryPieceOfTheSceneIsChecked) {
+    auto f = Boxes(3, 0, "Piesa");
+    EXPECT_TRUE(SceneWithinLimits(f->scene));
+    f->scene.MoveObject(2, 2000000, 0, 0);
+    EXPECT_TRUE(PiecesWithinLimits(f->scene, 0, 2));
+    EXPECT_FALSE(PieceWithinLimits(f->scene, 2));
+    EXPECT_FALSE(SceneWithinLimits(f->scene));
+    EXPECT_FALSE(PieceWithinLimits(f->scene, 3)); // no such piece
 }

@@ -1,0 +1,28 @@
+#pragma once
+// The one limit every stored box keeps, whichever command made it: its
+// minimum corner within a million millimetres of the origin, each size above 0
+// and at most a million millimetres. The check reads the box as the scene
+// stores it, so a sum that lost the typed value (1e308 + 764) is refused too.
+// Commands compute their result on a scratch copy, check it here, and only
+// then take the undo snapshot and change the furniture.
+#include "Scene3D.h"
+
+namespace zv {
+
+inline constexpr double kMaxFieldMillimetres = 1000000.0;
+
+// A size a field takes: 0 (which leaves the size as it is) up to the limit.
+bool SizeAccepted(double v);
+// A position a field takes: within the limit either side of the origin.
+bool PositionAccepted(double v);
+
+// The box, corners in either order, keeps the limit.
+bool BoxWithinLimits(const Scene3D::Box& b);
+// The piece's box keeps the limit; false for a piece the scene does not hold.
+bool PieceWithinLimits(const Scene3D& s, int piece);
+// Pieces first..first+count-1 (clipped to the scene) keep it.
+bool PiecesWithinLimits(const Scene3D& s, int first, int count);
+// Every piece of the scene keeps it.
+bool SceneWithinLimits(const Scene3D& s);
+
+} // namespace zv
