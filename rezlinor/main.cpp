@@ -4,9 +4,12 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QTranslator qtRomanian; // Qt's own buttons and dialogs in Romanian
+    if (qtRomanian.load(QStringLiteral(":/i18n/qt_ro.qm"))) QApplication::installTranslator(&qtRomanian);
     QApplication::setOrganizationName("Zarvelo");
     QApplication::setApplicationName("Rezlinor");
     rz::TRezlinor w;

@@ -2,11 +2,17 @@
 
 #include "platform/Dialogs.h"
 
+#include <QTranslator>
 #include <exception>
 
 namespace zv {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    // Qt's own buttons and dialogs (Da, Nu, Anulare, the file dialog) speak
+    // Romanian like our windows, whatever the system's language.
+    auto* qtRomanian = new QTranslator(this);
+    if (qtRomanian->load(QStringLiteral(":/i18n/qt_ro.qm"))) installTranslator(qtRomanian);
+}
 
 bool Application::notify(QObject* receiver, QEvent* event) {
     try {

@@ -1,6 +1,7 @@
 #pragma once
 // The application object: an error that reaches the event loop is shown in a
 // message box with its text and the program goes on with the next event.
+// Qt's own words are shown in Romanian.
 #include <QApplication>
 
 namespace zv {
