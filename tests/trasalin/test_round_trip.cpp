@@ -5,6 +5,7 @@
 #include "core/OutlineCheck.h"
 #include "core/Shapes.h"
 #include "platform/Picture.h"
+#include "player/JpegFixtures.h"
 #include "render/Contour.h"
 
 #include <QDir>
@@ -131,6 +132,107 @@ TEST(RoundTrip, ReadingRefusesWhatIsNoPicture) {
     EXPECT_TRUE(m.Ink(0, 0));
     EXPECT_FALSE(m.Ink(1, 0));
     EXPECT_TRUE(m.Ink(2, 0));
+}
+
+// A BMP file that is nothing but its two headers, claiming w x h at 24 bits.
+fixtures::Bytes BmpHeaderOnly(std::int32_t w, std::int32_t h, bool oldest = false) {
+    fixtures::Bytes b(oldest ? 26 : 54, 0);
+    auto put = [&](std::size_t at, std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) b[at + static_cast<std::size_t>(i)] = static_cast<unsigned char>(v >> (8 * i));
+    };
+    b[0] = 'B';
+    b[1] = 'M';
+    put(10, static_cast<std::uint32_t>(b.size()), 4);
+    put(14, oldest ? 12 : 40, 4);
+    if (oldest) {
+        put(18, static_cast<std::uint32_t>(w), 2);
+        put(20, static_cast<std::uint32_t>(h), 2);
+        put(22, 1, 2);
+        put(24, 24, 2);
+    } else {
+        put(18, static_cast<std::uint32_t>(w), 4);
+        put(22, static_cast<std::uint32_t>(h), 4);
+        put(26, 1, 2);
+        put(28, 24, 2);
+    }
+    return b;
+}
+
+TEST(RoundTrip, TooLargeAPictureIsRefusedFromItsHeaderBeforeDecoding) {
+    QTemporaryDir dir;
+    const fixtures::Bytes small = fixtures::DetailedJpeg(64, 64), progressive = fixtures::DetailedJpeg(64, 64, true);
+    const struct {
+        const char* name;
+        fixtures::Bytes bytes;
+        long long w, h;
+    } cases[] = {
+        // Headers only: a decoder would stop at the missing pixels, with another message.
+        {"uriasa.bmp", BmpHeaderOnly(20000, 20000), 20000, 20000},
+        {"de_sus_in_jos.bmp", BmpHeaderOnly(4001, -300), 4001, 300},
+        {"veche.bmp", BmpHeaderOnly(300, 4001, true), 300, 4001},
+        {"uriasa.jpg", fixtures::WithSize(small, 20000, 20000), 20000, 20000},
+        {"progresiva.jpg", fixtures::WithSize(progressive, 4001, 10), 4001, 10},
+        // Whole and valid, 256 MB decoded: refused at the same point.
+        {"gri.jpg", fixtures::FlatGreyJpeg(8000, 8000), 8000, 8000},
+    };
+    const long before = fixtures::PeakMemoryMb();
+    for (const auto& c : cases) {
+        const std::string file = dir.filePath(c.name).toStdString();
+        fixtures::WriteFile(file, c.bytes);
+        const PictureHeader h = ReadPictureHeader(file);
+        EXPECT_EQ(h.check, PictureHeader::Check::Ok) << c.name;
+        EXPECT_EQ(h.width, c.w) << c.name;
+        EXPECT_EQ(h.height, c.h) << c.name;
+        Bitmap b(3, 3);
+        const FileResult r = LoadDrawing(file, b);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.error, "Desenul din fisierul \"" + file + "\" este prea mare: " + std::to_string(c.w) + " x " +
+                               std::to_string(c.h) + " puncte (cel mult 4000 x 4000).");
+        EXPECT_EQ(b.Width(), 3) << "left as it was";
+    }
+    EXPECT_LT(fixtures::PeakMemoryMb() - before, 100);
+
+    // The largest side that is taken still reads.
+    const std::string edge = dir.filePath("margine.bmp").toStdString();
+    ASSERT_TRUE(zv::SaveBmp(edge, QImage(4000, 2, QImage::Format_RGB32)).ok);
+    Bitmap b;
+    EXPECT_TRUE(LoadDrawing(edge, b).ok);
+    EXPECT_EQ(b.Width(), 4000);
+}
+
+TEST(RoundTrip, ReadingAndWritingFailuresAreRomanianAndNameTheFile) {
+    QTemporaryDir dir;
+    const fixtures::Bytes whole = fixtures::DetailedJpeg(64, 64);
+    const auto cut = [](fixtures::Bytes b, std::size_t n) { return fixtures::Bytes(b.begin(), b.begin() + n); };
+    const struct {
+        const char* name;
+        fixtures::Bytes bytes; // none: no such file
+        const char* before;
+        const char* after;
+    } cases[] = {
+        {"lipsa.bmp", {}, "Nu pot deschide fisierul ", "."},
+        {"text.bmp", {'n', 'u', ' ', 'e', 's', 't', 'e'}, "Fisierul ", " nu este o poza BMP sau JPEG."},
+        {"scurta.bmp", {'B', 'M', 0, 0}, "Poza din fisierul ", " este deteriorata."},
+        {"antet.bmp", BmpHeaderOnly(10, 0), "Poza din fisierul ", " este deteriorata."},
+        {"antet.jpg", cut(whole, 30), "Poza din fisierul ", " este deteriorata."},
+        {"fara_puncte.bmp", BmpHeaderOnly(10, 10), "Nu pot citi poza din fisierul ",
+         ": fisierul este deteriorat sau de un fel necunoscut."},
+        {"taiata.jpg", cut(whole, fixtures::ScanDataStart(whole) + 10), "Nu pot citi poza din fisierul ",
+         ": fisierul este deteriorat sau de un fel necunoscut."},
+    };
+    for (const auto& c : cases) {
+        const std::string file = dir.filePath(c.name).toStdString();
+        if (!c.bytes.empty()) fixtures::WriteFile(file, c.bytes);
+        Bitmap b(3, 3);
+        const FileResult r = LoadDrawing(file, b);
+        EXPECT_FALSE(r.ok) << c.name;
+        EXPECT_EQ(r.error, c.before + ("\"" + file + "\"") + c.after);
+        EXPECT_EQ(b.Width(), 3);
+    }
+    const std::string nowhere = dir.filePath("lipsa/Model1.bmp").toStdString();
+    const FileResult w = SaveDrawing(nowhere, Bitmap(4, 4));
+    EXPECT_FALSE(w.ok);
+    EXPECT_EQ(w.error, "Nu pot scrie fisierul \"" + nowhere + "\".");
 }
 
 } // namespace

@@ -61,7 +61,16 @@ struct FileResult {
     std::string error; // for the user when !ok
 };
 
-// Any picture the designer reads (BMP or JPEG); too large a side is refused.
+// A picture's size as its header gives it, read without decoding the pixels,
+// so that one too large is refused before it costs any memory.
+struct PictureHeader {
+    enum class Check { Ok, CannotOpen, NotAPicture, Damaged } check = Check::CannotOpen;
+    long long width = 0, height = 0;
+};
+PictureHeader ReadPictureHeader(const std::string& path);
+
+// Any picture the designer reads (BMP or JPEG); too large a side is refused
+// from the header. The messages name the file.
 FileResult LoadDrawing(const std::string& path, Bitmap& out);
 // A 24-bit BMP, written beside the file and renamed into place.
 FileResult SaveDrawing(const std::string& path, const Bitmap& bitmap);
