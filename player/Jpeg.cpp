@@ -46,13 +46,34 @@ void OnMessage(j_common_ptr cinfo, int level) {
     std::longjmp(err->jump, 1);
 }
 
-constexpr const char* kNoMemory = "Not enough memory for the picture";
+// What went wrong, told in words by FaultText once the file's name is known.
+enum class Fault { Damaged, Invalid, NoMemory, TooLarge, Empty };
 
-std::string ErrorText(const ErrorManager& err) {
-    if (err.damaged) return std::string("Damaged JPEG data: ") + err.message;
-    if (err.pub.msg_code == JERR_NO_BACKING_STORE || err.pub.msg_code == JERR_OUT_OF_MEMORY) return kNoMemory;
-    return std::string("Invalid JPEG data: ") + err.message;
+Fault FaultOf(const ErrorManager& err) {
+    if (err.damaged) return Fault::Damaged;
+    if (err.pub.msg_code == JERR_NO_BACKING_STORE || err.pub.msg_code == JERR_OUT_OF_MEMORY) return Fault::NoMemory;
+    return Fault::Invalid;
 }
+
+// Each message starts with the picture: "Poza" alone, or 'Poza din fisierul "2.jpg"'.
+std::string FaultText(Fault fault, const std::string& file, long long width, long long height) {
+    const std::string picture = file.empty() ? "poza" : "poza din fisierul \"" + file + "\"";
+    const std::string head = "P" + picture.substr(1);
+    switch (fault) {
+    case Fault::Damaged: return head + " este deteriorata sau incompleta.";
+    case Fault::Invalid: return head + " nu poate fi citita: nu este o poza JPEG valida.";
+    case Fault::NoMemory: return "Nu este destula memorie pentru " + picture + ".";
+    case Fault::Empty: return head + " nu are niciun punct.";
+    case Fault::TooLarge: break;
+    }
+    return head + " este prea mare: " + std::to_string(width) + " x " + std::to_string(height) + " pixeli (cel mult " +
+           std::to_string(kMaxPixels / (1024 * 1024)) + " megapixeli).";
+}
+
+struct Failure {
+    Fault fault = Fault::Invalid;
+    long long width = 0, height = 0;
+};
 
 struct Source {
     std::FILE* file = nullptr;
@@ -61,7 +82,7 @@ struct Source {
 };
 
 // Kept free of objects with destructors between setjmp and longjmp.
-bool Decode(const Source& src, QImage& out, std::string& error, QSize box) {
+bool Decode(const Source& src, QImage& out, Failure& failure, QSize box) {
     jpeg_decompress_struct cinfo;
     ErrorManager err;
     cinfo.err = jpeg_std_error(&err.pub);
@@ -73,7 +94,7 @@ bool Decode(const Source& src, QImage& out, std::string& error, QSize box) {
     if (setjmp(err.jump)) {
         jpeg_destroy_decompress(&cinfo);
         delete img;
-        error = ErrorText(err);
+        failure.fault = FaultOf(err);
         return false;
     }
     jpeg_create_decompress(&cinfo);
@@ -93,15 +114,14 @@ bool Decode(const Source& src, QImage& out, std::string& error, QSize box) {
     const std::uint64_t w = cinfo.output_width, h = cinfo.output_height;
     if (w == 0 || h == 0 || w * h > static_cast<std::uint64_t>(kMaxPixels)) {
         jpeg_destroy_decompress(&cinfo);
-        error = w == 0 || h == 0 ? "Invalid JPEG data: empty picture"
-                                 : TooLargeText(cinfo.image_width, cinfo.image_height);
+        failure = {w == 0 || h == 0 ? Fault::Empty : Fault::TooLarge, cinfo.image_width, cinfo.image_height};
         return false;
     }
     img = new (std::nothrow) QImage(static_cast<int>(w), static_cast<int>(h), QImage::Format_RGB32);
     if (!img || img->isNull()) {
         jpeg_destroy_decompress(&cinfo);
         delete img;
-        error = kNoMemory;
+        failure.fault = Fault::NoMemory;
         return false;
     }
     jpeg_start_decompress(&cinfo);
@@ -114,7 +134,7 @@ bool Decode(const Source& src, QImage& out, std::string& error, QSize box) {
     jpeg_destroy_decompress(&cinfo);
     if (!whole) {
         delete img;
-        error = "Truncated JPEG data";
+        failure.fault = Fault::Damaged;
         return false;
     }
     out = std::move(*img);
@@ -130,10 +150,7 @@ struct FileCloser {
 };
 } // namespace
 
-std::string TooLargeText(long long width, long long height) {
-    return "Poza este prea mare: " + std::to_string(width) + " x " + std::to_string(height) + " pixeli (cel mult " +
-           std::to_string(kMaxPixels / (1024 * 1024)) + " megapixeli).";
-}
+std::string TooLargeText(long long width, long long height) { return FaultText(Fault::TooLarge, {}, width, height); }
 
 int ScaleEighthsFor(long long width, long long height, int boxW, int boxH) {
     if (boxW <= 0 || boxH <= 0 || width <= 0 || height <= 0) return 8;
@@ -147,27 +164,31 @@ int ScaleEighthsFor(long long width, long long height, int boxW, int boxH) {
 bool DecodeJpegFile(const std::string& path, QImage& out, std::string& error, QSize box) {
     FileCloser file{std::fopen(path.c_str(), "rb")};
     if (!file.f) {
-        error = "Nu pot deschide fisierul " + path;
+        error = "Nu pot deschide fisierul \"" + path + "\".";
         return false;
     }
     Source src;
     src.file = file.f;
-    if (!Decode(src, out, error, box)) {
-        error += " (" + path + ")";
+    Failure failure;
+    if (!Decode(src, out, failure, box)) {
+        error = FaultText(failure.fault, path, failure.width, failure.height);
         return false;
     }
     return true;
 }
 
 bool DecodeJpegData(const unsigned char* data, std::size_t size, QImage& out, std::string& error, QSize box) {
+    Failure failure;
     if (!data || size == 0) {
-        error = "Invalid JPEG data: empty file";
+        error = FaultText(Fault::Invalid, {}, 0, 0);
         return false;
     }
     Source src;
     src.data = data;
     src.size = size;
-    return Decode(src, out, error, box);
+    if (Decode(src, out, failure, box)) return true;
+    error = FaultText(failure.fault, {}, failure.width, failure.height);
+    return false;
 }
 
 } // namespace demo

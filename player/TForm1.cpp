@@ -12,6 +12,7 @@
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <QTimer>
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -60,17 +61,30 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
         f.setPointSize(7); // the panel is only 94 pixels wide
         Panel1->setFont(f);
     }
-    auto* l1 = new QLabel("Interval:", Panel1);
-    l1->setGeometry(3, 5, 40, 16);
+    // The labels as wide as their text in the font they are drawn with (the
+    // panel's style sheet would otherwise give them the window's); the field
+    // and "sec." move right, and the panel grows, only where the text needs it.
+    const auto label = [this](const char* name, const char* text) {
+        auto* l = new QLabel(text, Panel1);
+        l->setObjectName(name);
+        l->setFont(Panel1->font());
+        l->ensurePolished();
+        l->resize(l->fontMetrics().horizontalAdvance(l->text()) + 1, std::max(16, l->fontMetrics().height()));
+        return l;
+    };
+    QLabel* l1 = label("Label1", "Interval:");
+    l1->move(3, (25 - l1->height()) / 2 + 1);
+    const int editX = std::max(43, l1->geometry().right() + 2);
     Edit1 = new QLineEdit("5", Panel1);
     Edit1->setObjectName("Edit1");
-    Edit1->setGeometry(43, 2, 25, 21);
+    Edit1->setGeometry(editX, 2, 25, 21);
     Edit1->setStyleSheet("background: #C0DCC0;");
-    auto* l2 = new QLabel("sec.", Panel1);
-    l2->setGeometry(70, 5, 22, 16);
+    QLabel* l2 = label("Label2", "sec.");
+    l2->move(editX + 27, l1->y());
+    Panel1->resize(std::max(94, l2->geometry().right() + 3), 25);
     Panel2 = new QLabel("1", this);
     Panel2->setObjectName("Panel2");
-    Panel2->setGeometry(238, 0, 25, 25);
+    Panel2->setGeometry(Panel1->geometry().right() + 1, 0, 25, 25);
     Panel2->setAlignment(Qt::AlignCenter);
     Panel2->setFrameShape(QFrame::Panel);
     Panel2->setAutoFillBackground(true);

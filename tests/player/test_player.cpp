@@ -5,6 +5,7 @@
 #include "JpegFixtures.h"
 
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -115,6 +116,24 @@ TEST_F(Slides, RunWithAGap) {
     EXPECT_FALSE(f.Timer1->isActive());
 }
 
+TEST_F(Slides, TheIntervalPanelShowsItsWordsWhole) {
+    TForm1 f;
+    f.show();
+    const auto* interval = f.Panel1->findChild<QLabel*>("Label1");
+    const auto* sec = f.Panel1->findChild<QLabel*>("Label2");
+    ASSERT_TRUE(interval && sec);
+    for (const QLabel* l : {interval, sec}) {
+        EXPECT_GE(l->width(), QFontMetrics(l->font()).horizontalAdvance(l->text())) << l->text().toStdString();
+        EXPECT_TRUE(f.Panel1->rect().contains(l->geometry())) << l->text().toStdString();
+    }
+    EXPECT_EQ(interval->text(), "Interval:");
+    // Side by side, none covering another.
+    EXPECT_LE(interval->geometry().right(), f.Edit1->geometry().left());
+    EXPECT_LE(f.Edit1->geometry().right(), sec->geometry().left());
+    EXPECT_LE(f.Panel1->geometry().right(), f.Panel2->geometry().left());
+    EXPECT_EQ(f.Panel1->geometry().left(), 144);
+}
+
 TEST_F(Slides, IntervalField) {
     TForm1 f;
     const struct {
@@ -161,9 +180,44 @@ TEST_F(Slides, PictureCutInsideItsScanDataGivesOneMessageAndTheShowGoesOn) {
     f.Timer1Timer();
     EXPECT_EQ(f.Panel2->text(), "2");
     ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0], "Damaged JPEG data: Premature end of JPEG file (2.jpg)");
+    EXPECT_EQ(errors[0], "Poza din fisierul \"2.jpg\" este deteriorata sau incompleta.");
     EXPECT_NEAR(Red(f), 40, 2) << "no half-grey picture replaces the last good one";
     EXPECT_TRUE(f.Timer1->isActive());
+}
+
+TEST(PlayerJpeg, MessagesAreRomanianAndNameTheFile) {
+    QTemporaryDir dir;
+    const Bytes whole = fixtures::DetailedJpeg(64, 64);
+    const auto cut = [&](std::size_t n) {
+        return Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(n));
+    };
+    Bytes sevenBits = whole; // a sample precision no decoder takes
+    sevenBits[fixtures::FindMarker(whole, {0xC0}) + 4] = 7;
+    const struct {
+        const char* name;
+        Bytes bytes;
+        const char* after; // after 'Poza din fisierul "<file>"'
+    } cases[] = {
+        {"1.jpg", cut(fixtures::ScanDataStart(whole) + 40), " este deteriorata sau incompleta."},
+        {"2.jpg", cut(40), " este deteriorata sau incompleta."},
+        {"3.jpg", sevenBits, " nu poate fi citita: nu este o poza JPEG valida."},
+        {"4.jpg", {'B', 'M', 'n', 'u'}, " nu poate fi citita: nu este o poza JPEG valida."},
+        {"5.jpg", fixtures::WithSize(whole, 30000, 30000),
+         " este prea mare: 30000 x 30000 pixeli (cel mult 64 megapixeli)."},
+    };
+    for (const auto& c : cases) {
+        const std::string file = dir.filePath(c.name).toStdString();
+        fixtures::WriteFile(file, c.bytes);
+        QImage img;
+        std::string error;
+        EXPECT_FALSE(demo::DecodeJpegFile(file, img, error));
+        EXPECT_EQ(error, "Poza din fisierul \"" + file + "\"" + c.after);
+    }
+    std::string error;
+    QImage img;
+    const std::string missing = dir.filePath("6.jpg").toStdString();
+    EXPECT_FALSE(demo::DecodeJpegFile(missing, img, error));
+    EXPECT_EQ(error, "Nu pot deschide fisierul \"" + missing + "\".");
 }
 
 TEST(PlayerJpeg, TinyFilesClaimingHugePicturesAreRefusedWithBoundedMemory) {
