@@ -109,8 +109,15 @@ TEST(Rtf, OurHelpDocumentReads) {
     const RtfDocument d = ReadRtf(ss.str());
     const std::string text = d.PlainText();
     EXPECT_EQ(text.rfind("Ghid de utilizare Zarvelo\n", 0), 0u) << text.substr(0, 80);
-    for (const char* s : {"Creare interior sertar piesa curenta", "Spate sertar", "\"Anulare\"", "Mobila noua"})
+    for (const char* s :
+         {"Creare interior sertar piesa curenta", "Spate sertar", "\"Anulare\"", "Mobila noua",
+          "In stanga ferestrei principale", "14. Contururi de decupare (Trasalin)",
+          "pe fata piesei din ale carei doua dimensiuni",
+          "Regulile conturului:", "15. Optimizarea debitarii (Rezlinor)", "\"Latime taietura\"", "\"Margine tundere\"",
+          "latura ei lunga de-a lungul lungimii foii (cei 2800 mm)", "toate taieturile si toate resturile",
+          "16. Exporturi", "\"Fisier / Exporta piese in Excel\""})
         EXPECT_NE(text.find(s), std::string::npos) << s;
+    EXPECT_EQ(text.find("In dreapta ferestrei"), std::string::npos);
     EXPECT_EQ(text.find("Arial"), std::string::npos); // the font table is no text
     EXPECT_EQ(text.find('\\'), std::string::npos);
     EXPECT_TRUE(d.paragraphs[0].runs[0].bold);

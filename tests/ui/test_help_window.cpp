@@ -102,6 +102,23 @@ TEST(HelpWindow, ABrokenDocumentShowsWhatCouldBeRead) {
     EXPECT_EQ(p.help->RichEdit1->toPlainText(), "Inceput adanc gros");
 }
 
+TEST(HelpWindow, TheGuideShowsWhereTheWindowsReallyAre) {
+    Program p;
+    p.main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(p.main));
+    p.main->Ajutor2Click();
+    const QString text = p.help->RichEdit1->toPlainText();
+    // The button panel is where the guide says it is.
+    EXPECT_NE(text.indexOf("In stanga ferestrei principale, sub meniuri, se afla panoul cu butoane"), -1);
+    const QPoint at = p.main->BitBtn4->mapTo(p.main, QPoint(0, 0));
+    EXPECT_LT(at.x(), p.main->width() / 4);
+    // Every chapter, the last ones included, reaches the viewer.
+    for (const char* chapter : {"1. Ce face programul", "3. Panoul cu butoane", "14. Contururi de decupare (Trasalin)",
+                                "15. Optimizarea debitarii (Rezlinor)", "16. Exporturi"})
+        EXPECT_NE(text.indexOf(chapter), -1) << chapter;
+    EXPECT_EQ(text.indexOf('\\'), -1);
+}
+
 TEST(HelpWindow, PrintsTheGuideToTheChosenPrinter) {
     QTemporaryDir dir;
     Program p;
