@@ -74,6 +74,15 @@ TEST(QtWords, MessageBoxButtonsAreRomanian) {
         want.sort();
         EXPECT_EQ(texts, want) << static_cast<int>(c.buttons);
     }
+    // The box's title names its kind in the same words.
+    const std::pair<MsgKind, QString> titles[] = {{MsgKind::Error, "Eroare"},
+                                                  {MsgKind::Warning, "Atentie"},
+                                                  {MsgKind::Information, "Informatie"},
+                                                  {MsgKind::Confirmation, "Confirmare"}};
+    for (const auto& [kind, title] : titles)
+        EXPECT_EQ(WhileShown([&, kind = kind] { dialogs.Message(kind, "Text", MsgButtons::Ok); },
+                             [](QDialog& d) { return QStringList{d.windowTitle()}; }),
+                  QStringList{title});
 }
 
 TEST(QtWords, InputBoxButtonsAreRomanian) {

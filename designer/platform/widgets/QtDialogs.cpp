@@ -33,19 +33,19 @@ MsgResult QtDialogs::Message(MsgKind kind, const std::string& text, MsgButtons b
     switch (kind) {
     case MsgKind::Error:
         box.setIcon(QMessageBox::Critical);
-        box.setWindowTitle("Error");
+        box.setWindowTitle("Eroare");
         break;
     case MsgKind::Warning:
         box.setIcon(QMessageBox::Warning);
-        box.setWindowTitle("Warning");
+        box.setWindowTitle("Atentie");
         break;
     case MsgKind::Information:
         box.setIcon(QMessageBox::Information);
-        box.setWindowTitle("Information");
+        box.setWindowTitle("Informatie");
         break;
     case MsgKind::Confirmation:
         box.setIcon(QMessageBox::Question);
-        box.setWindowTitle("Confirm");
+        box.setWindowTitle("Confirmare");
         break;
     }
     QString t = QString::fromStdString(text);
