@@ -58,7 +58,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     Panel1->setStyleSheet("#Panel1 { background: aqua; }");
     {
         QFont f = Panel1->font();
-        f.setPointSize(7); // the panel is only 94 pixels wide
+        f.setPointSize(7); // a small panel: 94 pixels wide at design size
         Panel1->setFont(f);
     }
     // The labels as wide as their text in the font they are drawn with (the
