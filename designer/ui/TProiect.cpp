@@ -178,7 +178,7 @@ ProjectionOptions TProiect::Options() const {
     o.selected = selectedPiece;
     o.half = highlightedHalf;
     o.vertical = RadioGroup2->ItemIndex() != 1;
-    o.fontHeight = font.pixelHeight;
+    o.font = font;
     return o;
 }
 
@@ -194,7 +194,7 @@ void TProiect::RedrawProjection() {
     const ProjectionOptions o = Options();
     Image1->FitCanvas();
     picture = LayoutProjection(f.scene, o, Image1->canvas().Width(), Image1->canvas().Height());
-    PaintProjection(Image1->canvas(), f, picture, o, font, contours);
+    PaintProjection(Image1->canvas(), f, picture, o, contours);
     Image1->update();
     // Messages after painting, each file's once per showing.
     for (const auto& m : contours.TakeMessages()) {
