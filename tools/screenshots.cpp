@@ -153,7 +153,8 @@ void ShootProjectionFigures(TMain* main, ScopedModalScript& modal) {
         ReplaceWithMobilaFile(ReadMobilaFile(std::string(ZV_DATA_DIR "/") + sample + ".mo4"), main->model);
         main->EnableDesignControls();
         WhenShown(modal, [&] {
-            for (const FontChoice* font : {&usual, &large}) {
+            const FontChoice* fonts[] = {&usual, &large};
+            for (const FontChoice* font : fonts) {
                 w.font = *font;
                 for (int view = 0; view < 3; ++view) {
                     w.RadioGroup1->SetItemIndex(view);
