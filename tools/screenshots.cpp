@@ -132,10 +132,43 @@ void ShootProjection(TMain* main, ScopedModalScript& modal) {
     ProjectionOptions o;
     o.rows = 9;
     o.columns = 9;
-    PaintProjection(c, main->model, LayoutProjection(main->model.scene, o, 200, 150), o, w.font, w.contours);
+    o.font = w.font;
+    PaintProjection(c, main->model, LayoutProjection(main->model.scene, o, 200, 150), o, w.contours);
     const QString file = g_out + "/proiectie_200x150.png";
     c.Image().save(file);
     std::cout << file.toStdString() << "\n";
+}
+
+// The three sample furnitures in the three views, at the window's font and a
+// large one, so that every figure can be checked by eye.
+void ShootProjectionFigures(TMain* main, ScopedModalScript& modal) {
+    TProiect& w = *Forms().Proiect;
+    const FontChoice usual = w.font;
+    FontChoice large;
+    large.family = "DejaVu Sans";
+    large.pixelHeight = 22;
+    large.bold = true;
+    const char* views[3] = {"jos", "fata", "dreapta"};
+    for (const char* sample : {"Dulap", "Comoda", "Biblioteca"}) {
+        ReplaceWithMobilaFile(ReadMobilaFile(std::string(ZV_DATA_DIR "/") + sample + ".mo4"), main->model);
+        main->EnableDesignControls();
+        WhenShown(modal, [&] {
+            const FontChoice* fonts[] = {&usual, &large};
+            for (const FontChoice* font : fonts) {
+                w.font = *font;
+                for (int view = 0; view < 3; ++view) {
+                    w.RadioGroup1->SetItemIndex(view);
+                    w.RadioGroup1Click();
+                    const QString name = QString("proiectie_%1_%2%3")
+                                             .arg(QString(sample).toLower(), views[view],
+                                                  font == &large ? "_mare" : "");
+                    Shoot(&w, name.toUtf8().constData());
+                }
+            }
+            w.font = usual;
+        });
+        main->BitBtn17->click();
+    }
 }
 
 // A mouse event on the projection picture, as the platform delivers it.
@@ -289,6 +322,7 @@ int main(int argc, char** argv) {
 
     ShootNewCarcass(main, modal);
     ShootProjection(main, modal);
+    ShootProjectionFigures(main, modal);
     ShootProjectionEditing(main, modal);
 
     for (const std::string& m : dialogs->Messages()) std::cout << "message: " << m << "\n";

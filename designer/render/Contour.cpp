@@ -1,6 +1,7 @@
 #include "Contour.h"
 
 #include "model/Mobila.h"
+#include "model/PieceEdit.h"
 #include "model/Scene3D.h"
 #include "platform/IoError.h"
 #include "platform/Launcher.h"
@@ -654,7 +655,11 @@ void RunContourEditor(ContourEditor editor, Furniture& f, bool furnitureOpen, co
             return;
         }
         file = made.fileName;
-        f.attrs.modelFile[static_cast<std::size_t>(c)] = file;
+        // The new drawing is of the face across the thinnest side: the model
+        // goes there, unturned, as for a piece that never had one (a file
+        // that is gone leaves no model behind).
+        f.attrs.modelFile[static_cast<std::size_t>(c)].clear();
+        SetPieceModelFile(f, c, file);
         f.modified = true; // the piece's model is part of the saved furniture
         created = true;
     }

@@ -182,12 +182,118 @@ int EdgeAtPoint(const ProjectionRect& r, bool vertical, int x, int y) {
 
 int ClampFigureLines(int v) { return std::clamp(v, 1, 9); }
 
+QFont ProjectionFont(const FontChoice& font) {
+    QFont f;
+    if (!font.family.empty()) f.setFamily(QString::fromStdString(font.family));
+    f.setPixelSize(std::max(1, font.pixelHeight));
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    return f;
+}
+
+namespace {
+
+// Spreads the figures of one row or column so that none covers the next:
+// `pos` are their starts in order, `size` their lengths along the line. Each
+// keeps its place where it can; one that would reach into the one before
+// moves on, and the last ones move back to stay within [lo, hi].
+void SpreadAlongLine(const std::vector<int*>& pos, const std::vector<int>& size, int gap, int lo, int hi) {
+    const std::size_t n = pos.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        int& p = *pos[i];
+        p = std::max(p, lo);
+        if (i > 0) p = std::max(p, *pos[i - 1] + size[i - 1] + gap);
+    }
+    for (std::size_t i = n; i-- > 0;) {
+        int& p = *pos[i];
+        p = std::min(p, hi - size[i]);
+        if (i + 1 < n) p = std::min(p, *pos[i + 1] - size[i] - gap);
+    }
+    // Too many to fit: the picture's edge wins over the space between them.
+    for (int* p : pos) *p = std::max(*p, lo);
+}
+
+std::string FigureText(double millimetres) { return std::to_string(RoundEven(millimetres)); }
+
+void LayFigures(ProjectionPicture& p, int w, int h, int rows, int columns, const QFontMetrics& fm) {
+    const ProjectionLayout& L = p.layout;
+    const double s = p.fit.scale, ox = p.fit.ox, oy = p.fit.oy;
+    const double right = ox + L.totalWidth * s, bottom = oy + L.totalHeight * s;
+    const int fh = fm.height();
+    auto add = [&](std::string text, int x, int y) {
+        const int tw = fm.horizontalAdvance(QString::fromStdString(text));
+        p.figures.push_back({std::move(text), x, y, tw, fh});
+        return p.figures.size() - 1;
+    };
+
+    // Vertical marks from the top down, c counting within the list.
+    std::vector<std::vector<std::size_t>> inColumn(static_cast<std::size_t>(columns));
+    for (std::size_t c = 0; c < L.vmarks.size(); ++c) {
+        const double m = L.vmarks[c];
+        int y = RoundEven(m * s + oy - 2);
+        // The lowest figure stays above the drawing's bottom edge.
+        if (y > bottom - fh) y -= fh;
+        const auto col = c % static_cast<std::size_t>(columns);
+        const int x = RoundEven(right + 2 + p.columnWidth * static_cast<double>(col));
+        inColumn[col].push_back(add(FigureText(L.totalHeight - m), x, y));
+    }
+    // Horizontal marks from left to right.
+    std::vector<std::vector<std::size_t>> inRow(static_cast<std::size_t>(rows));
+    for (std::size_t c = 0; c < L.hmarks.size(); ++c) {
+        const double m = L.hmarks[c];
+        const auto row = c % static_cast<std::size_t>(rows);
+        const int y = RoundEven(bottom + 2 + p.rowHeight * static_cast<double>(row));
+        inRow[row].push_back(add(FigureText(m), RoundEven(m * s + ox), y));
+    }
+
+    // The vertical figures stay above the rows of the horizontal ones. A
+    // column too long for that runs on down the picture, and a row it then
+    // reaches keeps left of the columns.
+    std::size_t longest = 0;
+    for (const auto& line : inColumn) longest = std::max(longest, line.size());
+    const int drawingBottom = RoundEven(bottom);
+    const int columnEnd = static_cast<long long>(longest) * fh > drawingBottom ? h : drawingBottom;
+    int columnsReach = 0;
+    for (const auto& line : inColumn) {
+        std::vector<int*> pos;
+        for (std::size_t k : line) pos.push_back(&p.figures[k].y);
+        SpreadAlongLine(pos, std::vector<int>(line.size(), fh), 0, 0, columnEnd);
+        if (!line.empty()) columnsReach = std::max(columnsReach, p.figures[line.back()].y + fh);
+    }
+    for (const auto& line : inRow) {
+        if (line.empty()) continue;
+        const int rowEnd = p.figures[line.front()].y < columnsReach ? RoundEven(right + 2) : w;
+        std::vector<int*> pos;
+        std::vector<int> size;
+        for (std::size_t k : line) {
+            pos.push_back(&p.figures[k].x);
+            size.push_back(p.figures[k].w);
+        }
+        SpreadAlongLine(pos, size, kFigureGap, 0, rowEnd);
+    }
+}
+
+} // namespace
+
 ProjectionPicture LayoutProjection(const Scene3D& scene, const ProjectionOptions& o, int w, int h) {
     ProjectionPicture p;
     p.layout = ProjectPieces(scene, o.view);
     const int rows = ClampFigureLines(o.rows), columns = ClampFigureLines(o.columns);
-    p.areaRight = o.figures ? w - kFigureColumnWidth * columns : w;
-    p.areaBottom = o.figures ? h - 4 - kFigureRowHeight * rows : h;
+    const QFontMetrics fm(ProjectionFont(o.font));
+    if (o.figures) {
+        // A column as wide as the widest vertical figure, a row as tall as the font.
+        int widest = 0;
+        for (double m : p.layout.vmarks)
+            widest = std::max(widest,
+                              fm.horizontalAdvance(QString::fromStdString(FigureText(p.layout.totalHeight - m))));
+        p.columnWidth = std::max(kFigureColumnWidth, widest + kFigureGap);
+        p.rowHeight = std::max(kFigureRowHeight, fm.height());
+        p.areaRight = w - p.columnWidth * columns;
+        p.areaBottom = h - 4 - p.rowHeight * rows;
+    } else {
+        p.areaRight = w;
+        p.areaBottom = h;
+    }
     if (p.layout.count == 0) return p;
     p.fit = FitToArea(0, 0, p.areaRight, p.areaBottom, p.layout.totalWidth, p.layout.totalHeight);
     if (!p.fit.ok) return p;
@@ -223,26 +329,7 @@ ProjectionPicture LayoutProjection(const Scene3D& scene, const ProjectionOptions
         }
         p.highlight = hl;
     }
-
-    if (o.figures) {
-        const double right = ox + L.totalWidth * s, bottom = oy + L.totalHeight * s;
-        for (std::size_t c = 0; c < L.vmarks.size(); ++c) {
-            const double m = L.vmarks[c];
-            int y = RoundEven(m * s + oy - 2);
-            // The lowest figure stays above the drawing's bottom edge.
-            if (y > bottom - o.fontHeight) y -= o.fontHeight;
-            p.figures.push_back(
-                {std::to_string(RoundEven(L.totalHeight - m)),
-                 RoundEven(right + 2 + kFigureColumnWidth * static_cast<double>(c % static_cast<std::size_t>(columns))),
-                 y});
-        }
-        for (std::size_t c = 0; c < L.hmarks.size(); ++c) {
-            const double m = L.hmarks[c];
-            p.figures.push_back(
-                {std::to_string(RoundEven(m)), RoundEven(m * s + ox),
-                 RoundEven(bottom + 2 + kFigureRowHeight * static_cast<double>(c % static_cast<std::size_t>(rows)))});
-        }
-    }
+    if (o.figures) LayFigures(p, w, h, rows, columns, fm);
     return p;
 }
 
@@ -277,24 +364,10 @@ void ViewContourTurn(int view, int& rotation, int& mirror) {
 
 namespace {
 
-QFont MakeProjectionFont(const FontChoice& font) {
-    QFont f;
-    if (!font.family.empty()) f.setFamily(QString::fromStdString(font.family));
-    f.setPixelSize(std::max(1, font.pixelHeight));
-    f.setBold(font.bold);
-    f.setItalic(font.italic);
-    return f;
-}
-
-// Text placed by its top-left corner; a background colour < 0 leaves it transparent.
-void WriteText(QPainter& painter, const QFont& qf, int x, int y, const std::string& text, Color color,
-               long long background) {
-    const QFontMetrics fm(qf);
-    const QString t = QString::fromStdString(text);
-    if (background >= 0)
-        painter.fillRect(x, y, fm.horizontalAdvance(t), fm.height(), ToQColor(static_cast<Color>(background)));
+// Text placed by its top-left corner.
+void WriteText(QPainter& painter, const QFontMetrics& fm, int x, int y, const std::string& text, Color color) {
     painter.setPen(ToQColor(color));
-    painter.drawText(x, y + fm.ascent(), t);
+    painter.drawText(x, y + fm.ascent(), QString::fromStdString(text));
 }
 
 constexpr Color kWhite = 0xFFFFFF, kBlack = 0, kRed = 0x0000FF;
@@ -302,7 +375,7 @@ constexpr Color kWhite = 0xFFFFFF, kBlack = 0, kRed = 0x0000FF;
 } // namespace
 
 void PaintProjection(Canvas& canvas, const Furniture& f, const ProjectionPicture& p, const ProjectionOptions& o,
-                     const FontChoice& font, ProjectionContours& contours) {
+                     ProjectionContours& contours) {
     canvas.Clear(kWhite);
     if (!p.Drawn()) return;
     const Scene3D& scene = f.scene;
@@ -345,7 +418,7 @@ void PaintProjection(Canvas& canvas, const Furniture& f, const ProjectionPicture
     }
     if (canvas.Image().isNull()) return;
     QPainter painter(&canvas.Image());
-    const QFont qf = MakeProjectionFont(font);
+    const QFont qf = ProjectionFont(o.font);
     painter.setFont(qf);
     const QFontMetrics fm(qf);
     if (o.names) {
@@ -357,10 +430,13 @@ void PaintProjection(Canvas& canvas, const Furniture& f, const ProjectionPicture
             const int x = RoundEven((L.left[k] + L.width[k] / 2) * p.fit.scale + p.fit.ox -
                                     fm.horizontalAdvance(t) / 2.0);
             const int y = RoundEven((L.top[k] + L.height[k] / 2) * p.fit.scale + p.fit.oy - fm.height() / 2.0);
-            WriteText(painter, qf, x, y, name, font.color, -1);
+            WriteText(painter, fm, x, y, name, o.font.color); // over the pieces, no background
         }
     }
-    for (const ProjectionFigure& fig : p.figures) WriteText(painter, qf, fig.x, fig.y, fig.text, kBlack, kWhite);
+    for (const ProjectionFigure& fig : p.figures) {
+        painter.fillRect(fig.x, fig.y, fig.w, fig.h, ToQColor(kWhite));
+        WriteText(painter, fm, fig.x, fig.y, fig.text, kBlack);
+    }
 }
 
 } // namespace zv

@@ -6,6 +6,7 @@
 #include "platform/Canvas.h"
 #include "render/Contour.h"
 
+#include <QFont>
 #include <map>
 #include <string>
 #include <vector>
@@ -17,8 +18,11 @@ class Scene3D;
 
 // The views: 0 "Jos" (Z right, X up), 1 "Fata" (X right, Y up), 2 "Dreapta" (Z right, Y up).
 inline constexpr double kMarkMinSize = 50.0; // a piece this long marks both its edges
+// The least room a column and a row of figures take; a font whose figures
+// need more gets more.
 inline constexpr int kFigureColumnWidth = 25;
 inline constexpr int kFigureRowHeight = 12;
+inline constexpr int kFigureGap = 4; // pixels between two figures side by side
 
 // Pieces flattened on a view, in millimetres: left from the layout's left
 // edge, top measured downwards from its top edge. Entry k is piece k.
@@ -54,22 +58,25 @@ struct ProjectionOptions {
     int selected = -1;    // piece index, -1 none
     int half = 0;         // highlighted half
     bool vertical = true; // "Translat./Redim." on "Verticala"
-    int fontHeight = 11;  // pixels of the names' and figures' font
+    FontChoice font;      // the names' and figures' font
 };
 
 struct ProjectionRect {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;        // rounded screen rectangle
     double rx1 = 0, ry1 = 0, rx2 = 0, ry2 = 0; // the same unrounded
 };
+// A figure's text and the box its white background covers, top-left at (x, y).
 struct ProjectionFigure {
     std::string text;
     int x = 0, y = 0;
+    int w = 0, h = 0;
     bool operator==(const ProjectionFigure&) const = default;
 };
 
 struct ProjectionPicture {
     ProjectionLayout layout;
-    int areaRight = 0, areaBottom = 0; // the drawing area from (0, 0)
+    int areaRight = 0, areaBottom = 0;  // the drawing area from (0, 0)
+    int columnWidth = 0, rowHeight = 0; // of the figures, when shown
     ProjectionFit fit;
     std::vector<ProjectionRect> rects; // by piece index; empty when nothing is drawn
     std::vector<int> order;
@@ -96,7 +103,13 @@ int EdgeAtPoint(const ProjectionRect& r, bool vertical, int x, int y);
 // Rows and columns kept in 1..9.
 int ClampFigureLines(int v);
 
-// The whole layout for a picture of w x h pixels.
+// The font names and figures are written in.
+QFont ProjectionFont(const FontChoice& font);
+
+// The whole layout for a picture of w x h pixels. The figures' columns and
+// rows take the room the font needs, and figures that would cover one
+// another or leave the picture move apart along their row or column, in
+// their order.
 ProjectionPicture LayoutProjection(const Scene3D& scene, const ProjectionOptions& o, int w, int h);
 
 // The window's contours: traced once per file version, up to 10000 points,
@@ -128,6 +141,6 @@ void ViewContourTurn(int view, int& rotation, int& mirror);
 // Paints the picture onto the canvas (cleared to white first). Contours are
 // looked up through `contours`; nothing here shows a message.
 void PaintProjection(Canvas& canvas, const Furniture& f, const ProjectionPicture& p, const ProjectionOptions& o,
-                     const FontChoice& font, ProjectionContours& contours);
+                     ProjectionContours& contours);
 
 } // namespace zv

@@ -12,14 +12,19 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include <sys/stat.h>
+
+#include <algorithm>
 
 namespace zv {
 
@@ -44,6 +49,14 @@ TCarPies::TCarPies(QWidget* parent) : FormBase<QDialog>(parent) {
         setFont(small);
     }
     BuildControls();
+    // The model may be edited in another program while it is shown here.
+    modelWatch_ = new QFileSystemWatcher(this);
+    modelSettle_ = new QTimer(this);
+    modelSettle_->setSingleShot(true);
+    modelSettle_->setInterval(150);
+    connect(modelSettle_, &QTimer::timeout, this, [this] { CheckPreviewFile(); });
+    connect(modelWatch_, &QFileSystemWatcher::fileChanged, modelSettle_, qOverload<>(&QTimer::start));
+    connect(modelWatch_, &QFileSystemWatcher::directoryChanged, modelSettle_, qOverload<>(&QTimer::start));
 }
 
 void TCarPies::BuildControls() {
@@ -214,9 +227,47 @@ void TCarPies::FormShow() {
         CheckBox1->setChecked(a.textureRotated[static_cast<std::size_t>(c)] != 0);
         CheckBox3->setChecked(a.textureRepeated[static_cast<std::size_t>(c)] != 0);
     }
+    CheckPreviewFile();
     // Only the first showing places the window, at the main window's top right corner.
     if (ShowCount != 1) return;
     if (TMain* m = Main()) move(m->x() + m->width() - width() - 25, m->y());
+}
+
+void TCarPies::FormActivate() { CheckPreviewFile(); }
+
+TCarPies::FileState TCarPies::StateOf(const std::string& file) {
+    FileState st;
+    st.file = file;
+    struct stat info {};
+    if (!file.empty() && ::stat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+        st.stamp = static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
+        st.size = static_cast<long long>(info.st_size);
+    }
+    return st;
+}
+
+void TCarPies::PreviewDrawnFrom(const std::string& file) {
+    preview_ = StateOf(file);
+    // The folder too: a program may save by writing a new file over the old one.
+    QStringList paths;
+    if (!file.empty()) {
+        const QFileInfo info(QString::fromStdString(file));
+        if (info.absoluteDir().exists()) paths << info.absolutePath();
+        if (info.isFile()) paths << info.absoluteFilePath();
+    }
+    QStringList watched = modelWatch_->files() + modelWatch_->directories();
+    std::sort(paths.begin(), paths.end());
+    std::sort(watched.begin(), watched.end());
+    if (paths == watched) return;
+    if (!watched.isEmpty()) modelWatch_->removePaths(watched);
+    if (!paths.isEmpty()) modelWatch_->addPaths(paths);
+}
+
+void TCarPies::CheckPreviewFile() {
+    TMain* m = Main();
+    const int c = Piece();
+    if (!m || c < 0 || !isVisible()) return;
+    if (StateOf(m->model.attrs.modelFile[static_cast<std::size_t>(c)]) != preview_) m->RefreshPieceWindow();
 }
 
 void TCarPies::RefreshStarted() {

@@ -13,6 +13,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QFileSystemWatcher;
+class QTimer;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -59,8 +61,14 @@ public:
     // The size and position fields, Edit1..Edit6 in order.
     QLineEdit* Field(int k) const { return fields_[k]; }
 
+    // The model file the preview is being drawn from, as it is now on disk
+    // ("" for none). Shown again, activated again or the file changed while
+    // shown, the window draws the preview anew when the file is no longer so.
+    void PreviewDrawnFrom(const std::string& file);
+
     // ---- event handlers ----
     void FormShow() override;
+    void FormActivate() override;
     void ComboBox2Change();
     void Edit1Change() { FieldChange(0); }
     void Edit2Change() { FieldChange(1); }
@@ -118,6 +126,8 @@ private:
     void ApplyField(int k, double v, bool snapshot);
     void EndTypingRun() { run_ = nullptr; }
     void BuildControls();
+    // Refreshes the window when the current piece's model file differs from the one the preview shows.
+    void CheckPreviewFile();
 
     QLineEdit* fields_[6] = {};
     QLineEdit* typing_ = nullptr; // the field whose keystroke is being applied
@@ -131,6 +141,16 @@ private:
         QImage picture;
         bool failureShown = false;
     } texture_;
+
+    struct FileState {
+        std::string file;
+        long long stamp = -1, size = -1; // -1: not on disk
+        bool operator==(const FileState&) const = default;
+    };
+    static FileState StateOf(const std::string& file);
+    FileState preview_;
+    QFileSystemWatcher* modelWatch_ = nullptr;
+    QTimer* modelSettle_ = nullptr; // a file being written is read once it is still
 };
 
 } // namespace zv

@@ -27,9 +27,10 @@ void RunContourEditorFrom(TMain& w, ContourEditor editor) {
             w.Timer3->start();
         }
     };
+    // The new model sits on its face at once: the views and the piece window show it.
     hooks.modelAssigned = [&w] {
         w.SetModified(true);
-        w.RefreshPieceWindow();
+        w.ShowModelChange({});
     };
     RunContourEditor(editor, w.model, w.DesignOpen(), w.startupFolder, hooks);
 }

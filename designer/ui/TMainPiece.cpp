@@ -106,6 +106,7 @@ void TMain::RefreshPieceWindow() {
     if (!w) return;
     w->RefreshStarted();
     const Scene3D& s = model.scene;
+    w->PreviewDrawnFrom(s.ValidPiece(s.current) ? model.attrs.modelFile[static_cast<std::size_t>(s.current)] : "");
     MirrorPieceNames(w->ComboBox2, model.pieceNames, s.pieceCount);
     const int c = s.current;
     if (!s.ValidPiece(c)) {

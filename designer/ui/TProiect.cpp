@@ -13,6 +13,8 @@
 #include <QGuiApplication>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QStyleHints>
+#include <QTimer>
 #include <algorithm>
 
 namespace zv {
@@ -118,6 +120,9 @@ TProiect::TProiect(QWidget* parent) : FormBase<QDialog>(parent) {
     Image1->onMouseMove = [this](const PictureBox::MouseArgs& a) { Image1MouseMove(a); };
     Image1->onMouseUp = [this](const PictureBox::MouseArgs& a) { Image1MouseUp(a); };
     Image1->onDoubleClick = [this](const PictureBox::MouseArgs& a) { Image1DblClick(a); };
+    pressWarning_ = new QTimer(this);
+    pressWarning_->setSingleShot(true);
+    connect(pressWarning_, &QTimer::timeout, this, [this] { ShowWarning(pendingWarning_); });
     LayoutControls();
 }
 
@@ -178,7 +183,7 @@ ProjectionOptions TProiect::Options() const {
     o.selected = selectedPiece;
     o.half = highlightedHalf;
     o.vertical = RadioGroup2->ItemIndex() != 1;
-    o.fontHeight = font.pixelHeight;
+    o.font = font;
     return o;
 }
 
@@ -194,7 +199,7 @@ void TProiect::RedrawProjection() {
     const ProjectionOptions o = Options();
     Image1->FitCanvas();
     picture = LayoutProjection(f.scene, o, Image1->canvas().Width(), Image1->canvas().Height());
-    PaintProjection(Image1->canvas(), f, picture, o, font, contours);
+    PaintProjection(Image1->canvas(), f, picture, o, contours);
     Image1->update();
     // Messages after painting, each file's once per showing.
     for (const auto& m : contours.TakeMessages()) {
@@ -297,6 +302,8 @@ void TProiect::Image1MouseDown(const PictureBox::MouseArgs& a) {
         if ((a.buttons & ~Qt::MouseButtons(a.button)) != Qt::NoButton) return;
         EndPress();
     }
+    // A click that is not the second of a double-click: the last one's warning is dropped.
+    pressWarning_->stop();
     const Scene3D& scene = Model().scene;
     drag.mode = a.modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0;
     Image1->FitCanvas();
@@ -309,7 +316,7 @@ void TProiect::Image1MouseDown(const PictureBox::MouseArgs& a) {
     pressedPiece = -1;
     const std::vector<int> hits = PiecesUnderPoint(scene, p, o.view, a.x, a.y);
     if (hits.empty()) {
-        ShowWarning(kNoPieceHere);
+        WarnUnlessDoubleClick(kNoPieceHere);
         return;
     }
     int level = 1;
@@ -317,7 +324,7 @@ void TProiect::Image1MouseDown(const PictureBox::MouseArgs& a) {
         const QString text = SpinEdit4->text();
         level = ParseInt(text.trimmed().toStdString()).value_or(1);
         if (level < 1 || level > static_cast<int>(hits.size())) {
-            ShowWarning(kNoPieceOnLevel + text.toStdString() + ".");
+            WarnUnlessDoubleClick(kNoPieceOnLevel + text.toStdString() + ".");
             return;
         }
     }
@@ -364,6 +371,14 @@ void TProiect::Image1MouseMove(const PictureBox::MouseArgs& a) {
 
 void TProiect::Image1MouseUp(const PictureBox::MouseArgs&) { EndPress(); }
 
+// A press on no piece says so once it is clear that no double-click follows:
+// a double-click there ends the selection, and a message box would take its
+// second click.
+void TProiect::WarnUnlessDoubleClick(const std::string& text) {
+    pendingWarning_ = text;
+    pressWarning_->start(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+}
+
 void TProiect::EndPress() {
     drag.undoTaken = false;
     lastClickedPiece = pressedPiece;
@@ -373,6 +388,7 @@ void TProiect::EndPress() {
 // The double-click comes after the press and release of its first click and
 // in place of the second press: it starts no press of its own.
 void TProiect::Image1DblClick(const PictureBox::MouseArgs&) {
+    pressWarning_->stop();
     TMain& m = Main();
     DropStaleSelection();
     secondPiece = -1;
@@ -454,7 +470,8 @@ void TProiect::Button6Click() {
 }
 
 void TProiect::FormHide() {
-    // A press whose release never came ends with the window.
+    // A press whose release never came ends with the window, and its warning too.
+    pressWarning_->stop();
     drag.undoTaken = false;
     pressedPiece = -1;
     TMain* m = Forms().Main;

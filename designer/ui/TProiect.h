@@ -17,6 +17,8 @@
 #include <set>
 #include <string>
 
+class QTimer;
+
 namespace zv {
 
 inline constexpr const char* kProjectionJpegTitle = "Salvare foaie in fisier JPG";
@@ -104,7 +106,10 @@ private:
     void DropStaleSelection();
     void ClearSelection();
     void AlignSelected();
-    std::set<std::string> told_; // contour messages shown during this showing
+    void WarnUnlessDoubleClick(const std::string& text);
+    std::set<std::string> told_;     // contour messages shown during this showing
+    QTimer* pressWarning_ = nullptr; // the warning of a press on no piece, waiting for a double-click
+    std::string pendingWarning_;
 };
 
 } // namespace zv

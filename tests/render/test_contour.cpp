@@ -1034,11 +1034,50 @@ TEST_F(ContourEditorRun, PieceWithoutModelGetsANewOneAndIsModified) {
     EXPECT_EQ(Recorded(), (std::vector<std::string>{model, "3"}));
 }
 
+TEST_F(ContourEditorRun, NewModelGoesOnTheFaceItWasDrawnFor) {
+    setenv("ZARVELO_TRASALIN", stubPath.c_str(), 1);
+    // The drawing is made from the two larger sizes: the model lies on the
+    // face across the third, unturned and unmirrored, whatever was stored.
+    const struct {
+        const char* piece;
+        double sx, sy, sz;
+        bool named; // a model named whose file is gone
+        int face;
+        int w, h; // the new drawing, margins included
+    } cases[] = {
+        {"door", 600, 720, 18, false, 1, 250, 290},
+        {"side", 18, 720, 500, true, 2, 217, 290},
+        {"shelf", 564, 18, 480, false, 0, 238, 210},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.piece);
+        auto f = OnePiece(c.sx, c.sy, c.sz);
+        if (c.named) f->attrs.modelFile[0] = Path("gone.bmp");
+        f->attrs.modelFace[0] = static_cast<std::uint8_t>((c.face + 1) % 3);
+        f->attrs.modelRotation[0] = 2;
+        f->attrs.modelMirror[0] = 1;
+        ScopedDialogScript script;
+        RunContourEditor(ContourEditor::Trasalin, *f, true, dir.path().toStdString(), {});
+        const std::string& model = f->attrs.modelFile[0];
+        ASSERT_TRUE(std::filesystem::exists(model));
+        EXPECT_EQ(f->attrs.modelFace[0], c.face);
+        EXPECT_EQ(f->attrs.modelRotation[0], 0);
+        EXPECT_EQ(f->attrs.modelMirror[0], 0);
+        QImage drawn;
+        ASSERT_TRUE(LoadPicture(model, drawn).ok);
+        EXPECT_EQ(drawn.size(), QSize(c.w, c.h));
+        EXPECT_EQ(Recorded(), (std::vector<std::string>{model, "3"}));
+        std::filesystem::remove(record);
+    }
+}
+
 TEST_F(ContourEditorRun, ExistingModelIsOpenedAsItIs) {
     setenv("ZARVELO_PAINT", stubPath.c_str(), 1);
     auto f = OnePiece(600, 300, 18);
     Save(White(4, 4), QString::fromStdString(Path("mine.bmp")));
     f->attrs.modelFile[0] = Path("mine.bmp");
+    f->attrs.modelFace[0] = 2; // the user's choice stays
+    f->attrs.modelRotation[0] = 3;
     f->modified = false;
     bool assigned = false;
     ScopedDialogScript script;
@@ -1046,6 +1085,8 @@ TEST_F(ContourEditorRun, ExistingModelIsOpenedAsItIs) {
                      {nullptr, nullptr, [&] { assigned = true; }});
     EXPECT_FALSE(f->modified);
     EXPECT_FALSE(assigned);
+    EXPECT_EQ(f->attrs.modelFace[0], 2);
+    EXPECT_EQ(f->attrs.modelRotation[0], 3);
     EXPECT_EQ(Recorded(), (std::vector<std::string>{Path("mine.bmp")}));
     EXPECT_FALSE(std::filesystem::exists(Path("Model1.bmp")));
 }

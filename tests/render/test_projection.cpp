@@ -2,10 +2,13 @@
 
 #include "model/Mobila.h"
 #include "model/MobilaFile.h"
+#include "platform/Numbers.h"
 #include "platform/Picture.h"
 #include "support/GoldenImage.h"
 
+#include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -46,7 +49,6 @@ struct LayoutCase {
     bool figures;
     std::vector<double> hmarks, vmarks;
     double scale, ox, oy;
-    std::vector<ProjectionFigure> figureList; // checked when not empty
 };
 
 void ExpectMarks(const std::vector<double>& got, const std::vector<double>& want) {
@@ -58,19 +60,6 @@ void ExpectMarks(const std::vector<double>& got, const std::vector<double>& want
 
 TEST(ProjectionLayoutTest, Cases) {
     const std::vector<LayoutCase> cases = {
-        {"one piece 600 x 720, front",
-         {{0, 0, 0, 600, 720, 18}},
-         1,
-         650,
-         760,
-         true,
-         {0, 600},
-         {0, 720},
-         1.0,
-         0,
-         0,
-         // vertical figures first, the top mark first; the lowest one moves up by the font height
-         {{"720", 602, -2}, {"0", 627, 707}, {"0", 0, 722}, {"600", 600, 734}}},
         {"shelf 18 mm between two sides: bottom edge marked, top not, shared edges once",
          {{0, 0, 0, 18, 720, 500}, {582, 0, 0, 18, 720, 500}, {18, 300, 0, 564, 18, 480}},
          1,
@@ -81,8 +70,7 @@ TEST(ProjectionLayoutTest, Cases) {
          {0, 420, 720},
          1.0,
          0,
-         0,
-         {}},
+         0},
         {"50 mm marks both edges, 49.9 mm only its minimum",
          {{0, 0, 0, 300, 10, 10}, {0, 10, 0, 50, 50, 10}, {200, 100, 0, 49.9, 49.9, 10}, {0, 200, 0, 10, 100, 10}},
          1,
@@ -96,8 +84,7 @@ TEST(ProjectionLayoutTest, Cases) {
          {0, 100, 200, 240, 290, 300},
          1.0,
          0,
-         0,
-         {}},
+         0},
         {"tall and narrow in a wide picture: height decides, centred horizontally",
          {{0, 0, 0, 100, 1000, 100}},
          1,
@@ -108,32 +95,9 @@ TEST(ProjectionLayoutTest, Cases) {
          {0, 1000},
          0.6,
          470,
-         0,
-         {}},
-        {"bottom view: Z across, X up",
-         {{0, 0, 0, 400, 18, 600}},
-         0,
-         600,
-         400,
-         false,
-         {0, 600},
-         {0, 400},
-         1.0,
-         0,
-         0,
-         {}},
-        {"right view: Z across, Y up",
-         {{0, 0, 0, 18, 300, 600}},
-         2,
-         1200,
-         600,
-         false,
-         {0, 600},
-         {0, 300},
-         2.0,
-         0,
-         0,
-         {}},
+         0},
+        {"bottom view: Z across, X up", {{0, 0, 0, 400, 18, 600}}, 0, 600, 400, false, {0, 600}, {0, 400}, 1.0, 0, 0},
+        {"right view: Z across, Y up", {{0, 0, 0, 18, 300, 600}}, 2, 1200, 600, false, {0, 600}, {0, 300}, 2.0, 0, 0},
     };
     for (const LayoutCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -148,13 +112,40 @@ TEST(ProjectionLayoutTest, Cases) {
         EXPECT_NEAR(p.fit.scale, c.scale, 1e-9);
         EXPECT_NEAR(p.fit.ox, c.ox, 1e-9);
         EXPECT_NEAR(p.fit.oy, c.oy, 1e-9);
-        if (!c.figureList.empty()) {
-            EXPECT_EQ(p.figures, c.figureList);
-        }
         if (!c.figures) {
             EXPECT_TRUE(p.figures.empty());
         }
     }
+}
+
+namespace {
+int TextWidth(const QFontMetrics& fm, const char* t) { return fm.horizontalAdvance(QString::fromLatin1(t)); }
+} // namespace
+
+TEST(ProjectionLayoutTest, OnePieceFiguresInTheirOrderAndPlaces) {
+    // 600 x 720 in front: "720" and "0" to the right (the top mark first), "0" and "600" below.
+    const Scene3D s = SceneOf({{0, 0, 0, 600, 720, 18}});
+    ProjectionOptions o;
+    const QFontMetrics fm(ProjectionFont(o.font));
+    const int fh = fm.height();
+    const int cw = std::max(kFigureColumnWidth, TextWidth(fm, "720") + kFigureGap);
+    const int rh = std::max(kFigureRowHeight, fh);
+    const ProjectionPicture p = LayoutProjection(s, o, 650, 760);
+    ASSERT_TRUE(p.Drawn());
+    EXPECT_EQ(p.columnWidth, cw);
+    EXPECT_EQ(p.rowHeight, rh);
+    EXPECT_EQ(p.areaRight, 650 - 2 * cw);
+    EXPECT_EQ(p.areaBottom, 760 - 4 - 3 * rh);
+    const double right = p.fit.right, bottom = p.fit.bottom;
+    const std::vector<ProjectionFigure> want = {
+        // The top figure starts inside the picture, not 2 pixels above it.
+        {"720", RoundEven(right + 2), std::max(0, RoundEven(p.fit.oy - 2)), TextWidth(fm, "720"), fh},
+        // The lowest moves up by the text's height and ends above the drawing's bottom edge.
+        {"0", RoundEven(right + 2 + cw), RoundEven(bottom - 2) - fh, TextWidth(fm, "0"), fh},
+        {"0", RoundEven(p.fit.ox), RoundEven(bottom + 2), TextWidth(fm, "0"), fh},
+        {"600", RoundEven(right), RoundEven(bottom + 2 + rh), TextWidth(fm, "600"), fh},
+    };
+    EXPECT_EQ(p.figures, want);
 }
 
 TEST(ProjectionLayoutTest, FiguresReserveRoomOnlyWhenShown) {
@@ -163,8 +154,10 @@ TEST(ProjectionLayoutTest, FiguresReserveRoomOnlyWhenShown) {
     o.rows = 3;
     o.columns = 2;
     ProjectionPicture on = LayoutProjection(s, o, 800, 600);
-    EXPECT_EQ(on.areaRight, 800 - 50);
-    EXPECT_EQ(on.areaBottom, 600 - 4 - 36);
+    EXPECT_EQ(on.areaRight, 800 - 2 * on.columnWidth);
+    EXPECT_EQ(on.areaBottom, 600 - 4 - 3 * on.rowHeight);
+    EXPECT_GE(on.columnWidth, kFigureColumnWidth);
+    EXPECT_GE(on.rowHeight, kFigureRowHeight);
     o.figures = false;
     ProjectionPicture off = LayoutProjection(s, o, 800, 600);
     EXPECT_EQ(off.areaRight, 800);
@@ -174,11 +167,23 @@ TEST(ProjectionLayoutTest, FiguresReserveRoomOnlyWhenShown) {
     o.rows = 0;
     o.columns = 0;
     ProjectionPicture low = LayoutProjection(s, o, 800, 600);
-    EXPECT_EQ(low.areaRight, 800 - 25);
-    EXPECT_EQ(low.areaBottom, 600 - 16);
+    EXPECT_EQ(low.areaRight, 800 - on.columnWidth);
+    EXPECT_EQ(low.areaBottom, 600 - 4 - on.rowHeight);
     o.rows = 40;
     o.columns = 40;
-    EXPECT_EQ(LayoutProjection(s, o, 800, 600).areaRight, 800 - 225);
+    EXPECT_EQ(LayoutProjection(s, o, 800, 600).areaRight, 800 - 9 * on.columnWidth);
+    // A larger font: the rows as tall as its text, the columns as wide as the widest figure and a gap.
+    o.rows = 3;
+    o.columns = 2;
+    o.font.family = "DejaVu Sans";
+    o.font.pixelHeight = 30;
+    const QFontMetrics fm(ProjectionFont(o.font));
+    const ProjectionPicture big = LayoutProjection(s, o, 800, 600);
+    EXPECT_EQ(big.rowHeight, fm.height());
+    EXPECT_EQ(big.columnWidth, TextWidth(fm, "720") + kFigureGap);
+    EXPECT_GT(big.rowHeight, on.rowHeight);
+    EXPECT_GT(big.columnWidth, on.columnWidth);
+    EXPECT_EQ(big.areaBottom, 600 - 4 - 3 * big.rowHeight);
 }
 
 TEST(ProjectionLayoutTest, NothingToDrawGivesNoFitAndNoFigures) {
@@ -265,7 +270,7 @@ ProjectionOptions Plain(int view) {
 QImage Paint(const Furniture& f, const ProjectionOptions& o, int w, int h, ProjectionContours& contours) {
     Canvas c(w, h);
     const ProjectionPicture p = LayoutProjection(f.scene, o, w, h);
-    PaintProjection(c, f, p, o, FontChoice{}, contours);
+    PaintProjection(c, f, p, o, contours);
     return c.Image();
 }
 
@@ -453,5 +458,113 @@ TEST(ProjectionGoldenTest, CircleModelOnEachFaceInItsView) {
         // The circle leaves the rectangle's corners white.
         const ProjectionPicture p = LayoutProjection(f.scene, Plain(face), 300, 300);
         EXPECT_EQ(At(img, p.rects[0].x1 + 1, p.rects[0].y1 + 1), kWhite);
+    }
+}
+
+// ---------------------------------------------------------------- figures on the samples
+
+namespace {
+
+QRect FigureRect(const ProjectionFigure& f) { return {f.x, f.y, f.w, f.h}; }
+
+// The figure as it reads alone: its text in black on its white box.
+QImage FigureAlone(const ProjectionFigure& f, const FontChoice& font) {
+    Canvas c(f.w, f.h);
+    c.Clear(kWhite);
+    QPainter painter(&c.Image());
+    const QFont qf = ProjectionFont(font);
+    painter.setFont(qf);
+    painter.setPen(Qt::black);
+    painter.drawText(0, QFontMetrics(qf).ascent(), QString::fromStdString(f.text));
+    painter.end();
+    return c.Image();
+}
+
+// Every figure inside the picture, clear of the drawing and of every other
+// figure, as wide and tall as its text, in the marks' values and order.
+void ExpectFiguresApart(const ProjectionPicture& p, const ProjectionOptions& o, int w, int h) {
+    ASSERT_EQ(p.figures.size(), p.layout.vmarks.size() + p.layout.hmarks.size());
+    const QFontMetrics fm(ProjectionFont(o.font));
+    const QRect picture(0, 0, w, h);
+    const QRect drawing(QPoint(RoundEven(p.fit.ox), RoundEven(p.fit.oy)),
+                        QPoint(RoundEven(p.fit.right), RoundEven(p.fit.bottom)));
+    for (std::size_t i = 0; i < p.figures.size(); ++i) {
+        const ProjectionFigure& a = p.figures[i];
+        const std::string where = a.text + " at " + std::to_string(a.x) + "," + std::to_string(a.y);
+        ASSERT_EQ(a.w, fm.horizontalAdvance(QString::fromStdString(a.text))) << where;
+        ASSERT_EQ(a.h, fm.height());
+        EXPECT_TRUE(picture.contains(FigureRect(a))) << where;
+        EXPECT_FALSE(drawing.intersects(FigureRect(a))) << where << " over the drawing";
+        for (std::size_t j = i + 1; j < p.figures.size(); ++j) {
+            const ProjectionFigure& b = p.figures[j];
+            EXPECT_FALSE(FigureRect(a).intersects(FigureRect(b)))
+                << where << " and " << b.text << " at " << b.x << "," << b.y;
+        }
+    }
+    // Vertical figures from the top down, each column downwards; horizontal
+    // ones from left to right, each row to the right.
+    const std::size_t nv = p.layout.vmarks.size(), nh = p.layout.hmarks.size();
+    const auto rows = static_cast<std::size_t>(o.rows), columns = static_cast<std::size_t>(o.columns);
+    for (std::size_t c = 0; c < nv; ++c) {
+        EXPECT_EQ(p.figures[c].text, std::to_string(RoundEven(p.layout.totalHeight - p.layout.vmarks[c])));
+        if (c >= columns) EXPECT_GT(p.figures[c].y, p.figures[c - columns].y);
+    }
+    for (std::size_t c = 0; c < nh; ++c) {
+        EXPECT_EQ(p.figures[nv + c].text, std::to_string(RoundEven(p.layout.hmarks[c])));
+        if (c >= rows) EXPECT_GT(p.figures[nv + c].x, p.figures[nv + c - rows].x);
+    }
+}
+
+} // namespace
+
+TEST(ProjectionFiguresTest, EveryFigureReadableOnTheSamplesAtAnyFont) {
+    FontChoice usual; // the window's
+    usual.family = "MS Sans Serif";
+    FontChoice large;
+    large.family = "DejaVu Sans";
+    large.pixelHeight = 24;
+    large.bold = true;
+    FontChoice italic;
+    italic.family = "DejaVu Serif";
+    italic.pixelHeight = 16;
+    italic.italic = true;
+    // The window's picture and a small one; the default rows and columns, the
+    // fewest (one column holds every vertical figure) and the most.
+    const struct {
+        int rows, columns, w, h;
+    } pictures[] = {{3, 2, 696, 566}, {3, 2, 400, 300}, {1, 1, 696, 566}, {9, 9, 696, 566}, {9, 9, 400, 300}};
+    for (const char* sample : {"Dulap", "Comoda", "Biblioteca"}) {
+        Furniture f;
+        ReplaceWithMobilaFile(ReadMobilaFile(std::string(ZV_DATA_DIR "/") + sample + ".mo4"), f);
+        ASSERT_GT(f.scene.pieceCount, 0) << sample;
+        ProjectionContours contours;
+        for (const FontChoice* font : {&usual, &large, &italic}) {
+            for (int view = 0; view < 3; ++view) {
+                for (const auto& pic : pictures) {
+                    SCOPED_TRACE(::testing::Message()
+                                 << sample << " view " << view << " font " << font->pixelHeight << " rows " << pic.rows
+                                 << " columns " << pic.columns << " " << pic.w << "x" << pic.h);
+                    ProjectionOptions o;
+                    o.view = view;
+                    o.font = *font;
+                    o.rows = pic.rows;
+                    o.columns = pic.columns;
+                    const ProjectionPicture p = LayoutProjection(f.scene, o, pic.w, pic.h);
+                    if (!p.Drawn()) {
+                        // Nine rows of a large font in a small picture leave no room: nothing drawn or written.
+                        EXPECT_TRUE(p.figures.empty());
+                        continue;
+                    }
+                    ExpectFiguresApart(p, o, pic.w, pic.h);
+                    if (pic.rows != 3 || pic.w != 696) continue;
+                    // Painted, each figure reads as it does alone: nothing cuts or covers it.
+                    Canvas canvas(pic.w, pic.h);
+                    PaintProjection(canvas, f, p, o, contours);
+                    for (const ProjectionFigure& a : p.figures)
+                        EXPECT_EQ(canvas.Image().copy(FigureRect(a)), FigureAlone(a, *font))
+                            << a.text << " at " << a.x << "," << a.y;
+                }
+            }
+        }
     }
 }

@@ -24,6 +24,8 @@
 #include <gtest/gtest.h>
 
 #include "support/Program.h"
+#include "support/RecordingStub.h"
+#include "render/Projection.h"
 
 using namespace zv;
 
@@ -124,6 +126,35 @@ void WriteBmp(const std::string& path, int w, int h, QRgb fill) {
     QImage img(w, h, QImage::Format_RGB32);
     img.fill(fill);
     ASSERT_TRUE(SaveBmp(path, img).ok);
+}
+
+// What a user draws in the contour program on a picture of w x h: an "L"
+// whose upper right quarter is cut away, one black pixel wide on white.
+void SaveDrawnL(const std::string& path, int w, int h) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    const int x0 = 25, y0 = 25, x1 = w - 26, y1 = h - 26, xm = (x0 + x1) / 2, ym = (y0 + y1) / 2;
+    const int pts[][2] = {{x0, y0}, {xm, y0}, {xm, ym}, {x1, ym}, {x1, y1}, {x0, y1}};
+    for (int k = 0; k < 6; ++k) {
+        const int* a = pts[k];
+        const int* b = pts[(k + 1) % 6];
+        for (int x = std::min(a[0], b[0]); x <= std::max(a[0], b[0]); ++x)
+            for (int y = std::min(a[1], b[1]); y <= std::max(a[1], b[1]); ++y) img.setPixel(x, y, qRgb(0, 0, 0));
+    }
+    ASSERT_TRUE(SaveBmp(path, img).ok);
+}
+
+// The preview's colour at a point of the piece's face, fx across and fy down from its top left.
+Color PreviewAt(TCarPies* w, double fx, double fy) {
+    const Canvas& c = w->Image1->canvas();
+    int left = c.Width(), right = -1, top = c.Height(), bottom = -1;
+    for (int y = 0; y < c.Height(); ++y)
+        for (int x = 0; x < c.Width(); ++x)
+            if (c.Pixel(x, y) != 0xFFFFFF) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+    return c.Pixel(RoundEven(left + fx * (right - left)), RoundEven(top + fy * (bottom - top)));
 }
 
 } // namespace
@@ -428,6 +459,78 @@ TEST(PieceWindow, ContourModelButtonsAreEachOneEdit) {
     EXPECT_EQ(a.modelRotation[0], 3);
     EXPECT_EQ(a.modelMirror[0], 1);
     EXPECT_FALSE(p.Star());
+}
+
+TEST(PieceWindow, ADrawnContourShowsOnTheDoorsFrontAtOnce) {
+    Program p;
+    const Color wood = Rgb(200, 150, 100);
+    p.Add("Usa", 0, 0, 0, 600, 720, 18, 0, wood); // no model yet, the face byte left at 0
+    ASSERT_TRUE(p.Open());
+    RecordingStub trasalin(p.dir.filePath("trasalin.sh"));
+    ScopedEnv env("ZARVELO_TRASALIN", trasalin.path);
+    ScopedDialogScript dialogs;
+    QTest::mouseClick(p.w->Image1, Qt::LeftButton); // "Desenare contur"
+    const PiesaAttributes& a = p.main->model.attrs;
+    const std::string model = p.File("Model1.bmp");
+    ASSERT_EQ(a.modelFile[0], model);
+    EXPECT_EQ(trasalin.Arguments(), (QStringList{QString::fromStdString(model), "3"}));
+    // Drawn for the door's front: the model lies there, not on its 18 mm edge.
+    EXPECT_EQ(a.modelFace[0], 1);
+    EXPECT_EQ(p.w->Button3->text(), "F1");
+    EXPECT_TRUE(p.main->model.modified);
+    EXPECT_EQ(PreviewAt(p.w, 0.75, 0.25), wood); // the rectangle as made
+
+    // The user draws and saves; the preview follows, and the front shows the cut.
+    SaveDrawnL(model, 250, 290);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return PreviewAt(p.w, 0.75, 0.25) == 0xFFFFFF; }, 3000));
+    EXPECT_EQ(PreviewAt(p.w, 0.25, 0.75), wood);
+    ProjectionOptions front;
+    front.figures = false;
+    Canvas c(300, 360);
+    ProjectionContours contours;
+    const ProjectionPicture pic = LayoutProjection(p.main->model.scene, front, c.Width(), c.Height());
+    PaintProjection(c, p.main->model, pic, front, contours);
+    const ProjectionRect& r = pic.rects.at(0);
+    EXPECT_EQ(c.Pixel(RoundEven(r.rx1 + 0.75 * (r.rx2 - r.rx1)), RoundEven(r.ry1 + 0.25 * (r.ry2 - r.ry1))), 0xFFFFFF);
+    EXPECT_EQ(c.Pixel(RoundEven(r.rx1 + 0.25 * (r.rx2 - r.rx1)), RoundEven(r.ry1 + 0.75 * (r.ry2 - r.ry1))), wood);
+
+    // A model the user set on another face keeps it when drawn again.
+    QTest::mouseClick(p.w->Button3, Qt::LeftButton);
+    ASSERT_EQ(a.modelFace[0], 2);
+    QFile::remove(trasalin.record);
+    QTest::mouseClick(p.w->Image1, Qt::LeftButton);
+    EXPECT_EQ(trasalin.Arguments(), (QStringList{QString::fromStdString(model), "3"}));
+    EXPECT_EQ(a.modelFace[0], 2);
+    EXPECT_EQ(a.modelFile[0], model);
+}
+
+TEST(PieceWindow, PreviewFollowsTheModelFileOnDisk) {
+    Program p;
+    const Color wood = Rgb(200, 150, 100);
+    p.Front();
+    ASSERT_TRUE(p.Open());
+    const std::string model = p.File("usa.bmp");
+    ASSERT_TRUE(SaveBmp(model, MakeContourModelPicture(600, 400)).ok);
+    ScopedDialogScript dialogs;
+    dialogs->fileAnswers.push_back(FileDialogAnswer{model, 1});
+    QTest::mouseClick(p.w->Button4, Qt::LeftButton);
+    ASSERT_EQ(PreviewAt(p.w, 0.75, 0.25), wood);
+    // Saved over while shown: drawn anew without any command.
+    SaveDrawnL(model, 250, 183);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return PreviewAt(p.w, 0.75, 0.25) == 0xFFFFFF; }, 3000));
+    // Saved over while hidden: drawn anew as the window shows again.
+    p.w->hide();
+    ASSERT_TRUE(SaveBmp(model, MakeContourModelPicture(600, 400)).ok);
+    QTest::qWait(400);
+    p.w->show();
+    EXPECT_EQ(PreviewAt(p.w, 0.75, 0.25), wood);
+    // Removed: "Fara model" and the plain face; put back: the model again.
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(model)));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.w->Label2->text() == "Fara model"; }, 3000));
+    SaveDrawnL(model, 250, 183);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return PreviewAt(p.w, 0.75, 0.25) == 0xFFFFFF; }, 3000));
+    EXPECT_TRUE(p.w->Label2->text().endsWith("usa.bmp"));
+    EXPECT_TRUE(dialogs->Messages().empty());
 }
 
 TEST(PieceWindow, TextureFlagsAreEdits) {

@@ -19,6 +19,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
+#include <QStyleHints>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -129,6 +131,17 @@ protected:
         return false;
     }
 
+    // A press on no piece warns once the double-click time has passed without one.
+    bool WarningShown() {
+        return QTest::qWaitFor([&] { return !dialogs->Messages().empty(); },
+                               QGuiApplication::styleHints()->mouseDoubleClickInterval() + 2000);
+    }
+    // Nothing said for longer than a double-click takes.
+    bool StaysQuiet() {
+        QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 200);
+        return dialogs->Messages().empty();
+    }
+
     static bool SameGeometry(const Scene3D& a, const Scene3D& b) {
         return a.pieceCount == b.pieceCount && a.X == b.X && a.Y == b.Y && a.Z == b.Z;
     }
@@ -187,12 +200,13 @@ TEST_F(ProjectionMouse, PressPicksTheNearestPieceInEachView) {
         EXPECT_EQ(w.lastClickedPiece, c.entry);
         EXPECT_EQ(w.pressedPiece, -1);
     }
-    // Empty space: the warning, and no press.
+    // Empty space: no press, and the warning once no double-click has followed.
     Press(QPoint(2, 2));
-    EXPECT_EQ(dialogs->Messages(), std::vector<std::string>{"Nu am gasit nicio piesa."});
-    EXPECT_EQ(dialogs->records.back().kind, MsgKind::Warning);
     EXPECT_EQ(w.pressedPiece, -1);
     Release(QPoint(2, 2));
+    EXPECT_TRUE(WarningShown());
+    EXPECT_EQ(dialogs->Messages(), std::vector<std::string>{"Nu am gasit nicio piesa."});
+    EXPECT_EQ(dialogs->records.back().kind, MsgKind::Warning);
     ExpectUntouched();
 }
 
@@ -212,8 +226,9 @@ TEST_F(ProjectionMouse, WireframeLevels) {
     w.SpinEdit4->setValue(3);
     Press(p);
     EXPECT_EQ(w.pressedPiece, -1);
-    EXPECT_EQ(dialogs->Messages(), std::vector<std::string>{"Nu am gasit nici o piesa pe nivelul 3."});
     Release(p);
+    EXPECT_TRUE(WarningShown());
+    EXPECT_EQ(dialogs->Messages(), std::vector<std::string>{"Nu am gasit nici o piesa pe nivelul 3."});
     QTest::mouseClick(w.CheckBox3, Qt::LeftButton);
 }
 
@@ -355,10 +370,26 @@ TEST_F(ProjectionMouse, SelectingAgainOrChangingTheDirectionClearsTheSelection) 
     Open(kAlign);
     DoubleClick(At(1, 0.5, 0.5));
     EXPECT_EQ(w.selectedPiece, 1);
-    DoubleClick(At(1, 0.5, 0.5));
+    // The selected piece again, at its other edge: the selection ends, nothing is aligned or said.
+    DoubleClick(At(1, 0.5, 0.1));
     EXPECT_EQ(w.selectedPiece, -1);
+    EXPECT_EQ(w.secondPiece, -1);
     EXPECT_FALSE(w.Button3->isEnabled());
     EXPECT_FALSE(RedShown());
+    EXPECT_TRUE(StaysQuiet());
+    // A double-click on no piece ends it too, without the warning of a press on no piece.
+    for (const QPoint empty : {QPoint(2, 2), At(0, 0.5, 0.0) - QPoint(0, 30)}) { // a corner, above A
+        DoubleClick(At(2, 0.5, 0.5));
+        ASSERT_EQ(w.selectedPiece, 2);
+        ASSERT_TRUE(w.Button3->isEnabled());
+        DoubleClick(empty);
+        EXPECT_EQ(w.selectedPiece, -1);
+        EXPECT_FALSE(w.Button3->isEnabled());
+        EXPECT_FALSE(RedShown());
+        EXPECT_TRUE(StaysQuiet());
+        EXPECT_EQ(main->model.scene.current, 2); // the current piece stays the one selected
+    }
+    ExpectUntouched();
     // "Translat./Redim." clears it and the red half goes at once.
     DoubleClick(At(1, 0.5, 0.5));
     ASSERT_TRUE(RedShown());

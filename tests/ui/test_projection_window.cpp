@@ -161,7 +161,7 @@ TEST_F(ProjectionWindow, FontDialogChangesTheFiguresFont) {
     modal.answers.push_back(Look(seen, [&] {
         QTest::mouseClick(w.Button1, Qt::LeftButton);
         EXPECT_EQ(w.font, big);
-        EXPECT_EQ(w.Options().fontHeight, 20);
+        EXPECT_EQ(w.Options().font, big);
         QTest::mouseClick(w.Button1, Qt::LeftButton); // cancelled: kept
         EXPECT_EQ(w.font, big);
     }));
