@@ -3,7 +3,8 @@
 # and the Romanian locale the users run with, only when something is missing.
 set -euo pipefail
 pkgs=(build-essential cmake qt6-base-dev libqt6opengl6-dev libgl1-mesa-dev libglu1-mesa-dev
-      qt6-tools-dev qt6-l10n-tools libjpeg62-turbo-dev libgtest-dev libbenchmark-dev xvfb xauth x11-utils xdg-utils locales)
+      qt6-tools-dev qt6-l10n-tools libjpeg62-turbo-dev libgtest-dev libbenchmark-dev xvfb xauth x11-utils xdg-utils locales
+      poppler-utils)
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO=sudo
 missing=()

@@ -21,22 +21,26 @@ const char* OuterProgramEnvVar(OuterProgram p) {
     return "";
 }
 
-// Our own programs ship beside the designer; elsewhere they are looked up on the PATH.
-static std::string BesideTheDesigner(const char* name) {
+// Our own programs ship in the start-up folder or beside the designer;
+// elsewhere they are looked up on the PATH.
+static std::string OurOwn(const char* name, const std::string& startupFolder) {
     const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
-    const QString beside = dir.isEmpty() ? QString() : dir + "/" + name;
-    if (!beside.isEmpty() && QFileInfo(beside).isExecutable()) return beside.toStdString();
+    for (const QString& folder : {QString::fromStdString(startupFolder), dir}) {
+        if (folder.isEmpty()) continue;
+        const QFileInfo beside(folder + "/" + name);
+        if (beside.isFile() && beside.isExecutable()) return beside.filePath().toStdString();
+    }
     return name;
 }
 
-std::string OuterProgramPath(OuterProgram p) {
+std::string OuterProgramPath(OuterProgram p, const std::string& startupFolder) {
     if (const char* v = std::getenv(OuterProgramEnvVar(p)); v && *v) return v;
     switch (p) {
     case OuterProgram::Paint: return "xdg-open";       // the desktop's picture editor or viewer
     case OuterProgram::Spreadsheet: return "xdg-open"; // the desktop's spreadsheet for the text file
-    case OuterProgram::Trasalin: return BesideTheDesigner("Trasalin");
-    case OuterProgram::Rezlinor: return BesideTheDesigner("Rezlinor");
-    case OuterProgram::DemoZarvelo: return BesideTheDesigner("DemoZarvelo");
+    case OuterProgram::Trasalin: return OurOwn("Trasalin", startupFolder);
+    case OuterProgram::Rezlinor: return OurOwn("Rezlinor", startupFolder);
+    case OuterProgram::DemoZarvelo: return OurOwn("DemoZarvelo", startupFolder);
     }
     return {};
 }

@@ -9,11 +9,13 @@ namespace zv {
 
 enum class OuterProgram { Paint, Spreadsheet, Trasalin, Rezlinor, DemoZarvelo };
 
-// The Linux program that stands for an outside program. Each can be replaced
-// through an environment variable (ZARVELO_PAINT, ZARVELO_SPREADSHEET,
-// ZARVELO_TRASALIN, ZARVELO_REZLINOR, ZARVELO_DEMO), which is how tests put a
-// recording stub in place.
-std::string OuterProgramPath(OuterProgram p);
+// The Linux program that stands for an outside program, looked for in this
+// order: the environment variable that replaces it (ZARVELO_PAINT,
+// ZARVELO_SPREADSHEET, ZARVELO_TRASALIN, ZARVELO_REZLINOR, ZARVELO_DEMO),
+// when set, which is how tests put a recording stub in place; for our own
+// programs then the one in `startupFolder` (when given), then the one beside
+// the designer, then the name alone, for the PATH.
+std::string OuterProgramPath(OuterProgram p, const std::string& startupFolder = {});
 const char* OuterProgramEnvVar(OuterProgram p);
 
 // Starts the program in workingFolder (the current folder when empty), which

@@ -180,18 +180,11 @@ void TOptimFoaie::Button3Click() {
         ShowError(error + " (" + path + ")");
         return;
     }
-    // The optimiser shipped in the start-up folder comes first, then the
-    // launcher's table; either runs where the file is.
-    std::string program = m->startupFolder.empty() ? std::string() : m->startupFolder + "/Rezlinor";
-    const std::vector<std::string> args{kFoaiePalFile};
-    int result = 2;
-    if (!program.empty() && QFileInfo(QString::fromStdString(program)).isFile())
-        result = StartProgram(program, args, folder.toStdString());
-    if (StartFailed(result)) {
-        program = OuterProgramPath(OuterProgram::Rezlinor);
-        result = StartProgram(program, args, folder.toStdString());
-    }
-    if (StartFailed(result)) ShowError("Nu am gasit aplicatia " + program + ".");
+    // The launcher's order (the variable, the start-up folder, beside the
+    // designer, the PATH); the optimiser runs where the file is.
+    const std::string program = OuterProgramPath(OuterProgram::Rezlinor, m->startupFolder);
+    if (StartFailed(StartProgram(program, {kFoaiePalFile}, folder.toStdString())))
+        ShowError("Nu am gasit aplicatia " + program + ".");
 }
 
 } // namespace zv

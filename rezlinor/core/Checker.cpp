@@ -52,8 +52,13 @@ std::string CheckLayout(const Layout& l, const std::vector<Piece>& pieces, const
     };
     for (int i : l.oversize) {
         if (auto e = count(i); !e.empty()) return e;
-        if (FitsSheet(pieces[static_cast<std::size_t>(i)], s))
+        if (FitsSheet(pieces[static_cast<std::size_t>(i)], s) || pieces[static_cast<std::size_t>(i)].TooSmall())
             return "piece " + std::to_string(i) + " fits but is listed as too large";
+    }
+    for (int i : l.tooSmall) {
+        if (auto e = count(i); !e.empty()) return e;
+        if (!pieces[static_cast<std::size_t>(i)].TooSmall())
+            return "piece " + std::to_string(i) + " is listed as too small";
     }
     for (std::size_t k = 0; k < l.sheets.size(); ++k) {
         const auto& pl = l.sheets[k].placements;
@@ -64,7 +69,7 @@ std::string CheckLayout(const Layout& l, const std::vector<Piece>& pieces, const
             if (auto e = count(p.piece); !e.empty()) return where + e;
             const Piece& pc = pieces[static_cast<std::size_t>(p.piece)];
             const std::string what = where + "piece " + std::to_string(p.piece) + " ";
-            if (p.turned && !s.allowTurn) return what + "turned although turning is not allowed";
+            if (!DirectionAllowed(pc, s, p.turned)) return what + "turned against the grain";
             const double l0 = p.turned ? pc.width : pc.length, w0 = p.turned ? pc.length : pc.width;
             if (std::abs(p.length - l0) > kEps || std::abs(p.width - w0) > kEps) return what + "placed in other sizes";
             if (p.x < s.trim - kEps || p.y < s.trim - kEps || p.x + p.length > s.length - s.trim + kEps ||

@@ -1,6 +1,7 @@
 #pragma once
 // An independent check of a cutting layout: every piece placed once or listed
-// as too large, in its own sizes and only turned where turning is allowed,
+// as too large or too small, in its own sizes and turned only as the settings
+// allow,
 // inside the usable sheet, no two overlapping, and every sheet splitting
 // recursively by straight full-length cuts that keep the kerf between the
 // pieces on either side.

@@ -12,8 +12,18 @@ bool FitsSheet(const Piece& p, const SheetSettings& s, bool turned) {
     return l <= UsableLength(s) + 1e-9 && w <= UsableWidth(s) + 1e-9;
 }
 
+bool GrainTurned(const Piece& p, const SheetSettings& s) { return !s.asGiven && p.width > p.length; }
+
+bool DirectionAllowed(const Piece& p, const SheetSettings& s, bool turned) {
+    if (s.allowTurn || (!s.asGiven && p.width == p.length)) return true;
+    return turned == GrainTurned(p, s);
+}
+
 bool FitsSheet(const Piece& p, const SheetSettings& s) {
-    return FitsSheet(p, s, false) || (s.allowTurn && FitsSheet(p, s, true));
+    if (p.TooSmall()) return false;
+    for (bool t : {false, true})
+        if (DirectionAllowed(p, s, t) && FitsSheet(p, s, t)) return true;
+    return false;
 }
 
 std::string CheckSettings(const SheetSettings& s) {

@@ -11,6 +11,8 @@ struct Piece {
     std::string name;
     double length = 0; // first size of the file
     double width = 0;  // second size
+    // Smaller than the file's two decimals can hold: written as 0.00.
+    bool TooSmall() const { return !(length >= 0.005 && width >= 0.005); }
     std::string modelFile;
     int modelRotation = 0;
     int modelMirror = 0;
@@ -22,6 +24,10 @@ struct SheetSettings {
     double kerf = 4;        // saw blade width
     double trim = 10;       // trimmed off each of the four edges
     bool allowTurn = false; // plain colours may turn; wood grain may not
+    // Turning off, the grain of a decorative board runs along the sheet's
+    // length and so does each piece's longer side. The literature's test
+    // instances instead keep every piece as the file gives it.
+    bool asGiven = false;
 };
 
 // Empty when the settings leave a usable sheet; else the message for the user.
@@ -33,6 +39,12 @@ double UsableWidth(const SheetSettings& s);
 bool FitsSheet(const Piece& p, const SheetSettings& s, bool turned);
 // Whether it fits in a direction the settings allow.
 bool FitsSheet(const Piece& p, const SheetSettings& s);
+// Whether the settings let the piece lie turned (its first size along the
+// sheet's width) or not: either way when turning is allowed; else the way
+// that puts its longer side along the sheet's length, a square either way.
+bool DirectionAllowed(const Piece& p, const SheetSettings& s, bool turned);
+// The one direction a piece takes when turning is off.
+bool GrainTurned(const Piece& p, const SheetSettings& s);
 
 struct Placement {
     int piece = -1;      // index into the piece list
@@ -63,6 +75,8 @@ struct SheetLayout {
 struct Layout {
     std::vector<SheetLayout> sheets;
     std::vector<int> oversize; // pieces larger than the usable sheet, not placed
+    std::vector<int> tooSmall; // pieces with a size under 0.005 mm, not placed
+    bool clockStopped = false; // the search ran out of time before its work was done
 };
 
 // Leftover parts worth keeping: at least `min` x `min` mm.

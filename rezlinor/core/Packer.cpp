@@ -6,6 +6,7 @@
 #include <numeric>
 #include <random>
 #include <tuple>
+#include <utility>
 
 namespace rz {
 
@@ -42,14 +43,17 @@ struct SheetWork {
 struct FreeRef {
     int sheet;
     int node;
+    Rect r; // a copy, close at hand for the search
 };
 
 struct Score {
     int sheets = 0;
+    double fill = 0; // sum of the squared fills of the sheets: the waste gathered on the last ones
     double kept = 0; // sum of the squared areas of the kept offcuts: one large rest beats two halves
     int cuts = 0;
     bool operator<(const Score& o) const {
         if (sheets != o.sheets) return sheets < o.sheets;
+        if (fill != o.fill) return fill > o.fill;
         if (kept != o.kept) return kept > o.kept;
         return cuts < o.cuts;
     }
@@ -57,11 +61,12 @@ struct Score {
 
 class Builder {
 public:
-    Builder(const std::vector<Piece>& pieces, const SheetSettings& s, const Rule& rule)
+    Builder(const std::vector<Piece>& pieces, const std::vector<int>& fit, const SheetSettings& s, const Rule& rule)
         : pieces_(pieces), s_(s), rule_(rule) {
         // A part narrower than every piece stays a leftover without being
         // searched again.
-        for (const Piece& p : pieces) {
+        for (int i : fit) {
+            const Piece& p = pieces[static_cast<std::size_t>(i)];
             const double a = s.allowTurn ? std::min(p.length, p.width) : p.length;
             const double b = s.allowTurn ? std::min(p.length, p.width) : p.width;
             minLength_ = std::min(minLength_, a);
@@ -78,6 +83,8 @@ public:
         Place(piece, best_.ref, best_.turned);
     }
 
+    std::int64_t Work() const { return work_; }
+
     Layout Finish() const {
         Layout l;
         for (const SheetWork& w : sheets_) {
@@ -92,7 +99,7 @@ public:
 
 private:
     struct Choice {
-        FreeRef ref{-1, -1};
+        FreeRef ref{-1, -1, {}};
         bool turned = false;
         std::tuple<int, double, double> key{};
         bool found = false;
@@ -105,13 +112,14 @@ private:
         root.free = true;
         w.nodes.push_back(root);
         sheets_.push_back(std::move(w));
-        free_.push_back(FreeRef{static_cast<int>(sheets_.size()) - 1, 0});
+        free_.push_back(FreeRef{static_cast<int>(sheets_.size()) - 1, 0, root.r});
     }
 
     bool Choose(const Piece& p) {
         best_ = Choice{};
+        work_ += static_cast<std::int64_t>(free_.size()) * (s_.allowTurn ? 2 : 1) + 1;
         for (const FreeRef& f : free_) {
-            const Rect& r = sheets_[static_cast<std::size_t>(f.sheet)].nodes[static_cast<std::size_t>(f.node)].r;
+            const Rect& r = f.r;
             for (int t = 0; t < (s_.allowTurn ? 2 : 1); ++t) {
                 const double l = t ? p.width : p.length, w = t ? p.length : p.width;
                 const double dl = r.length - l, dw = r.width - w;
@@ -184,7 +192,7 @@ private:
             ui = static_cast<int>(w.nodes.size());
             w.nodes.push_back(upper);
             if (upper.r.length >= minLength_ - kEps && upper.r.width >= minWidth_ - kEps)
-                free_.push_back(FreeRef{sheet, ui});
+                free_.push_back(FreeRef{sheet, ui, upper.r});
         }
         Node& d = w.nodes[static_cast<std::size_t>(n)];
         d.divided = true;
@@ -241,18 +249,16 @@ private:
     std::vector<FreeRef> free_;
     Choice best_;
     double minLength_ = 1e300, minWidth_ = 1e300;
+    std::int64_t work_ = 0;
 };
 
-Layout Build(const std::vector<Piece>& pieces, const std::vector<int>& order, const SheetSettings& s, const Rule& r) {
-    Builder b(pieces, s, r);
-    for (int i : order) b.Add(i);
-    return b.Finish();
-}
-
-Score Evaluate(const Layout& l) {
+Score Evaluate(const Layout& l, const SheetSettings& s) {
     Score sc;
     sc.sheets = static_cast<int>(l.sheets.size());
+    const double usable = UsableLength(s) * UsableWidth(s);
     for (const SheetLayout& sh : l.sheets) {
+        const double f = PlacedArea(sh) / usable;
+        sc.fill += f * f;
         for (const Rect& r : KeptOffcuts(sh)) sc.kept += (r.length * r.width) * (r.length * r.width);
         sc.cuts += static_cast<int>(sh.cuts.size());
     }
@@ -269,101 +275,160 @@ std::vector<Rule> Rules() {
     return out;
 }
 
+using Clock = std::chrono::steady_clock;
+
+struct Search {
+    const std::vector<Piece>& pieces; // each in the direction it starts from
+    const std::vector<int>& fit;
+    const SheetSettings& s;
+    const PackOptions& o;
+    Clock::time_point start;
+    bool clockStopped = false;
+
+    Layout best;
+    Score bestScore;
+
+    Layout Run() {
+        auto P = [&](int i) -> const Piece& { return pieces[static_cast<std::size_t>(i)]; };
+        auto longSide = [&](int i) { return s.allowTurn ? std::max(P(i).length, P(i).width) : P(i).length; };
+        auto shortSide = [&](int i) { return s.allowTurn ? std::min(P(i).length, P(i).width) : P(i).width; };
+        using Key = std::function<std::pair<double, double>(int)>;
+        const std::vector<Key> keys = {
+            [&](int i) {
+                return std::pair{P(i).length * P(i).width, longSide(i)};
+            },
+            [&](int i) {
+                return std::pair{longSide(i), shortSide(i)};
+            },
+            [&](int i) {
+                return std::pair{P(i).length + P(i).width, longSide(i)};
+            },
+            [&](int i) {
+                return std::pair{shortSide(i), longSide(i)};
+            },
+            [&](int i) {
+                return std::pair{P(i).width, P(i).length};
+            },
+            [&](int i) {
+                return std::pair{P(i).length, P(i).width};
+            },
+        };
+        std::vector<std::vector<int>> orders;
+        for (const Key& k : keys) {
+            std::vector<int> ord = fit;
+            std::stable_sort(ord.begin(), ord.end(), [&](int a, int b) { return k(a) > k(b); });
+            orders.push_back(std::move(ord));
+        }
+
+        const int bound = AreaLowerBound(pieces, s);
+        const std::vector<Rule> rules = Rules();
+        std::vector<int> bestOrder = orders.front();
+        Rule bestRule = rules.front();
+        bool have = false;
+        int attempts = 0;
+        std::int64_t work = 0;
+        auto tryOne = [&](const std::vector<int>& ord, const Rule& r) {
+            ++attempts;
+            Builder b(pieces, fit, s, r);
+            for (int i : ord) b.Add(i);
+            work += b.Work();
+            Layout l = b.Finish();
+            const Score sc = Evaluate(l, s);
+            if (!have || sc < bestScore || !(bestScore < sc)) {
+                const bool better = !have || sc < bestScore;
+                best = std::move(l);
+                bestScore = sc;
+                bestOrder = ord;
+                bestRule = r;
+                have = true;
+                return better;
+            }
+            return false;
+        };
+        auto done = [&] {
+            if (attempts >= o.maxAttempts || work >= o.workBudget) return true;
+            // Looked at now and then: the clock is the only thing here that
+            // differs between machines.
+            if (attempts % 8 == 0 && std::chrono::duration<double>(Clock::now() - start).count() >= o.clockLimitSeconds)
+                clockStopped = true;
+            return clockStopped;
+        };
+
+        // Every order with every rule, the likeliest first.
+        for (const Rule& r : rules)
+            for (const auto& ord : orders) {
+                if (have && done()) break;
+                tryOne(ord, r);
+            }
+        // Then small changes of the best order: two pieces swapped, or one
+        // moved, until a long run brings nothing better. An equal layout is
+        // taken too, so the search walks across a plateau.
+        std::mt19937 rng(o.seed);
+        int sinceBetter = 0;
+        while (fit.size() > 1 && !done()) {
+            const int patience = bestScore.sheets <= bound ? 200 : 3000;
+            if (sinceBetter >= patience) break;
+            std::vector<int> ord = bestOrder;
+            const int changes = 1 + static_cast<int>(rng() % 3);
+            for (int c = 0; c < changes; ++c) {
+                const std::size_t a = rng() % ord.size(), b = rng() % ord.size();
+                if (rng() % 2) {
+                    std::swap(ord[a], ord[b]);
+                } else {
+                    const int v = ord[a];
+                    ord.erase(ord.begin() + static_cast<std::ptrdiff_t>(a));
+                    ord.insert(ord.begin() + static_cast<std::ptrdiff_t>(b), v);
+                }
+            }
+            const Rule r = (rng() % 4 == 0) ? rules[rng() % rules.size()] : bestRule;
+            sinceBetter = tryOne(ord, r) ? 0 : sinceBetter + 1;
+        }
+        return best;
+    }
+};
+
 } // namespace
 
 Layout Pack(const std::vector<Piece>& pieces, const SheetSettings& s, const PackOptions& o) {
-    using Clock = std::chrono::steady_clock;
     const auto start = Clock::now();
-    auto timeUp = [&] { return std::chrono::duration<double>(Clock::now() - start).count() >= o.timeLimitSeconds; };
-
-    std::vector<int> fit, oversize;
-    for (int i = 0; i < static_cast<int>(pieces.size()); ++i)
-        (FitsSheet(pieces[static_cast<std::size_t>(i)], s) ? fit : oversize).push_back(i);
-
-    auto P = [&](int i) -> const Piece& { return pieces[static_cast<std::size_t>(i)]; };
-    auto longSide = [&](int i) { return s.allowTurn ? std::max(P(i).length, P(i).width) : P(i).length; };
-    auto shortSide = [&](int i) { return s.allowTurn ? std::min(P(i).length, P(i).width) : P(i).width; };
-    using Key = std::function<std::pair<double, double>(int)>;
-    const std::vector<Key> keys = {
-        [&](int i) {
-            return std::pair{P(i).length * P(i).width, longSide(i)};
-        },
-        [&](int i) {
-            return std::pair{longSide(i), shortSide(i)};
-        },
-        [&](int i) {
-            return std::pair{P(i).length + P(i).width, longSide(i)};
-        },
-        [&](int i) {
-            return std::pair{shortSide(i), longSide(i)};
-        },
-        [&](int i) {
-            return std::pair{P(i).width, P(i).length};
-        },
-        [&](int i) {
-            return std::pair{P(i).length, P(i).width};
-        },
-    };
-    std::vector<std::vector<int>> orders;
-    for (const Key& k : keys) {
-        std::vector<int> ord = fit;
-        std::stable_sort(ord.begin(), ord.end(), [&](int a, int b) { return k(a) > k(b); });
-        orders.push_back(std::move(ord));
+    std::vector<int> fit, oversize, tooSmall;
+    for (int i = 0; i < static_cast<int>(pieces.size()); ++i) {
+        const Piece& p = pieces[static_cast<std::size_t>(i)];
+        (p.TooSmall() ? tooSmall : FitsSheet(p, s) ? fit : oversize).push_back(i);
     }
-
-    const int bound = AreaLowerBound(pieces, s);
-    const std::vector<Rule> rules = Rules();
+    // Each piece in the direction the grain gives it; the builder turns it
+    // from there only where turning is allowed.
+    std::vector<Piece> grain = pieces;
+    for (Piece& p : grain)
+        if (GrainTurned(p, s)) std::swap(p.length, p.width);
+    auto search = [&](const SheetSettings& with, Layout& out) {
+        Search run{with.allowTurn ? pieces : grain, fit, with, o, start, false, {}, {}};
+        out = run.Run();
+        for (SheetLayout& sh : out.sheets)
+            for (Placement& pl : sh.placements)
+                if (!with.allowTurn && GrainTurned(pieces[static_cast<std::size_t>(pl.piece)], s))
+                    pl.turned = !pl.turned;
+        return std::pair{run.bestScore, run.clockStopped};
+    };
+    // The layout without turning, when it can hold every piece, is a
+    // candidate that the one with turning has to beat.
+    SheetSettings fixed = s;
+    fixed.allowTurn = false;
+    const bool fixedHoldsAll = std::all_of(
+        fit.begin(), fit.end(), [&](int i) { return FitsSheet(pieces[static_cast<std::size_t>(i)], fixed); });
     Layout best;
-    Score bestScore;
-    std::vector<int> bestOrder = orders.front();
-    Rule bestRule = rules.front();
-    bool have = false;
-    int attempts = 0;
-    auto tryOne = [&](const std::vector<int>& ord, const Rule& r) {
-        ++attempts;
-        Layout l = Build(pieces, ord, s, r);
-        const Score sc = Evaluate(l);
-        if (!have || sc < bestScore) {
-            best = std::move(l);
-            bestScore = sc;
-            bestOrder = ord;
-            bestRule = r;
-            have = true;
-        }
-    };
-    auto done = [&] { return attempts >= o.maxAttempts || timeUp(); };
-
-    // Every order with every rule, the likeliest first.
-    for (const Rule& r : rules) {
-        for (const auto& ord : orders) {
-            if (have && done()) break;
-            tryOne(ord, r);
-        }
-    }
-    // Then small changes of the best order: two pieces swapped, or one moved,
-    // until a long run brings nothing better.
-    std::mt19937 rng(o.seed);
-    int sinceBetter = 0;
-    const int patience = bestScore.sheets <= bound ? 200 : 3000;
-    while (fit.size() > 1 && sinceBetter < patience && !done()) {
-        const Score before = bestScore;
-        std::vector<int> ord = bestOrder;
-        const int changes = 1 + static_cast<int>(rng() % 3);
-        for (int c = 0; c < changes; ++c) {
-            const std::size_t a = rng() % ord.size(), b = rng() % ord.size();
-            if (rng() % 2) {
-                std::swap(ord[a], ord[b]);
-            } else {
-                const int v = ord[a];
-                ord.erase(ord.begin() + static_cast<std::ptrdiff_t>(a));
-                ord.insert(ord.begin() + static_cast<std::ptrdiff_t>(b), v);
-            }
-        }
-        const Rule r = (rng() % 4 == 0) ? rules[rng() % rules.size()] : bestRule;
-        tryOne(ord, r);
-        sinceBetter = bestScore < before ? 0 : sinceBetter + 1;
+    Score score;
+    bool stopped = false;
+    if (!s.allowTurn || fixedHoldsAll) std::tie(score, stopped) = search(fixed, best);
+    if (s.allowTurn) {
+        Layout turned;
+        const auto [ts, tstopped] = search(s, turned);
+        stopped = stopped || tstopped;
+        if (!fixedHoldsAll || ts < score) best = std::move(turned);
     }
     best.oversize = oversize;
+    best.tooSmall = tooSmall;
+    best.clockStopped = stopped;
     return best;
 }
 

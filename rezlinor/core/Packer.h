@@ -8,16 +8,25 @@
 
 namespace rz {
 
+// The search's budget is counted in work done, never in time, so the same
+// pieces and settings give the same layout on any machine and at any load.
 struct PackOptions {
-    double timeLimitSeconds = 0.8; // the search stops at this, whatever it found
-    int maxAttempts = 4000;        // and after this many layouts tried
+    // Free parts weighed for a piece, summed over all the layouts tried.
+    std::int64_t workBudget = 40'000'000;
+    int maxAttempts = 20000; // layouts tried at most
+    // A safety net only, well above what the work takes: when it stops the
+    // search the layout says so.
+    double clockLimitSeconds = 10;
     std::uint32_t seed = 1;
 };
 
-// Pieces that do not fit the usable sheet, in either allowed direction, go to
-// `oversize`; every other piece is placed once. Tries several piece orders and
-// split rules and keeps the layout with the fewest sheets, then the largest
-// kept offcuts, then the fewest cuts.
+// Pieces that do not fit the usable sheet, in any allowed direction, go to
+// `oversize`, those with a size under 0.005 mm to `tooSmall`; every other
+// piece is placed once. Tries several piece orders and split rules and keeps
+// the layout with the fewest sheets, then the emptiest last sheets, then the
+// largest kept offcuts, then the fewest cuts. With turning allowed the
+// layout without turning is one of the candidates, so turning never costs a
+// sheet.
 Layout Pack(const std::vector<Piece>& pieces, const SheetSettings& s, const PackOptions& o = {});
 
 } // namespace rz

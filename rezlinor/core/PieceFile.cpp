@@ -118,7 +118,9 @@ PieceFileResult ParsePieceFile(const std::string& text) {
             case 2: {
                 double v = 0;
                 if (!ParseNumber(s, v)) return fail(at + 1, "se astepta un numar pentru " + what + ".");
-                if (v <= 0) return fail(at + 1, what + " trebuie sa fie mai mare ca 0.");
+                // 0 is what the designer writes for a size under 0.005 mm: the
+                // piece is listed apart and the others laid out.
+                if (v < 0) return fail(at + 1, what + " nu poate fi negativa.");
                 (k == 1 ? piece.length : piece.width) = v;
                 break;
             }

@@ -6,10 +6,11 @@
 #include <QLocale>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace rz {
 
@@ -52,6 +53,14 @@ QString CutLine(int number, const Cut& c) {
     return QString("%1. %2: %3, %4 mm").arg(number).arg(CutKind(c), CutWhere(c), SizeText(c.to - c.from));
 }
 
+QString OffcutLine(const Rect& o) {
+    return QString("%1 la x = %2, y = %3").arg(SizesText(o.length, o.width), SizeText(o.x), SizeText(o.y));
+}
+
+QString PieceLine(int index, const Piece& p) {
+    return QString("%1. %2: %3").arg(index + 1).arg(PieceName(p), SizesText(p.length, p.width));
+}
+
 namespace {
 
 const QColor kTrim(170, 170, 170);
@@ -60,41 +69,57 @@ const QColor kPiece(240, 222, 178);
 const QColor kOffcut(200, 235, 195);
 const QColor kCut(200, 30, 30);
 
-// Writes up to two lines centred in `r`, turned a quarter when the part is
-// tall and narrow, in the largest font between `minPx` and `maxPx` that fits;
-// with too little room only the last line, or nothing.
-void Label(QPainter& p, const QRectF& r, const QStringList& lines, double minPx, double maxPx, bool boldFirst) {
+// Writes the first of `choices` that fits whole centred in `r` (its lines
+// one under the other, turned a quarter when the part is tall and narrow) in
+// the largest font between `minPx` and `maxPx` that lets it; never a cut-off
+// word. Returns the index of the choice written, or -1 when none fitted; with
+// `forceLast` the last choice is written all the same, in the smallest font.
+int Label(QPainter& p, const QRectF& r, const std::vector<QStringList>& choices, double minPx, double maxPx,
+          bool boldFirst, bool forceLast = false) {
     const bool upright = r.height() > r.width() * 1.3;
     const double along = upright ? r.height() : r.width();
     const double across = upright ? r.width() : r.height();
-    QStringList use = lines;
-    double px = std::min(maxPx, across / (1.35 * use.size() + 0.3));
-    if (px < minPx && use.size() > 1) {
-        // One line: the name and the sizes when they fit side by side, else the sizes.
-        px = std::min(maxPx * 0.85, across / 1.6);
+    auto font = [&](double px, bool bold) {
         QFont f = p.font();
         f.setPixelSize(std::max(1, static_cast<int>(px)));
-        const QString both = lines.join("  ");
-        use = QStringList{QFontMetricsF(f).horizontalAdvance(both) < along - px ? both : lines.back()};
-        boldFirst = false;
+        f.setBold(bold);
+        return f;
+    };
+    auto fits = [&](const QStringList& lines, double px) {
+        if (lines.size() * px * 1.3 > across) return false;
+        for (int i = 0; i < lines.size(); ++i)
+            if (QFontMetricsF(font(px, boldFirst && i == 0 && lines.size() > 1), p.device())
+                    .horizontalAdvance(lines[i]) > along - px * 0.4)
+                return false;
+        return true;
+    };
+    int chosen = -1;
+    double px = 0;
+    for (std::size_t c = 0; c < choices.size() && chosen < 0; ++c)
+        for (double size = maxPx; size >= minPx - 1e-9; size -= std::max(0.5, (maxPx - minPx) / 8))
+            if (fits(choices[c], size)) {
+                chosen = static_cast<int>(c);
+                px = size;
+                break;
+            }
+    if (chosen < 0 && forceLast && !choices.empty()) {
+        chosen = static_cast<int>(choices.size()) - 1;
+        px = minPx;
     }
-    if (px < minPx || along < minPx * 3) return;
+    if (chosen < 0) return -1;
+    const QStringList& use = choices[static_cast<std::size_t>(chosen)];
     p.save();
     p.translate(r.center());
     if (upright) p.rotate(-90);
     const double lineH = px * 1.3;
     double y = -lineH * use.size() / 2.0;
     for (int i = 0; i < use.size(); ++i) {
-        QFont f = p.font();
-        f.setPixelSize(std::max(1, static_cast<int>(px)));
-        f.setBold(boldFirst && i == 0 && use.size() > 1);
-        p.setFont(f);
-        const QFontMetricsF fm(f);
-        const QString text = fm.elidedText(use[i], Qt::ElideRight, along - px * 0.6);
-        p.drawText(QRectF(-along / 2, y, along, lineH), Qt::AlignCenter, text);
+        p.setFont(font(px, boldFirst && i == 0 && use.size() > 1));
+        p.drawText(QRectF(-along, y, 2 * along, lineH), Qt::AlignCenter, use[i]);
         y += lineH;
     }
     p.restore();
+    return chosen;
 }
 
 // Diagonal lines `step` apart across `r`: the same on the screen and on
@@ -111,13 +136,14 @@ void Hatch(QPainter& p, const QRectF& r, const QColor& ink, double step) {
 } // namespace
 
 void PaintSheet(QPainter& p, const QRectF& area, const SheetLayout& sheet, const std::vector<Piece>& pieces,
-                const SheetSettings& s, bool cutNumbers) {
+                const SheetSettings& s, bool cutNumbers, std::vector<int>* unlabelled) {
     if (!(s.length > 0) || !(s.width > 0)) return;
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     const double dpi = p.device() ? p.device()->logicalDpiY() : 96;
     const double unit = dpi / 96.0; // a screen pixel in device pixels
     const double maxPx = 13 * unit, minPx = 7 * unit;
+    if (unlabelled) unlabelled->clear();
     const double labelPx = std::clamp(area.height() * 0.03, minPx, maxPx);
     const double margin = labelPx * 1.6;
     const double scale = std::min((area.width() - margin) / s.length, (area.height() - margin) / s.width);
@@ -160,7 +186,8 @@ void PaintSheet(QPainter& p, const QRectF& area, const SheetLayout& sheet, const
         p.drawRect(r);
         Hatch(p, r, QColor(150, 200, 145), 8 * unit);
         p.setPen(QColor(40, 110, 40));
-        Label(p, r, {"Rest", SizesText(o.length, o.width)}, minPx, maxPx, false);
+        const QString sizes = SizesText(o.length, o.width);
+        Label(p, r, {{"Rest", sizes}, {sizes}}, minPx, maxPx, false);
     }
 
     for (const Placement& pl : sheet.placements) {
@@ -172,7 +199,12 @@ void PaintSheet(QPainter& p, const QRectF& area, const SheetLayout& sheet, const
         QString sizes = SizesText(pc.length, pc.width);
         if (pl.turned) sizes += " (rotita)";
         p.setPen(Qt::black);
-        Label(p, r, {PieceName(pc), sizes}, minPx, maxPx, true);
+        // The piece's number always; its name and sizes where there is room,
+        // else in the legend.
+        const QString number = QString::number(pl.piece + 1);
+        const QString named = number + ". " + PieceName(pc);
+        const int shown = Label(p, r, {{named, sizes}, {named + "  " + sizes}, {number}}, minPx, maxPx, true, true);
+        if (shown == 2 && unlabelled) unlabelled->push_back(pl.piece);
     }
 
     if (cutNumbers) {
@@ -204,38 +236,78 @@ void PaintSheet(QPainter& p, const QRectF& area, const SheetLayout& sheet, const
 
 namespace {
 
-// Lines flowed into as many columns as they need, at most two, in the
-// largest font from 9 points down to 6 that lets them fit.
-void FlowText(QPainter& p, const QRectF& area, const QStringList& lines) {
-    for (double pt = 9; pt >= 6; pt -= 0.5) {
-        QFont f = p.font();
-        f.setPointSizeF(pt);
-        f.setBold(false);
-        const QFontMetricsF fm(f, p.device());
-        const int perColumn = std::max(1, static_cast<int>(area.height() / fm.lineSpacing()));
-        const int columns = (static_cast<int>(lines.size()) + perColumn - 1) / perColumn;
-        if (columns > 2 && pt > 6) continue;
-        p.setFont(f);
-        const double colW = area.width() / std::max(1, std::min(columns, 2));
-        for (int i = 0; i < lines.size(); ++i) {
-            const int col = i / perColumn, row = i % perColumn;
-            if (col >= 2) break; // what does not fit even so is cut off
-            const QRectF r(area.x() + col * colW, area.y() + row * fm.lineSpacing(), colW - fm.averageCharWidth(),
-                           fm.lineSpacing());
-            p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, fm.elidedText(lines[i], Qt::ElideRight, r.width()));
-        }
-        return;
+// Text lines flowed down columns, page after page: each line whole, wrapped
+// at its blanks when it is wider than the column.
+class Flow {
+public:
+    Flow(QPainter& p, QPagedPaintDevice& dev, std::function<double()> continuation)
+        : p_(p), dev_(dev), continuation_(std::move(continuation)) {
+        font_ = p.font();
+        font_.setPointSizeF(8);
+        font_.setBold(false);
     }
-}
+
+    // Columns to fill first, on the page begun.
+    void Start(const QRectF& area, int columns) {
+        area_ = area;
+        columns_ = columns;
+        col_ = 0;
+        y_ = area.top();
+    }
+
+    void Add(const QString& line, bool bold = false) {
+        QFont f = font_;
+        f.setBold(bold);
+        p_.setFont(f);
+        const QFontMetricsF fm(f, &dev_);
+        auto height = [&] {
+            const QRectF need = fm.boundingRect(QRectF(0, 0, ColumnWidth(), 1e9), Qt::TextWordWrap,
+                                                line.isEmpty() ? " " : line);
+            return std::max(need.height(), fm.lineSpacing());
+        };
+        double h = height();
+        if (y_ + h > area_.bottom() && y_ > area_.top()) {
+            Next();
+            p_.setFont(f);
+            h = height(); // the columns of the next page may be narrower
+        }
+        const double colW = ColumnWidth();
+        p_.setPen(Qt::black);
+        p_.drawText(QRectF(area_.left() + col_ * (colW + Gap()), y_, colW, h), Qt::TextWordWrap | Qt::AlignLeft, line);
+        y_ += h;
+    }
+
+private:
+    double Gap() const { return QFontMetricsF(font_, &dev_).averageCharWidth() * 2; }
+    double ColumnWidth() const { return (area_.width() - (columns_ - 1) * Gap()) / columns_; }
+    void Next() {
+        if (++col_ < columns_) {
+            y_ = area_.top();
+            return;
+        }
+        dev_.newPage();
+        const double top = continuation_();
+        const QRectF page = dev_.pageLayout().paintRectPixels(dev_.logicalDpiX());
+        Start(QRectF(0, top, page.width(), page.height() - top), 3);
+    }
+
+    QPainter& p_;
+    QPagedPaintDevice& dev_;
+    std::function<double()> continuation_;
+    QFont font_;
+    QRectF area_;
+    int columns_ = 1, col_ = 0;
+    double y_ = 0;
+};
 
 } // namespace
 
-bool PrintLayout(QPrinter& printer, const QString& title, const Layout& l, const std::vector<Piece>& pieces,
+bool PrintLayout(QPagedPaintDevice& dev, const QString& title, const Layout& l, const std::vector<Piece>& pieces,
                  const SheetSettings& s) {
-    printer.setPageOrientation(QPageLayout::Landscape);
+    dev.setPageOrientation(QPageLayout::Landscape);
     QPainter p;
-    if (!p.begin(&printer)) return false;
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    if (!p.begin(&dev)) return false;
+    const QRectF page = dev.pageLayout().paintRectPixels(dev.logicalDpiX());
     const QRectF full(0, 0, page.width(), page.height());
     auto heading = [&](const QString& text) {
         QFont f = p.font();
@@ -244,40 +316,58 @@ bool PrintLayout(QPrinter& printer, const QString& title, const Layout& l, const
         p.setFont(f);
         p.setPen(Qt::black);
         const QFontMetricsF fm(f, p.device());
-        p.drawText(QRectF(0, 0, full.width(), fm.lineSpacing()), Qt::AlignLeft | Qt::AlignVCenter, text);
-        return fm.lineSpacing() * 1.4;
+        const QRectF r = fm.boundingRect(QRectF(0, 0, full.width(), 1e9), Qt::TextWordWrap, text);
+        p.drawText(QRectF(0, 0, full.width(), r.height()), Qt::TextWordWrap | Qt::AlignLeft, text);
+        return r.height() + fm.lineSpacing() * 0.4;
     };
+    bool first = true;
+    auto newPage = [&] {
+        if (!first) dev.newPage();
+        first = false;
+    };
+    QString pageTitle;
+    Flow flow(p, dev, [&] { return heading(pageTitle + " (continuare)"); });
     for (std::size_t k = 0; k < l.sheets.size(); ++k) {
-        if (k > 0) printer.newPage();
+        newPage();
         const SheetLayout& sh = l.sheets[k];
-        const double top = heading(title + " - " + SheetHeading(l, static_cast<int>(k), s));
-        // The drawing at the left, the cut sequence and the offcuts beside it.
+        pageTitle = title + " - " + SheetHeading(l, static_cast<int>(k), s);
+        const double top = heading(pageTitle);
+        // The drawing at the left, the cut sequence, the offcuts and the
+        // legend beside it and on further pages.
         const QRectF drawing(0, top, full.width() * 0.64, full.height() - top);
-        PaintSheet(p, drawing, sh, pieces, s, true);
-        QStringList lines{"Ordinea taierilor:"};
-        for (std::size_t i = 0; i < sh.cuts.size(); ++i) lines << CutLine(static_cast<int>(i) + 1, sh.cuts[i]);
-        lines << "" << QString("Resturi de pastrat (cel putin %1 x %1 mm):").arg(SizeText(kKeptOffcut));
-        const auto kept = KeptOffcuts(sh);
-        for (const Rect& o : kept)
-            lines << QString("%1 la x = %2, y = %3").arg(SizesText(o.length, o.width), SizeText(o.x), SizeText(o.y));
-        if (kept.empty()) lines << "nu sunt";
-        p.setPen(Qt::black);
-        FlowText(
-            p,
+        std::vector<int> unlabelled;
+        PaintSheet(p, drawing, sh, pieces, s, true, &unlabelled);
+        flow.Start(
             QRectF(drawing.right() + top * 0.5, top, full.width() - drawing.right() - top * 0.5, full.height() - top),
-            lines);
-    }
-    if (!l.oversize.empty()) {
-        if (!l.sheets.empty()) printer.newPage();
-        const double top = heading(title + " - " +
-                                   QString("Piese care nu incap pe foaie (foaia utila %1 mm)")
-                                       .arg(SizesText(UsableLength(s), UsableWidth(s))));
-        QStringList lines;
-        for (int i : l.oversize) {
-            const Piece& pc = pieces[static_cast<std::size_t>(i)];
-            lines << PieceName(pc) + ": " + SizesText(pc.length, pc.width);
+            1);
+        flow.Add("Ordinea taierilor:", true);
+        for (std::size_t i = 0; i < sh.cuts.size(); ++i) flow.Add(CutLine(static_cast<int>(i) + 1, sh.cuts[i]));
+        flow.Add("");
+        flow.Add(QString("Resturi de pastrat (cel putin %1 x %1 mm):").arg(SizeText(kKeptOffcut)), true);
+        const auto kept = KeptOffcuts(sh);
+        for (const Rect& o : kept) flow.Add(OffcutLine(o));
+        if (kept.empty()) flow.Add("nu sunt");
+        if (!unlabelled.empty()) {
+            flow.Add("");
+            flow.Add("Piese numerotate pe desen:", true);
+            std::sort(unlabelled.begin(), unlabelled.end());
+            for (int i : unlabelled) flow.Add(PieceLine(i, pieces[static_cast<std::size_t>(i)]));
         }
-        FlowText(p, QRectF(0, top, full.width(), full.height() - top), lines);
+    }
+    // The pieces left out, so none is forgotten.
+    const std::pair<const std::vector<int>*, QString> apart[] = {
+        {&l.oversize,
+         QString("Piese care nu incap pe foaie (foaia utila %1 mm)").arg(SizesText(UsableLength(s), UsableWidth(s)))},
+        {&l.tooSmall,
+         QString("Piese prea mici (o dimensiune sub %1 mm)").arg(QLocale::system().toString(0.005, 'f', 3))},
+    };
+    for (const auto& [list, what] : apart) {
+        if (list->empty()) continue;
+        newPage();
+        pageTitle = title + " - " + what;
+        const double top = heading(pageTitle);
+        flow.Start(QRectF(0, top, full.width(), full.height() - top), 3);
+        for (int i : *list) flow.Add(PieceLine(i, pieces[static_cast<std::size_t>(i)]));
     }
     return p.end();
 }

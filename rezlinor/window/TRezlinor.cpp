@@ -7,6 +7,7 @@
 #include "core/PieceFile.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -112,10 +114,15 @@ TRezlinor::TRezlinor(const QString& settingsFile, QWidget* parent) : QMainWindow
     form->addRow("Latime taietura (mm):", EditKerf);
     form->addRow("Margine tundere (mm):", EditTrim);
     CheckTurn = new QCheckBox("Piesele se pot roti\n(culoare uni, fara fibra)", box);
+    LabelGrain = new QLabel("Fara rotire, latura mai lunga a fiecarei piese sta pe lungimea foii, in sensul "
+                            "fibrei; o piesa patrata sta oricum.",
+                            box);
+    LabelGrain->setWordWrap(true);
     auto* bv = new QVBoxLayout(box);
     bv->addWidget(head);
     bv->addLayout(form);
     bv->addWidget(CheckTurn);
+    bv->addWidget(LabelGrain);
     lv->addWidget(box);
     ButtonOptimize = new QPushButton("&Optimizare", left);
     {
@@ -137,7 +144,9 @@ TRezlinor::TRezlinor(const QString& settingsFile, QWidget* parent) : QMainWindow
     LabelOversize = new QLabel(result);
     LabelOversize->setWordWrap(true);
     Bold(LabelOversize, 0, Qt::red);
-    for (QLabel* l : {LabelSheets, LabelWaste, LabelPieces, LabelOversize}) rv->addWidget(l);
+    LabelSearch = new QLabel(result);
+    LabelSearch->setWordWrap(true);
+    for (QLabel* l : {LabelSheets, LabelWaste, LabelPieces, LabelOversize, LabelSearch}) rv->addWidget(l);
     rv->addStretch();
     lv->addWidget(result, 1);
     left->setMaximumWidth(260);
@@ -272,6 +281,7 @@ void TRezlinor::ShowLayout() {
         LabelWaste->clear();
         LabelPieces->setText(pieces_.empty() ? "Deschideti fisierul FoaiePal.app din meniul Fisier." : "");
         LabelOversize->clear();
+        LabelSearch->clear();
         return;
     }
     const int sheets = static_cast<int>(l.sheets.size());
@@ -289,16 +299,22 @@ void TRezlinor::ShowLayout() {
                              .arg(kept)
                              .arg(SizesText(s.length, s.width), SizeText(s.kerf), SizeText(s.trim),
                                   s.allowTurn ? ", cu rotire" : ", fara rotire"));
-    if (l.oversize.empty()) {
-        LabelOversize->clear();
-    } else {
+    QStringList apart;
+    const std::pair<const std::vector<int>*, const char*> lists[] = {{&l.oversize, "Nu incap pe foaie"},
+                                                                     {&l.tooSmall, "Prea mici"}};
+    for (const auto& [list, what] : lists) {
+        if (list->empty()) continue;
         QStringList names;
-        for (int i : l.oversize) {
+        for (int i : *list) {
             const Piece& pc = pieces_[static_cast<std::size_t>(i)];
             names << PieceName(pc) + " (" + SizesText(pc.length, pc.width) + ")";
         }
-        LabelOversize->setText(QString("Nu incap pe foaie (%1):\n").arg(l.oversize.size()) + names.join("\n"));
+        apart << QString("%1 (%2):\n").arg(what).arg(list->size()) + names.join("\n");
     }
+    LabelOversize->setText(apart.join("\n"));
+    LabelSearch->setText(l.clockStopped ? "Cautarea a fost oprita de limita de timp: asezarea poate fi mai slaba "
+                                          "decat de obicei."
+                                        : QString());
 
     for (int k = 0; k < sheets; ++k) {
         const SheetLayout& sh = l.sheets[static_cast<std::size_t>(k)];
@@ -323,10 +339,10 @@ void TRezlinor::ShowLayout() {
     GridPieces->setRowCount(static_cast<int>(pieces_.size()));
     for (std::size_t i = 0; i < pieces_.size(); ++i) {
         const Piece& pc = pieces_[i];
-        SetRow(
-            GridPieces, static_cast<int>(i),
-            {QString::number(i + 1), PieceName(pc), SizeText(pc.length), SizeText(pc.width), "nu incape", "", "", ""},
-            Qt::red);
+        SetRow(GridPieces, static_cast<int>(i),
+               {QString::number(i + 1), PieceName(pc), SizeText(pc.length), SizeText(pc.width),
+                pc.TooSmall() ? "prea mica" : "nu incape", "", "", ""},
+               Qt::red);
     }
     for (int k = 0; k < sheets; ++k)
         for (const Placement& p : l.sheets[static_cast<std::size_t>(k)].placements) {
@@ -344,19 +360,35 @@ void TRezlinor::OpenClick() {
 }
 
 bool TRezlinor::SavePdf(const QString& path) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setDocName(Title());
-    if (!PrintLayout(printer, Title(), layout_, pieces_, layoutSettings_)) {
-        ShowMessage(this, MsgKind::Error, "Nu pot scrie fisierul " + path + ".");
+    // Made whole in memory first, then written beside the target and renamed
+    // over it only when every byte went out: a full disk leaves the old file.
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    bool painted = false;
+    {
+        QPdfWriter pdf(&bytes);
+        pdf.setResolution(1200);
+        pdf.setTitle(Title());
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        painted = PrintLayout(pdf, Title(), layout_, pieces_, layoutSettings_);
+    }
+    const std::string error = painted ? WriteWholeFile(path.toStdString(), bytes.data().toStdString())
+                                      : "Nu pot scrie fisierul " + path.toStdString() + ".";
+    if (!error.empty()) {
+        ShowMessage(this, MsgKind::Error, QString::fromStdString(error));
         return false;
     }
     return true;
 }
 
 bool TRezlinor::SaveCsv(const QString& path) {
-    const std::string error = WriteTextFile(path.toStdString(), FormatCutList(layout_, pieces_));
+    // The user's spreadsheet opens it in columns: ";" between the fields
+    // where "," is the decimal separator.
+    const QString point = QLocale::system().decimalPoint();
+    const char decimal = point == "," ? ',' : '.';
+    const std::string error = WriteWholeFile(path.toStdString(),
+                                             FormatCutList(layout_, pieces_, decimal == ',' ? ';' : ',', decimal));
     if (!error.empty()) {
         ShowMessage(this, MsgKind::Error, QString::fromStdString(error));
         return false;

@@ -47,11 +47,13 @@ public:
     QLineEdit* EditKerf;
     QLineEdit* EditTrim;
     QCheckBox* CheckTurn;
+    QLabel* LabelGrain; // the rule for the pieces when they may not turn
     QPushButton* ButtonOptimize;
     QLabel* LabelSheets;
     QLabel* LabelWaste;
     QLabel* LabelPieces;
-    QLabel* LabelOversize;
+    QLabel* LabelOversize; // the pieces left out: too large, too small
+    QLabel* LabelSearch;   // said when the time limit stopped the search
     QTabWidget* Pages;
     SheetsView* Sheets;
     QTableWidget* GridCuts;

@@ -58,3 +58,11 @@ TEST(FoaiePal, NoPieceOfTheMaterial) {
     auto f = Add(Empty(), "Polita", "P18", 596, 18, 300);
     EXPECT_EQ(FormatFoaiePal(*f, "P22"), "\r\n\r\n16777215\r\n0\r\n0\r\n2\r\n");
 }
+
+// A face size under the two decimals is written as 0.00; the optimiser lists
+// such a piece apart and lays out the others.
+TEST(FoaiePal, ASizeUnderTwoDecimalsIsWrittenAsZero) {
+    auto f = Add(Empty(), "Fir", "P18", 596, 0.003, 0.004);
+    EXPECT_EQ(FormatFoaiePal(*f, "P18"), "\r\n\r\n16777215\r\n1\r\n0\r\n2\r\n"
+                                         "Fir\r\n0.00\r\n596.00\r\n\r\n0\r\n0\r\n1\r\n0\r\n");
+}

@@ -100,3 +100,32 @@ TEST(Launcher, StartsInTheGivenWorkingFolderAndKeepsOurs) {
     // A working folder that is not there starts nothing.
     EXPECT_TRUE(StartFailed(StartProgram(stub.path.toStdString(), {}, (root + "/lipsa").toStdString())));
 }
+
+// The order programs are looked for in: the variable when set, then the
+// start-up folder, then beside the designer, then the PATH.
+TEST(Launcher, TheVariableComesBeforeTheStartupFolder) {
+    QTemporaryDir dir;
+    const QString root = QFileInfo(dir.path()).canonicalFilePath();
+    ASSERT_TRUE(QDir(root).mkdir("Zarvelo"));
+    const RecordingStub shipped(root + "/Zarvelo/Rezlinor");
+    const RecordingStub replaced(root + "/stub.sh");
+    const std::string startup = (root + "/Zarvelo").toStdString();
+    struct Case {
+        const char* what;
+        QString variable;
+        std::string startupFolder;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"variable set", replaced.path, startup, replaced.path.toStdString()},
+        {"variable set, naming nothing there", "/no/such/optimiser", startup, "/no/such/optimiser"},
+        {"variable empty", "", startup, shipped.path.toStdString()},
+        {"no start-up folder", "", "", "Rezlinor"},
+        {"start-up folder without it", "", root.toStdString(), "Rezlinor"},
+    };
+    for (const Case& c : cases) {
+        setenv("ZARVELO_REZLINOR", c.variable.toLocal8Bit().constData(), 1);
+        EXPECT_EQ(OuterProgramPath(OuterProgram::Rezlinor, c.startupFolder), c.expected) << c.what;
+    }
+    unsetenv("ZARVELO_REZLINOR");
+}

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <random>
+#include <thread>
 
 using namespace rz;
 using namespace rz::test;
@@ -18,8 +20,22 @@ namespace {
 PackOptions Quick(int attempts = 40) {
     PackOptions o;
     o.maxAttempts = attempts;
-    o.timeLimitSeconds = 5; // the attempts end it, so the result does not depend on the machine
     return o;
+}
+
+// Carcass boards of a wardrobe as the designer exports them: the first size
+// is a door's or a plinth's width, a shelf's or a top's depth, a side's height.
+std::vector<Piece> Cabinets(int n, unsigned seed) {
+    std::mt19937 rng(seed);
+    auto uni = [&](double a, double b) { return std::round(std::uniform_real_distribution<double>(a, b)(rng)); };
+    std::vector<Piece> out;
+    while (static_cast<int>(out.size()) < n) {
+        const double w = uni(300, 1000), h = uni(700, 2300), d = uni(300, 600);
+        for (const Piece& p : {P("Lateral", h, d), P("Lateral", h, d), P("Capac", d, w - 36), P("Baza", d, w - 36),
+                               P("Polita", d - 20, w - 38), P("Usa", w - 4, h - 4), P("Soclu", w - 36, 100)})
+            if (static_cast<int>(out.size()) < n) out.push_back(p);
+    }
+    return out;
 }
 
 Layout PackChecked(const std::vector<Piece>& pieces, const SheetSettings& s, const PackOptions& o = Quick()) {
@@ -58,10 +74,18 @@ TEST(Packer, PiecesLargerThanTheUsableSheetAreListedApart) {
     SheetSettings s; // usable 2780 x 2050
     const std::vector<Piece> pieces = {P("Blat", 2900, 600), P("Polita", 500, 300), P("Usa mare", 2000, 2700),
                                        P("Fix", 2780, 2050)};
+    // The tall door lies along the sheet's length, with its grain; the long
+    // top fits neither way.
     Layout l = PackChecked(pieces, s);
-    EXPECT_EQ(l.oversize, (std::vector<int>{0, 2}));
-    EXPECT_EQ(Placed(l), 2);
-    // Turning lets the tall door in; the long top fits neither way.
+    EXPECT_EQ(l.oversize, (std::vector<int>{0}));
+    EXPECT_EQ(Placed(l), 3);
+    // A sheet entered across: without turning the door's and the panel's
+    // lengths have no room.
+    s.length = 2070;
+    s.width = 2800;
+    l = PackChecked(pieces, s);
+    EXPECT_EQ(l.oversize, (std::vector<int>{0, 2, 3}));
+    EXPECT_EQ(Placed(l), 1);
     s.allowTurn = true;
     l = PackChecked(pieces, s);
     EXPECT_EQ(l.oversize, (std::vector<int>{0}));
@@ -92,7 +116,7 @@ TEST(Packer, EqualPiecesFillTheSheetAsTheAreaAllows) {
 
 // Hundreds of random sets, plain and grained, with and without trim and kerf:
 // every layout passes the checker, no sheet fewer than the area allows, and
-// no turned piece where turning is off.
+// no piece across the grain where turning is off.
 TEST(Packer, RandomSetsAlwaysGiveSoundLayouts) {
     std::mt19937 rng(2026);
     auto uni = [&](double a, double b) { return std::uniform_real_distribution<double>(a, b)(rng); };
@@ -114,7 +138,8 @@ TEST(Packer, RandomSetsAlwaysGiveSoundLayouts) {
         ASSERT_EQ(CheckLayout(l, pieces, s), "") << "set " << set;
         EXPECT_GE(static_cast<int>(l.sheets.size()), AreaLowerBound(pieces, s)) << "set " << set;
         for (const auto& sh : l.sheets)
-            for (const auto& p : sh.placements) ASSERT_TRUE(s.allowTurn || !p.turned) << "set " << set;
+            for (const auto& p : sh.placements)
+                ASSERT_TRUE(DirectionAllowed(pieces[static_cast<std::size_t>(p.piece)], s, p.turned)) << "set " << set;
         for (const auto& sh : l.sheets)
             for (const auto& c : sh.cuts) {
                 ASSERT_LE(c.from, c.to);
@@ -146,6 +171,7 @@ TEST(Checker, FindsEachFault) {
     SheetSettings s;
     s.trim = 10;
     s.kerf = 4;
+    s.asGiven = true; // every piece as the file gives it, as in the literature's instances
     const std::vector<Piece> pieces = {P("A", 1000, 500), P("B", 1000, 500), P("C", 500, 1000), P("D", 500, 1000)};
     auto at = [&](int i, double x, double y, bool turned = false) {
         const Piece& p = pieces[static_cast<std::size_t>(i)];
@@ -192,7 +218,153 @@ TEST(CutList, OneLineAPieceThenThoseTooLarge) {
     EXPECT_EQ(FormatCutList(l, pieces), "Foaie,Piesa,Lungime,Latime,x,y,Rotita\r\n"
                                         "1,\"Polita, sus\",300,596,10,10,da\r\n"
                                         "nu incape,\"Blat \"\"L\"\"\",3000,600.5,,,\r\n");
+    // Under a Romanian locale the spreadsheet wants ";" between the fields.
+    EXPECT_EQ(FormatCutList(l, pieces, ';', ','), "Foaie;Piesa;Lungime;Latime;x;y;Rotita\r\n"
+                                                  "1;Polita, sus;300;596;10;10;da\r\n"
+                                                  "nu incape;\"Blat \"\"L\"\"\";3000;600,5;;;\r\n");
     EXPECT_EQ(FormatSize(596.25), "596.25");
     EXPECT_EQ(FormatSize(596.25, ','), "596,25");
     EXPECT_EQ(FormatSize(18.0), "18");
+}
+
+// With turning off every piece lies with its longer side along the sheet's
+// length, whichever size the file gives first; a square either way.
+TEST(Checker, TurningOffKeepsTheLongerSideAlongTheLength) {
+    const SheetSettings s;
+    struct Case {
+        const char* what;
+        Piece piece;
+        bool turned;
+        bool sound;
+    };
+    const Case cases[] = {
+        {"long first, as given", P("Lateral", 720, 580), false, true},
+        {"long first, turned", P("Lateral", 720, 580), true, false},
+        {"long second, turned", P("Usa", 596, 716), true, true},
+        {"long second, as given", P("Usa", 596, 716), false, false},
+        {"square", P("Cub", 500, 500), false, true},
+        {"square turned", P("Cub", 500, 500), true, true},
+    };
+    for (const Case& c : cases) {
+        const double l = c.turned ? c.piece.width : c.piece.length, w = c.turned ? c.piece.length : c.piece.width;
+        Layout lay;
+        lay.sheets.push_back(SheetLayout{{Placement{0, 10, 10, l, w, c.turned}}, {}, {}});
+        EXPECT_EQ(CheckLayout(lay, {c.piece}, s).empty(), c.sound) << c.what;
+    }
+}
+
+// The boards of a wardrobe, each size as the designer's export writes it:
+// with turning off the grain runs along every board's longer side.
+TEST(Packer, TurningOffLaysEachBoardsLongerSideAlongTheSheet) {
+    struct Case {
+        const char* what;
+        Piece piece;
+    };
+    const Case cases[] = {
+        {"door: width, then height", P("Usa", 596, 716)},
+        {"side: height, then depth", P("Lateral", 720, 580)},
+        {"shelf: depth, then width", P("Polita", 540, 564)},
+        {"top: depth, then width", P("Capac", 580, 600)},
+        {"plinth: width, then height", P("Soclu", 564, 100)},
+        {"tall door", P("Usa", 450, 2396)},
+        {"square", P("Cub", 500, 500)},
+    };
+    std::vector<Piece> pieces;
+    for (const Case& c : cases) pieces.push_back(c.piece);
+    const SheetSettings s;
+    const Layout l = PackChecked(pieces, s);
+    int seen = 0;
+    for (const auto& sh : l.sheets)
+        for (const Placement& p : sh.placements) {
+            const Case& c = cases[p.piece];
+            EXPECT_EQ(p.length, std::max(c.piece.length, c.piece.width)) << c.what;
+            EXPECT_EQ(p.turned, c.piece.width > c.piece.length) << c.what;
+            ++seen;
+        }
+    EXPECT_EQ(seen, static_cast<int>(std::size(cases)));
+}
+
+// The search counts its work, not its time: the same boards give the same
+// layout while every core is kept busy.
+TEST(Packer, TheSameBoardsGiveTheSameLayoutOnABusyMachine) {
+    const std::vector<Piece> pieces = Cabinets(150, 11);
+    PackOptions o;
+    o.workBudget = 400'000;
+    auto same = [](const Layout& a, const Layout& b) {
+        if (a.sheets.size() != b.sheets.size()) return false;
+        for (std::size_t k = 0; k < a.sheets.size(); ++k) {
+            const auto &p = a.sheets[k].placements, &q = b.sheets[k].placements;
+            if (p.size() != q.size()) return false;
+            for (std::size_t i = 0; i < p.size(); ++i)
+                if (p[i].piece != q[i].piece || p[i].x != q[i].x || p[i].y != q[i].y || p[i].turned != q[i].turned)
+                    return false;
+        }
+        return true;
+    };
+    for (bool turn : {false, true}) {
+        SheetSettings s;
+        s.allowTurn = turn;
+        const Layout quiet = PackChecked(pieces, s, o);
+        EXPECT_FALSE(quiet.clockStopped);
+        std::atomic<bool> stop{false};
+        std::vector<std::thread> spin;
+        for (unsigned i = 0; i < std::max(2u, std::thread::hardware_concurrency()); ++i)
+            spin.emplace_back([&] {
+                volatile unsigned long x = 0;
+                while (!stop) x = x + 1;
+            });
+        const Layout busy = Pack(pieces, s, o);
+        stop = true;
+        for (auto& t : spin) t.join();
+        EXPECT_FALSE(busy.clockStopped);
+        EXPECT_TRUE(same(quiet, busy)) << "turn " << turn;
+    }
+}
+
+// The layout without turning is one of the candidates when turning is allowed.
+TEST(Packer, AllowingTurningNeverTakesMoreSheets) {
+    for (unsigned seed = 1; seed <= 12; ++seed) {
+        const std::vector<Piece> pieces = Cabinets(20 + static_cast<int>(seed) * 7, seed);
+        SheetSettings s;
+        const Layout fixed = PackChecked(pieces, s, Quick(60));
+        s.allowTurn = true;
+        const Layout turning = PackChecked(pieces, s, Quick(60));
+        EXPECT_LE(turning.sheets.size(), fixed.sheets.size()) << "seed " << seed;
+    }
+}
+
+// A time limit that stops the search is said in the layout.
+TEST(Packer, TheClockOnlyStopsASearchAsASafetyNet) {
+    const std::vector<Piece> pieces = Cabinets(60, 3);
+    PackOptions o;
+    o.clockLimitSeconds = 0;
+    const Layout cut = PackChecked(pieces, SheetSettings{}, o);
+    EXPECT_TRUE(cut.clockStopped);
+    EXPECT_FALSE(cut.sheets.empty());
+    EXPECT_FALSE(PackChecked(pieces, SheetSettings{}, Quick()).clockStopped);
+}
+
+// A size written as 0.00 (under 0.005 mm in the designer) leaves the piece
+// out, listed apart; the others are laid out.
+TEST(Packer, PiecesTooSmallAreListedApartAndTheRestLaidOut) {
+    const PieceFileResult r = ParsePieceFile(Lines([] {
+        auto l = Header(3);
+        for (const auto& x : PieceLines("Polita", "300.00", "596.00")) l.push_back(x);
+        for (const auto& x : PieceLines("Sipca", "0.00", "596.00")) l.push_back(x);
+        for (const auto& x : PieceLines("Lateral", "720.00", "300.00")) l.push_back(x);
+        return l;
+    }()));
+    ASSERT_TRUE(r.ok()) << r.error;
+    for (bool turn : {false, true}) {
+        SheetSettings s;
+        s.allowTurn = turn;
+        const Layout l = PackChecked(r.pieces, s);
+        EXPECT_EQ(l.tooSmall, std::vector<int>{1});
+        EXPECT_TRUE(l.oversize.empty());
+        EXPECT_EQ(Placed(l), 2);
+        EXPECT_EQ(AreaLowerBound(r.pieces, s), 1);
+    }
+    Layout l = Pack(r.pieces, SheetSettings{}, Quick());
+    const std::string csv = FormatCutList(l, r.pieces);
+    EXPECT_NE(csv.find("prea mica,Sipca,0,596,,,\r\n"), std::string::npos) << csv;
 }

@@ -4,6 +4,7 @@
 #include "core/Checker.h"
 #include "core/CutList.h"
 #include "window/Prompts.h"
+#include "window/SheetPainter.h"
 #include "window/SheetsView.h"
 #include "window/TRezlinor.h"
 
@@ -11,7 +12,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -20,7 +23,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <csignal>
 #include <fstream>
+#include <sys/resource.h>
 
 using namespace rz;
 using namespace rz::test;
@@ -56,9 +64,38 @@ protected:
         return t.replace(".", QLocale::system().decimalPoint());
     }
 
+    // 250 small boards, each named by its number, that one sheet holds.
+    std::string ManyOnOneSheet() {
+        auto lines = Header(250);
+        for (int i = 0; i < 250; ++i)
+            for (const auto& x : PieceLines("Placa" + std::to_string(i + 1), std::to_string(110 + (i * 7) % 31) + ".00",
+                                            std::to_string(90 + (i * 11) % 29) + ".00"))
+                lines.push_back(x);
+        return Lines(lines);
+    }
+
     QTemporaryDir dir;
     ScopedPrompts prompts;
 };
+
+// The text of a PDF, its blanks and line ends made single blanks.
+QString PdfText(const QString& path) {
+    QProcess p;
+    p.start("pdftotext", {"-raw", "-enc", "UTF-8", path, "-"});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString Simplified(const QString& s) { return QString(s).replace(QChar(0x2029), ' ').simplified(); }
+
+int PdfPages(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray b = f.readAll();
+    if (!b.startsWith("%PDF")) return -1;
+    return static_cast<int>(b.count("/Type /Page\n") + b.count("/Type /Page\r") + b.count("/Type /Page>") +
+                            b.count("/Type /Page ") + b.count("/Type /Page/"));
+}
 
 } // namespace
 
@@ -181,7 +218,16 @@ TEST_F(Window, TurningIsTheUsersChoice) {
     auto lines = Header(2);
     for (const auto& x : PieceLines("Usa dulap", "2000.00", "2700.00")) lines.push_back(x);
     for (const auto& x : PieceLines("Polita", "500.00", "300.00")) lines.push_back(x);
+    // Without turning the door's longer side runs along the sheet's length.
     ASSERT_TRUE(w->OpenFile(Write("FoaiePal.app", Lines(lines))));
+    EXPECT_TRUE(w->LabelOversize->text().isEmpty());
+    EXPECT_EQ(w->GridPieces->item(0, 7)->text(), "da");
+    EXPECT_EQ(w->GridPieces->item(1, 7)->text(), "nu");
+
+    // A sheet entered across leaves it no room unless it may turn.
+    Type(w->EditLength, "2070");
+    Type(w->EditWidth, "2800");
+    QTest::mouseClick(w->ButtonOptimize, Qt::LeftButton);
     EXPECT_EQ(w->LabelOversize->text(), "Nu incap pe foaie (1):\nUsa dulap (2000 x 2700)");
     EXPECT_EQ(w->GridPieces->item(0, 4)->text(), "nu incape");
     EXPECT_EQ(w->CurrentLayout().oversize, std::vector<int>{0});
@@ -190,9 +236,8 @@ TEST_F(Window, TurningIsTheUsersChoice) {
     QTest::mouseClick(w->ButtonOptimize, Qt::LeftButton);
     EXPECT_TRUE(w->LabelOversize->text().isEmpty());
     EXPECT_EQ(w->GridPieces->item(0, 4)->text(), "1");
-    EXPECT_EQ(w->GridPieces->item(0, 7)->text(), "da");
-    SheetSettings turning;
-    turning.allowTurn = true;
+    EXPECT_EQ(w->GridPieces->item(0, 7)->text(), "nu");
+    SheetSettings turning{2070, 2800, 4, 10, true};
     EXPECT_EQ(CheckLayout(w->CurrentLayout(), w->Pieces(), turning), "");
 }
 
@@ -208,17 +253,13 @@ TEST_F(Window, SavesTheCutListPdfAndPrints) {
     w->ActCsv->trigger();
     QFile c(csv);
     ASSERT_TRUE(c.open(QIODevice::ReadOnly));
-    EXPECT_EQ(c.readAll().toStdString(), FormatCutList(w->CurrentLayout(), w->Pieces()));
+    // In the columns of the user's spreadsheet: ";" where "," is the decimal separator.
+    const bool comma = QLocale::system().decimalPoint() == ",";
+    EXPECT_EQ(c.readAll().toStdString(),
+              FormatCutList(w->CurrentLayout(), w->Pieces(), comma ? ';' : ',', comma ? ',' : '.'));
 
     // One page for the sheet, one for the top that does not fit.
-    auto pages = [](const QString& path) {
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly)) return -1;
-        const QByteArray b = f.readAll();
-        if (!b.startsWith("%PDF")) return -1;
-        return static_cast<int>(b.count("/Type /Page\n") + b.count("/Type /Page\r") + b.count("/Type /Page>") +
-                                b.count("/Type /Page ") + b.count("/Type /Page/"));
-    };
+    const auto pages = PdfPages;
     const QString pdf = dir.filePath("foi.pdf");
     prompts.files.push_back(pdf);
     w->ActPdf->trigger();
@@ -254,4 +295,109 @@ TEST_F(Window, TheSheetIsDrawnWithItsPieces) {
         }
     ASSERT_GT(sheet, 0);
     EXPECT_NEAR(static_cast<double>(board) / sheet, 0.068, 0.02);
+}
+
+// Everything the window shows goes on paper: every cut of the sheet, every
+// offcut worth keeping and every piece by its number, over as many pages as
+// it takes, no line cut short; the printer gets the same pages.
+TEST_F(Window, TheWholeCutListGoesOnPaper) {
+    auto w = Open();
+    ASSERT_TRUE(w->OpenFile(Write("FoaiePal.app", ManyOnOneSheet())));
+    const Layout& l = w->CurrentLayout();
+    ASSERT_EQ(l.sheets.size(), 1u);
+    const SheetLayout& sh = l.sheets[0];
+    ASSERT_GT(sh.cuts.size(), 250u);
+    ASSERT_FALSE(KeptOffcuts(sh).empty());
+
+    const QString pdf = dir.filePath("foi.pdf");
+    ASSERT_TRUE(w->SavePdf(pdf));
+    prompts.pdfForPrint = dir.filePath("tiparit.pdf");
+    prompts.prints.push_back(true);
+    w->ActPrint->trigger();
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_GT(PdfPages(pdf), 1);
+    EXPECT_EQ(PdfPages(prompts.pdfForPrint), PdfPages(pdf));
+
+    for (const QString& file : {pdf, prompts.pdfForPrint}) {
+        const QString raw = PdfText(file);
+        ASSERT_FALSE(raw.isEmpty()) << "pdftotext " << file.toStdString();
+        EXPECT_FALSE(raw.contains(QChar(0x2026)));
+        EXPECT_FALSE(raw.contains("..."));
+        const QString text = Simplified(raw);
+        for (std::size_t i = 0; i < sh.cuts.size(); ++i) {
+            const QString line = CutLine(static_cast<int>(i) + 1, sh.cuts[i]);
+            ASSERT_TRUE(text.contains(line)) << line.toStdString() << "\n" << raw.toStdString();
+        }
+        EXPECT_TRUE(text.contains("Resturi de pastrat"));
+        for (const Rect& o : KeptOffcuts(sh)) {
+            const QString line = OffcutLine(o);
+            EXPECT_TRUE(text.contains(line)) << line.toStdString();
+        }
+        // Each piece by its number and name, on the drawing or in the legend beside it.
+        for (int i = 1; i <= 250; ++i)
+            ASSERT_TRUE(text.contains(QRegularExpression(QString("(^|\\s)%1\\. Placa%1(\\s|:|$)").arg(i)))) << i;
+    }
+}
+
+// A PDF or a cut list that cannot be written whole (here: the files this
+// process may write are made smaller than they need, as a full disk would)
+// leaves the old file.
+TEST_F(Window, APdfThatCannotBeWrittenWholeKeepsTheOldOne) {
+    auto w = Open();
+    ASSERT_TRUE(w->OpenFile(Write("FoaiePal.app", ManyOnOneSheet())));
+    const QString pdf = Write("foi.pdf", "PDF-ul de ieri");
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = w->SavePdf(pdf);
+    const QString csv = Write("lista.csv", "lista de ieri");
+    const bool savedCsv = w->SaveCsv(csv);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldSignal);
+    EXPECT_FALSE(saved) << QFileInfo(pdf).size();
+    EXPECT_FALSE(savedCsv) << QFileInfo(csv).size();
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.messages[0].kind, MsgKind::Error);
+    EXPECT_EQ(prompts.messages[0].text, "Nu pot scrie fisierul " + pdf + ".");
+    EXPECT_EQ(prompts.messages[1].text, "Nu pot scrie fisierul " + csv + ".");
+    for (const auto& [file, old] : {std::pair{pdf, "PDF-ul de ieri"}, std::pair{csv, "lista de ieri"}}) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), QByteArray(old));
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList({"foi.pdf*", "lista.csv*"}, QDir::Files),
+              (QStringList{"foi.pdf", "lista.csv"}));
+
+    // With room again it is replaced.
+    EXPECT_TRUE(w->SavePdf(pdf));
+    EXPECT_GT(PdfPages(pdf), 0);
+}
+
+// A size written as 0.00 leaves that piece out, said in the window, and the
+// others laid out; the rule for the grain stands beside its check box; a
+// search cut short by the clock says so.
+TEST_F(Window, WhatIsLeftOutAndWhyIsShown) {
+    auto w = Open();
+    EXPECT_TRUE(w->LabelGrain->text().contains("latura mai lunga"));
+    EXPECT_TRUE(w->LabelGrain->text().contains("lungimea foii"));
+    auto lines = ShelfAndSide();
+    lines[3] = "3";
+    for (const auto& x : PieceLines("Sipca", "596.00", "0.00")) lines.push_back(x);
+    ASSERT_TRUE(w->OpenFile(Write("FoaiePal.app", Lines(lines))));
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(w->CurrentLayout().tooSmall, std::vector<int>{2});
+    EXPECT_EQ(w->LabelOversize->text(), "Prea mici (1):\nSipca (596 x 0)");
+    EXPECT_EQ(w->GridPieces->item(2, 4)->text(), "prea mica");
+    EXPECT_EQ(w->GridPieces->item(0, 4)->text(), "1");
+    EXPECT_TRUE(w->LabelSearch->text().isEmpty());
+
+    PackOptions o;
+    o.clockLimitSeconds = 0;
+    w->SetPackOptions(o);
+    QTest::mouseClick(w->ButtonOptimize, Qt::LeftButton);
+    EXPECT_TRUE(w->LabelSearch->text().contains("limita de timp")) << w->LabelSearch->text().toStdString();
+    EXPECT_EQ(w->LabelSheets->text(), "Foi de pal: 1");
 }

@@ -177,7 +177,7 @@ TEST(ExportsWindow, OptimiserStartsFromAStartupFolderWithABlank) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("lucru"));
     const QString work = dir.path() + "/lucru";
     RecordingStub stub(dir.path() + "/Zarvelo 1/Rezlinor");
-    ScopedEnv env("ZARVELO_REZLINOR", "/no/such/optimiser");
+    ScopedEnv env("ZARVELO_REZLINOR", ""); // not set: the start-up folder's
     CurrentFolder cwd(work);
     Program p;
     p.main->startupFolder = (dir.path() + "/Zarvelo 1").toStdString();
