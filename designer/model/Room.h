@@ -37,8 +37,27 @@ bool FurnitureExtentX(const Furniture& f, double& minX, double& maxX);
 // is its own, not the room's.
 double RoomPresetLeft(int preset, double minX, double maxX, double roomWidth, double wall, double current);
 
-// Whether the sizes make a room and the tables have place for its pieces
-// once the room made before is taken away.
+// The room dialog's fields, in the order they are read.
+enum class RoomField { Width, Height, Depth, Wall, Left, Bottom, Back };
+inline constexpr int kRoomFields = 7;
+// Their labels, as the dialog shows them.
+extern const char* const kRoomFieldLabels[kRoomFields];
+
+// Why the room is refused: the field to correct and a message naming it.
+struct RoomRefusal {
+    RoomField field = RoomField::Width;
+    std::string message; // empty: accepted
+};
+// The message for a field whose text is not a number.
+std::string RoomNotANumber(RoomField field);
+// Checks the sizes and positions: each size above 0 and at most the limit of
+// every box, each position within it, the walls leaving room inside, and the
+// room's boxes, as the scene would store them around this furniture, within
+// the limit. The tables are not looked at.
+RoomRefusal CheckRoom(const Furniture& f, const RoomParams& p);
+
+// Whether CheckRoom accepts the sizes and the tables have place for the
+// room's pieces once the room made before is taken away.
 bool RoomFits(const Furniture& f, const RoomParams& p);
 
 // Takes away the pieces of the room made before; the current piece stays the

@@ -21,4 +21,15 @@ inline std::optional<std::array<double, 3>> ReadThreeFields(const QLineEdit* a, 
     return v;
 }
 
+// Reads each field into its number: the index of the first field that holds
+// no number, or -1 when all do.
+template <std::size_t N> int ReadFieldsInto(QLineEdit* const (&edits)[N], double* const (&out)[N]) {
+    for (std::size_t i = 0; i < N; ++i) {
+        const auto v = ParseField(edits[i]->text().toStdString());
+        if (!v) return static_cast<int>(i);
+        *out[i] = *v;
+    }
+    return -1;
+}
+
 } // namespace zv
