@@ -20,6 +20,12 @@ bool PositionAccepted(double v);
 
 // A refusal that names the dialog's field: Valoare invalida in campul "<label>": <why>.
 std::string FieldRefusalMessage(const std::string& label, const std::string& why);
+// Why a dialog's numbers are refused: the field to correct (its index in the
+// dialog's reading order) and a message naming it; an empty message accepts.
+struct FieldRefusal {
+    int field = 0;
+    std::string message;
+};
 inline constexpr const char* kNotANumber = "nu este un numar";
 inline constexpr const char* kSizeOutOfLimits = "trebuie sa fie mai mare decat 0 si cel mult 1000000 mm";
 inline constexpr const char* kPositionOutOfLimits = "trebuie sa fie intre -1000000 si 1000000 mm";

@@ -1,6 +1,5 @@
 #include "Drawer.h"
 
-#include "BoxLimits.h"
 #include "NewPiece.h"
 
 #include <memory>
@@ -20,14 +19,13 @@ const char* const kDrawerFieldLabels[kDrawerFields] = {"Adancime sertar (fara fa
                                                        "Inaltime:"};
 
 namespace {
-DrawerCheck Refused(DrawerField field, const char* why) {
-    return {field, FieldRefusalMessage(kDrawerFieldLabels[static_cast<int>(field)], why)};
+FieldRefusal Refused(DrawerField field, const char* why) {
+    const int i = static_cast<int>(field);
+    return {i, FieldRefusalMessage(kDrawerFieldLabels[i], why)};
 }
 } // namespace
 
-std::string DrawerNotANumber(DrawerField field) { return Refused(field, kNotANumber).message; }
-
-DrawerCheck CheckDrawer(const DrawerInput& in) {
+FieldRefusal CheckDrawer(const DrawerInput& in) {
     using F = DrawerField;
     const std::pair<F, double> sizes[] = {{F::Depth, in.depth},
                                           {F::BottomThickness, in.bottomThickness},

@@ -6,6 +6,7 @@
 //   sides    at the front's left/right distances, `side` thick, on the bottom;
 //   bottom   under the whole box, reaching `overlap` under each side;
 //   back     `side` thick at the far end: between the sides, or over their ends.
+#include "BoxLimits.h"
 #include "EditResult.h"
 #include "Mobila.h"
 
@@ -42,18 +43,11 @@ inline constexpr int kDrawerFields = 10;
 // Their labels, as the dialog shows them.
 extern const char* const kDrawerFieldLabels[kDrawerFields];
 
-// Why the drawer is refused: the field to correct and a message naming it.
-struct DrawerCheck {
-    DrawerField field = DrawerField::Depth;
-    std::string message; // empty: accepted
-};
-// The message for a field whose text is not a number.
-std::string DrawerNotANumber(DrawerField field);
 // Why these sizes make no drawer behind the front at (x, y, z): sizes above 0
 // and distances from 0, each at most the limit of every box; an interior that
 // fits the front; the four boxes, as the scene would store them, within the
-// limit.
-DrawerCheck CheckDrawer(const DrawerInput& in);
+// limit. The field is a DrawerField.
+FieldRefusal CheckDrawer(const DrawerInput& in);
 // The four boxes; only for an input CheckDrawer accepts.
 DrawerLayout LayOutDrawer(const DrawerInput& in);
 

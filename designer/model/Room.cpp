@@ -115,14 +115,13 @@ bool HasPlace(const Furniture& f) {
     return pieces + kRoomPieces <= Scene3D::kMaxPieces && points + 24 * kRoomPieces <= Scene3D::kMaxPoints;
 }
 
-RoomRefusal Refused(RoomField field, const char* why) {
-    return {field, FieldRefusalMessage(kRoomFieldLabels[static_cast<int>(field)], why)};
+FieldRefusal Refused(RoomField field, const char* why) {
+    const int i = static_cast<int>(field);
+    return {i, FieldRefusalMessage(kRoomFieldLabels[i], why)};
 }
 } // namespace
 
-std::string RoomNotANumber(RoomField field) { return Refused(field, kNotANumber).message; }
-
-RoomRefusal CheckRoom(const Furniture& f, const RoomParams& p) {
+FieldRefusal CheckRoom(const Furniture& f, const RoomParams& p) {
     const double sizes[] = {p.width, p.height, p.depth, p.wall};
     for (int i = 0; i < 4; ++i)
         if (!SizeAccepted(sizes[i]) || sizes[i] == 0) return Refused(static_cast<RoomField>(i), kSizeOutOfLimits);

@@ -1,6 +1,7 @@
 #pragma once
 // A room around the furniture: a floor and three walls added as pieces, so
 // the furniture can be seen where it will stand.
+#include "BoxLimits.h"
 #include "EditResult.h"
 #include "Mobila.h"
 
@@ -43,18 +44,11 @@ inline constexpr int kRoomFields = 7;
 // Their labels, as the dialog shows them.
 extern const char* const kRoomFieldLabels[kRoomFields];
 
-// Why the room is refused: the field to correct and a message naming it.
-struct RoomRefusal {
-    RoomField field = RoomField::Width;
-    std::string message; // empty: accepted
-};
-// The message for a field whose text is not a number.
-std::string RoomNotANumber(RoomField field);
 // Checks the sizes and positions: each size above 0 and at most the limit of
 // every box, each position within it, the walls leaving room inside, and the
 // room's boxes, as the scene would store them around this furniture, within
-// the limit. The tables are not looked at.
-RoomRefusal CheckRoom(const Furniture& f, const RoomParams& p);
+// the limit. The tables are not looked at. The field is a RoomField.
+FieldRefusal CheckRoom(const Furniture& f, const RoomParams& p);
 
 // Whether CheckRoom accepts the sizes and the tables have place for the
 // room's pieces once the room made before is taken away.

@@ -165,25 +165,15 @@ std::optional<DrawerInput> TCreareSertar::ReadChecked(const Furniture& f) {
     QLineEdit* const edits[kDrawerFields] = {Edit1, Edit10, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9};
     double* const out[kDrawerFields] = {&in.depth, &in.overlap, &in.bottomThickness, &in.sideThickness, &in.left,
                                         &in.right, &in.top,     &in.bottom,          &in.width,         &in.height};
-    int field = ReadFieldsInto(edits, out);
-    std::string message;
-    if (field >= 0) {
-        message = DrawerNotANumber(static_cast<DrawerField>(field));
-    } else {
+    const auto check = [&] {
         // Behind the front: from its lower left corner, at its back face.
         const Scene3D::Box front = f.scene.PieceBox(f.scene.current);
         in.x = front.x0;
         in.y = front.y0;
         in.z = front.z1;
-        const DrawerCheck c = CheckDrawer(in);
-        message = c.message;
-        field = static_cast<int>(c.field);
-    }
-    if (!message.empty()) {
-        ShowError(message);
-        edits[field]->setFocus();
-        return std::nullopt;
-    }
+        return CheckDrawer(in);
+    };
+    if (!ReadCheckedFields(edits, out, kDrawerFieldLabels, check)) return std::nullopt;
     in.backOverSides = RadioGroup1->ItemIndex() == 1;
     return in;
 }

@@ -185,20 +185,7 @@ std::optional<RoomParams> TIntrodCamera::ReadChecked(const Furniture& f) {
     QLineEdit* const edits[kRoomFields] = {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7};
     RoomParams p;
     double* const out[kRoomFields] = {&p.width, &p.height, &p.depth, &p.wall, &p.left, &p.bottom, &p.back};
-    int field = ReadFieldsInto(edits, out);
-    std::string message;
-    if (field >= 0) {
-        message = RoomNotANumber(static_cast<RoomField>(field));
-    } else {
-        const RoomRefusal r = CheckRoom(f, p);
-        message = r.message;
-        field = static_cast<int>(r.field);
-    }
-    if (!message.empty()) {
-        ShowError(message);
-        edits[field]->setFocus();
-        return std::nullopt;
-    }
+    if (!ReadCheckedFields(edits, out, kRoomFieldLabels, [&] { return CheckRoom(f, p); })) return std::nullopt;
     p.walls = {wallColor, wallTexture, CheckBox1->isChecked(), CheckBox3->isChecked()};
     p.floor = {floorColor, floorTexture, CheckBox2->isChecked(), CheckBox4->isChecked()};
     return p;

@@ -148,15 +148,14 @@ TEST(Room, SizesAndPositionsPastTheLimitNameTheirField) {
         const auto before = std::make_unique<Furniture>(*f);
         RoomParams p;
         c.change(p);
-        const RoomRefusal r = CheckRoom(*f, p);
-        EXPECT_EQ(r.field, c.field);
+        const FieldRefusal r = CheckRoom(*f, p);
+        EXPECT_EQ(r.field, int(c.field));
         EXPECT_EQ(r.message,
                   std::string("Valoare invalida in campul \"") + kRoomFieldLabels[int(c.field)] + "\": " + c.why + ".");
         EXPECT_EQ(AddRoom(*f, p).newPieces, 0);
         EXPECT_TRUE(*f == *before);
     }
     EXPECT_EQ(CheckRoom(*Cupboard(), RoomParams{}).message, "");
-    EXPECT_EQ(RoomNotANumber(RoomField::Wall), "Valoare invalida in campul \"Gros pereti:\": nu este un numar.");
 }
 
 TEST(Room, RefusedWithoutRoomOrPlace) {
