@@ -1,5 +1,6 @@
 #include "AddFurniture.h"
 
+#include "BoxLimits.h"
 #include "WholeEdit.h"
 
 #include <algorithm>
@@ -100,6 +101,14 @@ EditResult AddFurniture(Furniture& model, const MobilaFile& staged, const AddOff
     e.newPieces = r->pieceCount;
     e.extentsChanged = true;
     return e;
+}
+
+std::string AddLimitRefusal(const Furniture& model, const MobilaFile& staged, const AddOffsets& off) {
+    // The moved boxes as the scene stores them: an offset that swallows a
+    // board's size shows only there.
+    const auto scratch = std::make_unique<Furniture>(model);
+    const EditResult r = AddFurniture(*scratch, staged, off);
+    return PiecesWithinLimits(scratch->scene, r.firstNewPiece, r.newPieces) ? std::string() : kAddOutOfLimits;
 }
 
 } // namespace zv

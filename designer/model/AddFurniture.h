@@ -49,4 +49,11 @@ std::string CheckAddFurniture(const MobilaFile& f, const Furniture& current);
 // stays the furniture's own. Nothing changes when CheckAddFurniture refuses.
 EditResult AddFurniture(Furniture& model, const MobilaFile& staged, const AddOffsets& off);
 
+// Why the staged furniture moved by the offsets would break the limit of
+// every box (the message), or empty. Tried on a scratch copy of `model`.
+std::string AddLimitRefusal(const Furniture& model, const MobilaFile& staged, const AddOffsets& off);
+inline constexpr const char* kAddOutOfLimits =
+    "Mobila adaugata ar iesi din limite: pozitiile pieselor trebuie sa fie intre -1000000 si 1000000 mm. "
+    "Verificati campurile \"X:\", \"Y:\" si \"Z:\".";
+
 } // namespace zv

@@ -7,6 +7,8 @@
 // then take the undo snapshot and change the furniture.
 #include "Scene3D.h"
 
+#include <string>
+
 namespace zv {
 
 inline constexpr double kMaxFieldMillimetres = 1000000.0;
@@ -16,12 +18,30 @@ bool SizeAccepted(double v);
 // A position a field takes: within the limit either side of the origin.
 bool PositionAccepted(double v);
 
+// A refusal that names the dialog's field: Valoare invalida in campul "<label>": <why>.
+std::string FieldRefusalMessage(const std::string& label, const std::string& why);
+// Why a dialog's numbers are refused: the field to correct (its index in the
+// dialog's reading order) and a message naming it; an empty message accepts.
+struct FieldRefusal {
+    int field = 0;
+    std::string message;
+};
+inline constexpr const char* kNotANumber = "nu este un numar";
+inline constexpr const char* kSizeOutOfLimits = "trebuie sa fie mai mare decat 0 si cel mult 1000000 mm";
+inline constexpr const char* kPositionOutOfLimits = "trebuie sa fie intre -1000000 si 1000000 mm";
+
+// One axis of a box, ends in either order, keeps the limit.
+bool SpanWithinLimits(double a, double b);
 // The box, corners in either order, keeps the limit.
 bool BoxWithinLimits(const Scene3D::Box& b);
 // The piece's box keeps the limit; false for a piece the scene does not hold.
 bool PieceWithinLimits(const Scene3D& s, int piece);
 // Pieces first..first+count-1 (clipped to the scene) keep it.
 bool PiecesWithinLimits(const Scene3D& s, int first, int count);
+// The first axis (0 X, 1 Y, 2 Z) on which one of pieces first..first+count-1
+// breaks the limit, so a message can name the field that moves along it; -1
+// when they all keep it.
+int AxisOutOfLimits(const Scene3D& s, int first, int count);
 // Every piece of the scene keeps it.
 bool SceneWithinLimits(const Scene3D& s);
 

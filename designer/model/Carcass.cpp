@@ -1,8 +1,10 @@
 #include "Carcass.h"
+#include "BoxLimits.h"
 
 #include "platform/Text.h"
 
 #include <cmath>
+#include <memory>
 
 namespace zv {
 
@@ -39,7 +41,16 @@ bool CarcassValid(const CarcassInput& s) {
         // Written so that a NaN from an overflow is refused too.
         if (!(p.sx > 0 && p.sy > 0 && p.sz > 0)) return false;
     }
-    return true;
+    // Boards that share their place: the sides meeting, or the top lying on
+    // or below the bottom (a plinth taking the whole height).
+    const double bottomTop = s.bottomOver ? s.G : s.S + s.G;
+    if (!(s.W - 2 * s.G > 0) || !(s.H - s.G - bottomTop > 0)) return false;
+    // The boxes as the scene stores them: a sum with a huge corner can lose a
+    // board's size, which no check on the typed values sees.
+    const auto scratch = std::make_unique<Scene3D>();
+    for (const CarcassPiece& p : CarcassTable(s))
+        if (!scratch->AddBox(p.x, p.y, p.z, p.sx, p.sy, p.sz)) return false;
+    return SceneWithinLimits(*scratch);
 }
 
 void ReplaceWithCarcass(Furniture& f, const CarcassInput& s, const CarcassMaterials& m) {

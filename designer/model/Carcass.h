@@ -38,9 +38,12 @@ inline constexpr int kCarcassTop = 3;
 // "Spate", "Stanga", "Dreapta", "Sus", "Jos" and, when S > 0, "Soclu", in this order.
 std::vector<CarcassPiece> CarcassTable(const CarcassInput& s);
 
-// True when every number is finite, S is not negative and every board of the
-// carcass has a size above 0 along each axis. A flat or inverted box would be
-// read wrongly by every later command, which takes a box's minimum from its first point.
+// True when every number is finite, S is not negative, every board of the
+// carcass has a size above 0 along each axis, no two boards share their place
+// (the sides leave room between them, the top lies above the bottom) and
+// every box as stored keeps the limit of every box. A flat or inverted box
+// would be read wrongly by every later command, which takes a box's minimum
+// from its first point.
 bool CarcassValid(const CarcassInput& s);
 
 // The boards' materials, the same on every body piece; the back has its own.

@@ -2,18 +2,55 @@
 
 #include "NewPiece.h"
 
+#include <memory>
+#include <utility>
+
 namespace zv {
 
-std::string DrawerRefusal(const DrawerInput& in) {
-    for (double v : {in.width, in.height, in.depth, in.bottomThickness, in.sideThickness})
-        if (!(v > 0)) return "Dimensiunile sertarului si grosimile trebuie sa fie mai mari decat zero.";
-    for (double v : {in.left, in.right, in.top, in.bottom, in.overlap})
-        if (!(v >= 0)) return "Distantele fata de margini si cartonul peste laterale nu pot fi negative.";
-    const double inner = in.width - in.left - in.right - 2 * in.sideThickness;
-    const double high = in.height - in.top - in.bottom - in.bottomThickness;
-    if (!(inner > 0) || !(high > 0) || in.depth <= in.sideThickness)
-        return "Interiorul sertarului nu incape in fata sertarului.";
-    if (in.overlap > in.sideThickness) return "Cartonul nu poate iesi in afara lateralelor.";
+const char* const kDrawerFieldLabels[kDrawerFields] = {"Adancime sertar (fara fata):",
+                                                       "Carton peste laterale (mm):",
+                                                       "Grosime carton (jos):",
+                                                       "Grosime laterale:",
+                                                       "Stanga:",
+                                                       "Dreapta:",
+                                                       "Sus:",
+                                                       "Jos:",
+                                                       "Latime:",
+                                                       "Inaltime:"};
+
+namespace {
+FieldRefusal Refused(DrawerField field, const char* why) {
+    const int i = static_cast<int>(field);
+    return {i, FieldRefusalMessage(kDrawerFieldLabels[i], why)};
+}
+} // namespace
+
+FieldRefusal CheckDrawer(const DrawerInput& in) {
+    using F = DrawerField;
+    const std::pair<F, double> sizes[] = {{F::Depth, in.depth},
+                                          {F::BottomThickness, in.bottomThickness},
+                                          {F::SideThickness, in.sideThickness},
+                                          {F::Width, in.width},
+                                          {F::Height, in.height}};
+    for (const auto& [field, v] : sizes)
+        if (!SizeAccepted(v) || v == 0) return Refused(field, kSizeOutOfLimits);
+    const std::pair<F, double> distances[] = {
+        {F::Overlap, in.overlap}, {F::Left, in.left}, {F::Right, in.right}, {F::Top, in.top}, {F::Bottom, in.bottom}};
+    for (const auto& [field, v] : distances)
+        if (!SizeAccepted(v)) return Refused(field, "trebuie sa fie intre 0 si 1000000 mm");
+    const char* const kNoRoom = "interiorul sertarului nu incape in fata sertarului";
+    if (!(in.width - in.left - in.right - 2 * in.sideThickness > 0)) return Refused(F::Width, kNoRoom);
+    if (!(in.height - in.top - in.bottom - in.bottomThickness > 0)) return Refused(F::Height, kNoRoom);
+    if (in.depth <= in.sideThickness) return Refused(F::Depth, kNoRoom);
+    if (in.overlap > in.sideThickness) return Refused(F::Overlap, "cartonul nu poate iesi in afara lateralelor");
+    // The boards as the scene would store them, behind a front anywhere.
+    const auto scratch = std::make_unique<Scene3D>();
+    for (const DrawerBox& b : LayOutDrawer(in)) scratch->AddBox(b.x, b.y, b.z, b.sx, b.sy, b.sz);
+    if (const int axis = AxisOutOfLimits(*scratch, 0, scratch->pieceCount); axis >= 0)
+        return Refused(axis == 0   ? F::Width
+                       : axis == 1 ? F::Height
+                                   : F::Depth,
+                       "sertarul ar iesi din limita de 1000000 mm fata de origine");
     return {};
 }
 

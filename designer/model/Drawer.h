@@ -6,6 +6,7 @@
 //   sides    at the front's left/right distances, `side` thick, on the bottom;
 //   bottom   under the whole box, reaching `overlap` under each side;
 //   back     `side` thick at the far end: between the sides, or over their ends.
+#include "BoxLimits.h"
 #include "EditResult.h"
 #include "Mobila.h"
 
@@ -36,9 +37,18 @@ struct DrawerBox {
 inline constexpr int kDrawerBoards = 4;
 using DrawerLayout = std::array<DrawerBox, kDrawerBoards>;
 
-// Why these sizes make no drawer (a message for the user), or empty.
-std::string DrawerRefusal(const DrawerInput& in);
-// The four boxes; only for an input DrawerRefusal accepts.
+// The dialog's fields, in the order they are read.
+enum class DrawerField { Depth, Overlap, BottomThickness, SideThickness, Left, Right, Top, Bottom, Width, Height };
+inline constexpr int kDrawerFields = 10;
+// Their labels, as the dialog shows them.
+extern const char* const kDrawerFieldLabels[kDrawerFields];
+
+// Why these sizes make no drawer behind the front at (x, y, z): sizes above 0
+// and distances from 0, each at most the limit of every box; an interior that
+// fits the front; the four boxes, as the scene would store them, within the
+// limit. The field is a DrawerField.
+FieldRefusal CheckDrawer(const DrawerInput& in);
+// The four boxes; only for an input CheckDrawer accepts.
 DrawerLayout LayOutDrawer(const DrawerInput& in);
 
 struct DrawerMaterial {

@@ -1,4 +1,5 @@
 #include "NewPiece.h"
+#include "BoxLimits.h"
 #include "PieceTables.h"
 
 #include "platform/Numbers.h"
@@ -6,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace zv {
 
@@ -175,8 +177,15 @@ void PutSlot(PiesaAttributes& a, std::size_t i, const PieceSlot& s) {
 }
 } // namespace
 
+bool NewPieceWithinLimits(const NewPiece& p) {
+    // Stored on a scratch scene: the far corner is a sum, which can lose a
+    // typed size against a huge corner.
+    const auto scratch = std::make_unique<Scene3D>();
+    return scratch->AddBox(p.x, p.y, p.z, p.sx, p.sy, p.sz) && PieceWithinLimits(*scratch, 0);
+}
+
 EditResult AppendNewPiece(Furniture& f, const NewPiece& p) {
-    if (!NewPieceRefusal(f.scene).empty()) return {};
+    if (!NewPieceRefusal(f.scene).empty() || !NewPieceWithinLimits(p)) return {};
     const EditResult r = AddPiece(f, PieceBox{p.x, p.y, p.z, p.sx, p.sy, p.sz}, p.color, p.name);
     if (r.newPieces == 0) return {};
     f.scene.current = r.firstNewPiece;

@@ -106,8 +106,12 @@ CopiedLayout LayoutOfCopy(double sx, double sy, double sz);
 // Why no piece can be added now (the piece or point tables are full), or empty.
 std::string NewPieceRefusal(const Scene3D& s);
 
+// The piece's box, as the scene would store it, keeps the limit of every box.
+bool NewPieceWithinLimits(const NewPiece& p);
+
 // Appends the piece as the last one and makes it current. When the scene
-// refuses the box, nothing at all is written and newPieces is 0.
+// refuses the box or the box breaks the limit, nothing at all is written and
+// newPieces is 0.
 EditResult AppendNewPiece(Furniture& f, const NewPiece& p);
 
 // The plinth height of an opened furniture (the file does not hold it): the

@@ -1,6 +1,7 @@
 #pragma once
 // A room around the furniture: a floor and three walls added as pieces, so
 // the furniture can be seen where it will stand.
+#include "BoxLimits.h"
 #include "EditResult.h"
 #include "Mobila.h"
 
@@ -37,8 +38,20 @@ bool FurnitureExtentX(const Furniture& f, double& minX, double& maxX);
 // is its own, not the room's.
 double RoomPresetLeft(int preset, double minX, double maxX, double roomWidth, double wall, double current);
 
-// Whether the sizes make a room and the tables have place for its pieces
-// once the room made before is taken away.
+// The room dialog's fields, in the order they are read.
+enum class RoomField { Width, Height, Depth, Wall, Left, Bottom, Back };
+inline constexpr int kRoomFields = 7;
+// Their labels, as the dialog shows them.
+extern const char* const kRoomFieldLabels[kRoomFields];
+
+// Checks the sizes and positions: each size above 0 and at most the limit of
+// every box, each position within it, the walls leaving room inside, and the
+// room's boxes, as the scene would store them around this furniture, within
+// the limit. The tables are not looked at. The field is a RoomField.
+FieldRefusal CheckRoom(const Furniture& f, const RoomParams& p);
+
+// Whether CheckRoom accepts the sizes and the tables have place for the
+// room's pieces once the room made before is taken away.
 bool RoomFits(const Furniture& f, const RoomParams& p);
 
 // Takes away the pieces of the room made before; the current piece stays the

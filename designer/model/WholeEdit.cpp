@@ -1,4 +1,5 @@
 #include "WholeEdit.h"
+#include "BoxLimits.h"
 
 #include "platform/Text.h"
 
@@ -165,7 +166,17 @@ std::string CheckResize(const Furniture& f, const ResizeParams& p) {
     for (int a = 0; a < 3; ++a)
         if (std::fabs(want[a] - Extent(f.scene, a)) >= kResizeMinChange && std::fabs(Extent(f.scene, a)) < 0.01)
             return kResizeTooSmall;
+    if (!KeepsBoxLimits(f, [&p](Furniture& g) { ResizeFurniture(g, p); })) return kResizeBadInput;
     return {};
+}
+
+bool KeepsBoxLimits(const Furniture& f, const std::function<void(Furniture&)>& edit) {
+    const auto scratch = std::make_unique<Furniture>(f);
+    edit(*scratch);
+    const int pieces = std::min(f.scene.pieceCount, Scene3D::kMaxPieces);
+    for (int i = 0; i < pieces; ++i)
+        if (PieceWithinLimits(f.scene, i) && !PieceWithinLimits(scratch->scene, i)) return false;
+    return true;
 }
 
 void ResizeAxisPass(Scene3D& s, const Scene3D& old, int axis, const std::vector<int>& rigid,

@@ -7,6 +7,7 @@
 #include "Mobila.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,8 @@ inline constexpr const char* kResizeBadInput = "Date incorect introduse pentru n
 inline constexpr const char* kResizeTooSmall = "Mobila este prea mica pe una din axe pentru a putea fi redimensionata.";
 
 // Why the resize is refused ("" when it may go on). New sizes are compared
-// with the extents of the model, which is what the dialog shows.
+// with the extents of the model, which is what the dialog shows; a resize
+// that would take a box out of the limit of every box is refused too.
 std::string CheckResize(const Furniture& f, const ResizeParams& p);
 // Boards whose thickness lies along a resized axis keep it and stay joined;
 // the others scale. W, H, D and the centres are recomputed.
@@ -35,6 +37,15 @@ EditResult ResizeFurniture(Furniture& f, const ResizeParams& p);
 // the pass on that axis.
 void ResizeAxisPass(Scene3D& s, const Scene3D& old, int axis, const std::vector<int>& rigid,
                     const std::vector<int>& scaled, double k, double o);
+
+// Whether `edit`, run on a scratch copy of `f`, leaves every piece that kept
+// the limit of every box within it. A piece already outside it (from an older
+// file) does not stop the edit.
+bool KeepsBoxLimits(const Furniture& f, const std::function<void(Furniture&)>& edit);
+// The turn, mirror and rounding refused by that check.
+inline constexpr const char* kWholeEditOutOfLimits =
+    "Operatia nu poate fi facuta: o piesa ar iesi din limite (pozitia intre -1000000 si 1000000 mm, "
+    "dimensiunile mai mari decat 0 si cel mult 1000000 mm).";
 
 // A quarter turn about the vertical axis, (x, y, z) to (-z, y, x).
 EditResult TurnFurniture(Furniture& f);

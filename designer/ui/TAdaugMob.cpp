@@ -97,9 +97,17 @@ std::optional<AddOffsets> TAdaugMob::ReadOffsets() const {
 }
 
 void TAdaugMob::accept() {
-    if (!ReadOffsets()) {
+    const std::optional<AddOffsets> off = ReadOffsets();
+    if (!off) {
         ShowError(kBadAddOffset);
         return;
+    }
+    if (current_) {
+        if (const std::string why = AddLimitRefusal(*current_, staged_.file, *off); !why.empty()) {
+            ShowError(why);
+            Edit2->setFocus();
+            return;
+        }
     }
     FormBase<QDialog>::accept();
 }

@@ -44,7 +44,9 @@ public:
     // nothing when one is not a number.
     std::optional<AddOffsets> ReadOffsets() const;
 
-    void accept() override; // a bad offset is reported and the dialog stays open
+    // A bad offset, or one that takes a box out of the limit, is reported and
+    // the dialog stays open.
+    void accept() override;
 
 private:
     MobilaFile file_;

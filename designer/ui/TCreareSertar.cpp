@@ -2,6 +2,7 @@
 
 #include "Swatch.h"
 #include "Forms.h"
+#include "Fields.h"
 #include "TMain.h"
 #include "TPalPfl.h"
 #include "platform/Dialogs.h"
@@ -157,23 +158,30 @@ void TCreareSertar::Button5Click() {
     if (ShowPicture(Image2, sidePicture)) Panel8->setToolTip(QString::fromStdString(sidePicture));
 }
 
-std::optional<DrawerInput> TCreareSertar::ReadInput(std::string& bad) const {
+std::optional<DrawerInput> TCreareSertar::ReadChecked(const Furniture& f) {
+    if (!f.scene.ValidPiece(f.scene.current)) return std::nullopt;
     DrawerInput in;
-    const std::pair<QLineEdit*, double*> fields[] = {
-        {Edit1, &in.depth},         {Edit10, &in.overlap}, {Edit2, &in.bottomThickness},
-        {Edit3, &in.sideThickness}, {Edit4, &in.left},     {Edit5, &in.right},
-        {Edit6, &in.top},           {Edit7, &in.bottom},   {Edit8, &in.width},
-        {Edit9, &in.height}};
-    for (const auto& [e, out] : fields) {
-        const auto v = ParseField(e->text().toStdString());
-        if (!v) {
-            bad = e->objectName().toStdString();
-            return std::nullopt;
-        }
-        *out = *v;
-    }
+    // In the order of the fields' names in the model.
+    QLineEdit* const edits[kDrawerFields] = {Edit1, Edit10, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9};
+    double* const out[kDrawerFields] = {&in.depth, &in.overlap, &in.bottomThickness, &in.sideThickness, &in.left,
+                                        &in.right, &in.top,     &in.bottom,          &in.width,         &in.height};
+    const auto check = [&] {
+        // Behind the front: from its lower left corner, at its back face.
+        const Scene3D::Box front = f.scene.PieceBox(f.scene.current);
+        in.x = front.x0;
+        in.y = front.y0;
+        in.z = front.z1;
+        return CheckDrawer(in);
+    };
+    if (!ReadCheckedFields(edits, out, kDrawerFieldLabels, check)) return std::nullopt;
     in.backOverSides = RadioGroup1->ItemIndex() == 1;
     return in;
+}
+
+void TCreareSertar::accept() {
+    TMain* m = Forms().Main;
+    if (m && !ReadChecked(m->model)) return;
+    FormBase<QDialog>::accept();
 }
 
 } // namespace zv

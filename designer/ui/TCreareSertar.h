@@ -40,9 +40,13 @@ public:
     void BitBtn3Click();  // "Laterale"
     void Button5Click();  // "&Textura"
 
-    // Every field read (front position left at 0); the name of the first
-    // field that is not a number goes to `bad`.
-    std::optional<DrawerInput> ReadInput(std::string& bad) const;
+    // Every field read (with "." or the system's separator) and checked for a
+    // drawer behind the current piece of `f`, its front. At the first wrong
+    // field its message is shown, the field takes the focus, everything typed
+    // stays and nothing is returned.
+    std::optional<DrawerInput> ReadChecked(const Furniture& f);
+    // "Creare &interior sertar" closes the dialog only when ReadChecked accepts.
+    void accept() override;
 
 private:
     void ChooseBoard(bool bottom);

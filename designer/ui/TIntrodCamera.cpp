@@ -2,6 +2,7 @@
 
 #include "Swatch.h"
 #include "Forms.h"
+#include "Fields.h"
 #include "TMain.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
@@ -180,21 +181,20 @@ void TIntrodCamera::FormShow() { ComboBox1Change(); }
 void TIntrodCamera::Edit1Change() { ComboBox1->setCurrentIndex(0); }
 void TIntrodCamera::Edit5Enter() { ComboBox1->setCurrentIndex(0); }
 
-bool TIntrodCamera::ReadParams(RoomParams& p, std::string& bad) const {
-    const std::pair<QLineEdit*, double*> fields[] = {{Edit1, &p.width}, {Edit2, &p.height}, {Edit3, &p.depth},
-                                                     {Edit4, &p.wall},  {Edit5, &p.left},   {Edit6, &p.bottom},
-                                                     {Edit7, &p.back}};
-    for (const auto& [edit, out] : fields) {
-        const auto v = ParseRealSystem(edit->text().trimmed().toStdString());
-        if (!v) {
-            bad = edit->objectName().toStdString();
-            return false;
-        }
-        *out = *v;
-    }
+std::optional<RoomParams> TIntrodCamera::ReadChecked(const Furniture& f) {
+    QLineEdit* const edits[kRoomFields] = {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7};
+    RoomParams p;
+    double* const out[kRoomFields] = {&p.width, &p.height, &p.depth, &p.wall, &p.left, &p.bottom, &p.back};
+    if (!ReadCheckedFields(edits, out, kRoomFieldLabels, [&] { return CheckRoom(f, p); })) return std::nullopt;
     p.walls = {wallColor, wallTexture, CheckBox1->isChecked(), CheckBox3->isChecked()};
     p.floor = {floorColor, floorTexture, CheckBox2->isChecked(), CheckBox4->isChecked()};
-    return true;
+    return p;
+}
+
+void TIntrodCamera::accept() {
+    TMain* m = Forms().Main;
+    if (m && !ReadChecked(m->model)) return;
+    FormBase<QDialog>::accept();
 }
 
 } // namespace zv

@@ -4,6 +4,7 @@
 #include "platform/widgets/PictureBox.h"
 
 #include <QDialog>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -42,9 +43,12 @@ public:
     void Edit1Change();
     void Edit5Enter();
 
-    // The fields read with the system's decimal separator; false at the first
-    // one that is not a number (its name in `bad`).
-    bool ReadParams(RoomParams& p, std::string& bad) const;
+    // The fields read (with "." or the system's separator) and checked for a
+    // room around `f`. At the first wrong field its message is shown, the field
+    // takes the focus, everything typed stays and nothing is returned.
+    std::optional<RoomParams> ReadChecked(const Furniture& f);
+    // "Creaza &camera" closes the dialog only when ReadChecked accepts.
+    void accept() override;
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;

@@ -199,6 +199,10 @@ void TMain::Adaugaremobiladintrunfisier1Click() {
         ShowError(why);
         return;
     }
+    if (const std::string why = AddLimitRefusal(model, staged, *offsets); !why.empty()) {
+        ShowError(why);
+        return;
+    }
     ApplyEdit([&] {
         const EditResult r = AddFurniture(model, staged, *offsets);
         BuildTextureAtlas();
@@ -214,19 +218,11 @@ void TMain::Creareinteriorsertar1Click() {
     d->Edit8->setText(QString::fromStdString(FormatField(front.x1 - front.x0)));
     d->Edit9->setText(QString::fromStdString(FormatField(front.y1 - front.y0)));
     if (RunModal(*d) != QDialog::Accepted) return;
-    // Everything is read and checked before the undo copy is taken.
-    std::string bad;
-    std::optional<DrawerInput> in = d->ReadInput(bad);
-    if (!in) {
-        ShowError("Valoare invalida pentru dimensiunile sertarului.");
-        return;
-    }
-    in->x = front.x0;
-    in->y = front.y0;
-    in->z = front.z1;
-    std::string refusal = DrawerRefusal(*in);
-    if (refusal.empty()) refusal = DrawerRoomRefusal(model);
-    if (!refusal.empty()) {
+    // Everything is read and checked before the undo copy is taken; the
+    // dialog did so already, and stays open while a field is wrong.
+    const std::optional<DrawerInput> in = d->ReadChecked(model);
+    if (!in) return;
+    if (const std::string refusal = DrawerRoomRefusal(model); !refusal.empty()) {
         ShowError(refusal);
         return;
     }
@@ -246,18 +242,15 @@ void TMain::Introduceremobilaincamera1Click() {
     if (!DesignOpen()) return;
     TIntrodCamera* d = Forms().IntrodCamera;
     if (RunModal(*d) != QDialog::Accepted) return;
-    RoomParams p;
-    std::string bad;
-    if (!d->ReadParams(p, bad)) {
-        ShowError("Valoare invalida pentru dimensiunile camerei.");
-        return;
-    }
-    if (!RoomFits(model, p)) {
-        ShowError("Camera nu poate fi creata: dimensiunile nu o permit sau mobila are prea multe piese.");
+    // The dialog stays open while a field is wrong; read again for what it gives.
+    const std::optional<RoomParams> p = d->ReadChecked(model);
+    if (!p) return;
+    if (!RoomFits(model, *p)) {
+        ShowError("Camera nu poate fi creata: mobila are prea multe piese.");
         return;
     }
     ApplyEdit([&] {
-        const EditResult r = AddRoom(model, p);
+        const EditResult r = AddRoom(model, *p);
         // The whole room in the view, not only the furniture.
         const Scene3D& s = model.scene;
         zv::FitViewScale(model.scene, Image4->width(), Image4->height(), s.MaxY() - s.MinY(), s.MaxX() - s.MinX());
@@ -269,13 +262,23 @@ void TMain::Redimensionarejurimprejur1Click() { ShowShrinkDialog(); }
 
 // ---- whole furniture ----
 
+namespace {
+// Tried on a scratch copy first: refused before the undo snapshot when a box
+// would leave the limit.
+bool OutOfLimits(const Furniture& f, EditResult (*edit)(Furniture&)) {
+    if (KeepsBoxLimits(f, [edit](Furniture& g) { edit(g); })) return false;
+    ShowError(kWholeEditOutOfLimits);
+    return true;
+}
+} // namespace
+
 void TMain::Rotatiemobila1Click() {
-    if (!DesignOpen()) return;
+    if (!DesignOpen() || OutOfLimits(model, TurnFurniture)) return;
     ApplyEdit([&] { return TurnFurniture(model); });
 }
 
 void TMain::Simetriemobila1Click() {
-    if (!DesignOpen()) return;
+    if (!DesignOpen() || OutOfLimits(model, MirrorFurniture)) return;
     ApplyEdit([&] { return MirrorFurniture(model); });
 }
 
@@ -335,7 +338,7 @@ void TMain::Recalcularedimensinimobila1Click() {
 }
 
 void TMain::Rotunjiredimensiunisipozitii1Click() {
-    if (!DesignOpen()) return;
+    if (!DesignOpen() || OutOfLimits(model, RoundFurniture)) return;
     ApplyEdit([&] { return RoundFurniture(model); });
 }
 

@@ -341,7 +341,7 @@ std::optional<NewPiece> TPiesaNoua::ReadPiece() const {
     p.sx = b.sx;
     p.sy = b.sy;
     p.sz = b.sz;
-    if (!std::isfinite(p.x + p.sx) || !std::isfinite(p.y + p.sy) || !std::isfinite(p.z + p.sz)) return std::nullopt;
+    if (!NewPieceWithinLimits(p)) return std::nullopt;
     PieceSlot& s = p.slot;
     s.edgeBand = std::max(ComboBox1->currentIndex(), 0);
     s.materialCode = MaterialCode;

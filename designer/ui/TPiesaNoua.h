@@ -61,7 +61,8 @@ public:
     // The swatch in a colour, its picture kept as it is.
     void SetSwatchColor(std::uint32_t color);
     // The piece as the fields describe it (colour left 0), or nothing at the
-    // first position or size that is not a number, or a size of 0 or below.
+    // first position or size that is not a number, a size of 0 or below, or a
+    // box that breaks the limit of every box as the scene would store it.
     std::optional<NewPiece> ReadPiece() const;
     // Whether a piece name begins with the prefix (letter case ignored).
     bool PiesaExists(const std::string& prefix) const;

@@ -213,3 +213,25 @@ TEST(AddFurniture, OldLayoutBringsEmptyHardwareAndCodes) {
         EXPECT_EQ(into->backType, BackType::Incastrat);
     }
 }
+
+// Offsets that take a moved box out of the limit, tried on a scratch copy;
+// the open furniture stays as it was.
+TEST(AddFurniture, OffsetsPastTheLimitAreRefused) {
+    const struct {
+        AddOffsets off;
+        bool refused;
+    } cases[] = {
+        {{800, 0, 0}, false},     {{1.5e308, 0, 0}, true}, // every added box 0 wide as stored
+        {{-1.5e308, 0, 0}, true},                          // and again the other way: width infinite
+        {{1000001, 0, 0}, true},  {{0, -1000001, 0}, true},
+        {{0, 0, 1e17}, true},     {{999400, 0, 0}, false}, // corners within the limit
+    };
+    auto current = Current();
+    const auto before = std::make_unique<Furniture>(*current);
+    const MobilaFile added = Added();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.off.x + c.off.y + c.off.z);
+        EXPECT_EQ(AddLimitRefusal(*current, added, c.off), c.refused ? kAddOutOfLimits : "");
+        EXPECT_TRUE(*current == *before);
+    }
+}

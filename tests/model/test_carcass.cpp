@@ -248,6 +248,8 @@ TEST(Carcass, ChoicesTable) {
     }
 }
 
+// A board of size 0, boards sharing their place, a box past the limit as
+// the scene stores it.
 TEST(Carcass, DimensionsThatGiveNoBoardAreRefused) {
     struct Case {
         const char* what;
@@ -257,13 +259,19 @@ TEST(Carcass, DimensionsThatGiveNoBoardAreRefused) {
     const Case cases[] = {
         {"W = 30 with G = 18: the top and bottom between the sides", [](CarcassInput& s) { s.W = 30; }, false},
         {"W = 2G", [](CarcassInput& s) { s.W = 36; }, false},
-        {"narrow, every board over the sides",
+        {"narrow, every board over the sides: the sides overlap",
          [](CarcassInput& s) {
              s.W = 30;
              s.topOver = s.bottomOver = true;
              s.S = 0;
          },
-         true},
+         false},
+        {"88 high, plinth 70: the top where the bottom is", [](CarcassInput& s) { s.H = 88; }, false},
+        {"107 high, plinth 70: 1 mm between the top and the bottom", [](CarcassInput& s) { s.H = 107; }, true},
+        {"W = 1e308: the right side 0 wide as stored", [](CarcassInput& s) { s.W = 1e308; }, false},
+        {"W = 1e17: the right side 16 wide as stored", [](CarcassInput& s) { s.W = 1e17; }, false},
+        {"W past the limit", [](CarcassInput& s) { s.W = 1000001; }, false},
+        {"W at the limit", [](CarcassInput& s) { s.W = 1000000; }, true},
         {"H = T",
          [](CarcassInput& s) {
              s.H = 36;

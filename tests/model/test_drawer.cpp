@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace zv;
 
 namespace {
@@ -40,7 +42,7 @@ void ExpectBox(const DrawerBox& b, const char* name, double x, double y, double 
 
 TEST(Drawer, BackBetweenTheSides) {
     const DrawerInput in = Front();
-    ASSERT_EQ(DrawerRefusal(in), "");
+    ASSERT_EQ(CheckDrawer(in).message, "");
     const DrawerLayout b = LayOutDrawer(in);
     // Box 524 wide from x 120; the sides stand on the 4 mm bottom, 126 high.
     ExpectBox(b[0], "Jos sertar", 128, 220, 18, 508, 4, 450);
@@ -62,41 +64,56 @@ TEST(Drawer, BackOverTheSides) {
     ExpectBox(b[3], "Spate sertar", 120, 224, 452, 524, 126, 16);
 }
 
+// Each refusal names the field to correct, which the dialog then focuses.
 TEST(Drawer, SizesThatMakeNoDrawerAreRefused) {
-    const char* kZero = "Dimensiunile sertarului si grosimile trebuie sa fie mai mari decat zero.";
-    const char* kNegative = "Distantele fata de margini si cartonul peste laterale nu pot fi negative.";
-    const char* kTooBig = "Interiorul sertarului nu incape in fata sertarului.";
+    using F = DrawerField;
+    const char* kSize = "trebuie sa fie mai mare decat 0 si cel mult 1000000 mm";
+    const char* kDistance = "trebuie sa fie intre 0 si 1000000 mm";
+    const char* kNoRoom = "interiorul sertarului nu incape in fata sertarului";
+    const char* kOut = "sertarul ar iesi din limita de 1000000 mm fata de origine";
     const struct {
         const char* what;
         void (*change)(DrawerInput&);
-        const char* message;
+        F field;
+        const char* why;
     } cases[] = {
-        {"no width", [](DrawerInput& i) { i.width = 0; }, kZero},
-        {"negative height", [](DrawerInput& i) { i.height = -180; }, kZero},
-        {"no depth", [](DrawerInput& i) { i.depth = 0; }, kZero},
-        {"no bottom", [](DrawerInput& i) { i.bottomThickness = 0; }, kZero},
-        {"no sides", [](DrawerInput& i) { i.sideThickness = -1; }, kZero},
-        {"negative left", [](DrawerInput& i) { i.left = -1; }, kNegative},
-        {"negative overlap", [](DrawerInput& i) { i.overlap = -2; }, kNegative},
-        {"wider than the front", [](DrawerInput& i) { i.left = i.right = 266; }, kTooBig},
+        {"no width", [](DrawerInput& i) { i.width = 0; }, F::Width, kSize},
+        {"negative height", [](DrawerInput& i) { i.height = -180; }, F::Height, kSize},
+        {"no depth", [](DrawerInput& i) { i.depth = 0; }, F::Depth, kSize},
+        {"depth 1e300", [](DrawerInput& i) { i.depth = 1e300; }, F::Depth, kSize},
+        {"depth past the limit", [](DrawerInput& i) { i.depth = 1000001; }, F::Depth, kSize},
+        {"no bottom", [](DrawerInput& i) { i.bottomThickness = 0; }, F::BottomThickness, kSize},
+        {"no sides", [](DrawerInput& i) { i.sideThickness = -1; }, F::SideThickness, kSize},
+        {"NaN width", [](DrawerInput& i) { i.width = std::nan(""); }, F::Width, kSize},
+        {"negative left", [](DrawerInput& i) { i.left = -1; }, F::Left, kDistance},
+        {"negative overlap", [](DrawerInput& i) { i.overlap = -2; }, F::Overlap, kDistance},
+        {"top past the limit", [](DrawerInput& i) { i.top = 2e6; }, F::Top, kDistance},
+        {"wider than the front", [](DrawerInput& i) { i.left = i.right = 266; }, F::Width, kNoRoom},
         {"higher than the front",
          [](DrawerInput& i) {
              i.top = 100;
              i.bottom = 76;
          },
-         kTooBig},
-        {"shallower than the back", [](DrawerInput& i) { i.depth = 16; }, kTooBig},
-        {"bottom out of the sides", [](DrawerInput& i) { i.overlap = 17; },
-         "Cartonul nu poate iesi in afara lateralelor."},
+         F::Height, kNoRoom},
+        {"shallower than the back", [](DrawerInput& i) { i.depth = 16; }, F::Depth, kNoRoom},
+        {"bottom out of the sides", [](DrawerInput& i) { i.overlap = 17; }, F::Overlap,
+         "cartonul nu poate iesi in afara lateralelor"},
+        // A front far out: the boards as stored leave the limit on its axis.
+        {"a front past the limit in depth", [](DrawerInput& i) { i.z = 1000001; }, F::Depth, kOut},
+        {"a front at 1e308 across", [](DrawerInput& i) { i.x = 1e308; }, F::Width, kOut},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         DrawerInput in = Front();
         c.change(in);
-        EXPECT_EQ(DrawerRefusal(in), c.message) << c.what;
+        const FieldRefusal r = CheckDrawer(in);
+        EXPECT_EQ(r.field, int(c.field));
+        EXPECT_EQ(r.message, std::string("Valoare invalida in campul \"") + kDrawerFieldLabels[int(c.field)] +
+                                 "\": " + c.why + ".");
     }
     DrawerInput edge = Front();
     edge.left = edge.right = edge.top = edge.bottom = edge.overlap = 0;
-    EXPECT_EQ(DrawerRefusal(edge), "");
+    EXPECT_EQ(CheckDrawer(edge).message, "");
 }
 
 TEST(Drawer, AddedWithMaterialsOrNotAtAllWhenFull) {

@@ -284,6 +284,34 @@ TEST(NewPieceAppend, FullTablesWriteNothing) {
     EXPECT_TRUE(NewPieceRefusal(Carcass()->scene).empty());
 }
 
+// The box as the scene stores it: a far corner that swallows the size, a
+// size or corner past the limit, a flat box. Nothing at all is written.
+TEST(NewPieceAppend, BoxesPastTheLimitWriteNothing) {
+    const struct {
+        const char* what;
+        double x, sx, sz;
+        bool within;
+    } cases[] = {
+        {"a shelf", 18, 764, 282, true},
+        {"at the limit", -1000000, 1000000, 282, true},
+        {"corner 1e308: 1e308 + 764 is 1e308", 1e308, 764, 282, false},
+        {"corner 1e17: 16 wide as stored", 1e17, 18, 282, false},
+        {"corner past the limit", 1000000.5, 764, 282, false},
+        {"wider than the limit", 0, 1000001, 282, false},
+        {"deeper than the limit", 0, 764, 1e308, false},
+        {"flat", 0, 764, 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto f = Carcass();
+        const auto before = std::make_unique<Furniture>(*f);
+        const NewPiece p{"Polita1", c.x, 956, 18, c.sx, 18, c.sz, 0xABCDEF, {}};
+        EXPECT_EQ(NewPieceWithinLimits(p), c.within);
+        EXPECT_EQ(AppendNewPiece(*f, p).newPieces, c.within ? 1 : 0);
+        if (!c.within) EXPECT_TRUE(*f == *before);
+    }
+}
+
 TEST(NewPieceRemove, FirstOfThreeShiftsEveryTable) {
     auto f = EmptyFurniture();
     for (int i = 0; i < 3; ++i) {

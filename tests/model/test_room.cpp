@@ -114,6 +114,50 @@ TEST(Room, ASecondRoomReplacesTheFirst) {
     EXPECT_EQ(f->scene.color[4], 0x0000FFu);
 }
 
+// Each refusal names the field to correct; the room's boxes are checked as
+// the scene would store them around the furniture.
+TEST(Room, SizesAndPositionsPastTheLimitNameTheirField) {
+    using F = RoomField;
+    const char* kSize = "trebuie sa fie mai mare decat 0 si cel mult 1000000 mm";
+    const char* kPosition = "trebuie sa fie intre -1000000 si 1000000 mm";
+    const char* kOut = "camera ar iesi din limita de 1000000 mm fata de origine";
+    const struct {
+        const char* what;
+        void (*change)(RoomParams&);
+        F field;
+        const char* why;
+    } cases[] = {
+        {"width 1e300", [](RoomParams& p) { p.width = 1e300; }, F::Width, kSize},
+        {"width past the limit", [](RoomParams& p) { p.width = 1000001; }, F::Width, kSize},
+        {"no height", [](RoomParams& p) { p.height = 0; }, F::Height, kSize},
+        {"NaN depth", [](RoomParams& p) { p.depth = std::nan(""); }, F::Depth, kSize},
+        {"negative walls", [](RoomParams& p) { p.wall = -55; }, F::Wall, kSize},
+        {"left past the limit", [](RoomParams& p) { p.left = -1000001; }, F::Left, kPosition},
+        {"back 1e300", [](RoomParams& p) { p.back = 1e300; }, F::Back, kPosition},
+        {"thinner than two walls", [](RoomParams& p) { p.width = 100; }, F::Width,
+         "camera trebuie sa fie mai lata decat doi pereti"},
+        {"shallower than a wall", [](RoomParams& p) { p.depth = 55; }, F::Depth,
+         "camera trebuie sa fie mai adanca decat un perete"},
+        {"the left wall past the limit", [](RoomParams& p) { p.left = 999990; }, F::Left, kOut},
+        {"the floor past the limit", [](RoomParams& p) { p.bottom = -999990; }, F::Bottom, kOut},
+        {"the walls past the limit in depth", [](RoomParams& p) { p.back = -999000; }, F::Back, kOut},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto f = Cupboard();
+        const auto before = std::make_unique<Furniture>(*f);
+        RoomParams p;
+        c.change(p);
+        const FieldRefusal r = CheckRoom(*f, p);
+        EXPECT_EQ(r.field, int(c.field));
+        EXPECT_EQ(r.message,
+                  std::string("Valoare invalida in campul \"") + kRoomFieldLabels[int(c.field)] + "\": " + c.why + ".");
+        EXPECT_EQ(AddRoom(*f, p).newPieces, 0);
+        EXPECT_TRUE(*f == *before);
+    }
+    EXPECT_EQ(CheckRoom(*Cupboard(), RoomParams{}).message, "");
+}
+
 TEST(Room, RefusedWithoutRoomOrPlace) {
     auto f = std::make_unique<Furniture>();
     f->scene.Init();

@@ -95,6 +95,36 @@ TEST(WholeResize, SmallChangesAreMadeAndBadSizesRefused) {
     EXPECT_EQ(CheckResize(*e, {100, 100, 100}), kResizeTooSmall);
 }
 
+// Tried on a scratch copy: a piece the edit would take out of the limit stops
+// it, one already outside it (from an older file) does not.
+TEST(WholeLimits, EditsThatWouldTakeABoxOutOfTheLimit) {
+    const struct {
+        const char* what;
+        double x, y, z, sx, sy, sz; // a piece added to the carcass
+        EditResult (*edit)(Furniture&);
+        bool keeps;
+    } cases[] = {
+        {"turn: a board ending past the limit in depth", 0, 0, 999000, 18, 18, 1500, TurnFurniture, false},
+        {"turn: a board inside", 0, 0, 990000, 18, 18, 1500, TurnFurniture, true},
+        {"mirror: a board ending past the limit in width", 999000, 0, 0, 1500, 18, 18, MirrorFurniture, false},
+        {"round: a board 0.2 thick rounds flat", 10.2, 0, 0, 0.2, 18, 18, RoundFurniture, false},
+        {"turn: a board already outside", 5000000, 0, 0, 18, 18, 18, TurnFurniture, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto f = Carcass();
+        Add(*f, "Departe", c.x, c.y, c.z, c.sx, c.sy, c.sz);
+        const auto before = std::make_unique<Furniture>(*f);
+        EXPECT_EQ(KeepsBoxLimits(*f, [&](Furniture& g) { c.edit(g); }), c.keeps);
+        EXPECT_TRUE(*f == *before); // only the copy was edited
+    }
+    // The resize: scaled boards past the limit.
+    auto f = Carcass();
+    for (const ResizeParams& p : {ResizeParams{2000000, 720, 304}, ResizeParams{800, 720, 1e300}})
+        EXPECT_EQ(CheckResize(*f, p), kResizeBadInput) << p.W << " " << p.D;
+    EXPECT_EQ(CheckResize(*f, {999000, 720, 304}), "");
+}
+
 TEST(WholeResize, HeightPassKeepsShelvesAndScalesSides) {
     auto f = Carcass();
     const int shelf = Add(*f, "Polita", 18, 300, 0, 764, 18, 300); // centre at 309 of 720

@@ -25,6 +25,7 @@
 
 #include "support/Program.h"
 #include "support/ShownAnswer.h"
+#include "support/Unchanged.h"
 
 using namespace zv;
 using zv::test::EmptyFurniture;
@@ -306,4 +307,43 @@ TEST(AddFurnitureWindow, AnOffsetThatIsNoNumberKeepsTheDialogOpen) {
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(p.main->model.scene.pieceCount, 7);
     EXPECT_EQ(p.main->model.scene.PieceBox(4).x0, 850.5);
+}
+
+// Offsets that would take an added box out of the limit: the dialog says so
+// and stays open; abandoned, the furniture and its undo level are as before.
+TEST(AddFurnitureWindow, OffsetsPastTheLimitKeepTheDialogOpen) {
+    Program p;
+    const std::string file = p.WriteComoda();
+    TAdaugMob* d = Program::Dialog();
+    const struct {
+        QLineEdit* Edit;
+        const char* text;
+    } cases[] = {{d->Edit2, "1.5e308"}, {d->Edit2, "-1.5e308"}, {d->Edit3, "1000001"}, {d->Edit4, "-1e17"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        p.dialogs->records.clear();
+        const Unchanged before(*p.main);
+        bool stayedOpen = false;
+        p.Run(file, [&] {
+            c.Edit->selectAll();
+            QTest::keyClicks(c.Edit, c.text);
+            QTest::mouseClick(d->BitBtn1, Qt::LeftButton);
+            stayedOpen = d->isVisible();
+            EXPECT_EQ(c.Edit->text(), c.text);
+        });
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_EQ(p.dialogs->Messages(), std::vector<std::string>{kAddOutOfLimits});
+        EXPECT_TRUE(before.Same(*p.main));
+    }
+    // A scripted OK that passes the dialog's own check is refused by the command.
+    p.dialogs->records.clear();
+    const Unchanged before(*p.main);
+    p.dialogs->fileAnswers.push_back(FileDialogAnswer{file, 1});
+    p.modal.answers.push_back([&](QDialog&) {
+        d->Edit2->setText("1.5e308");
+        return int(QDialog::Accepted);
+    });
+    p.main->Adaugaremobiladintrunfisier1->trigger();
+    EXPECT_EQ(p.dialogs->Messages(), std::vector<std::string>{kAddOutOfLimits});
+    EXPECT_TRUE(before.Same(*p.main));
 }

@@ -33,6 +33,7 @@
 #include <gtest/gtest.h>
 
 #include "support/FileLimit.h"
+#include "support/Unchanged.h"
 
 #include <algorithm>
 #include <functional>
@@ -410,10 +411,15 @@ TEST_F(NewFurniture, BadNumbersChangeNothing) {
         {"W = 30 with G = 18", [](TMobiNoua& d) { d.Edit2->setText("30"); }},
         {"a negative plinth", [](TMobiNoua& d) { d.Edit8->setText("-70"); }},
         {"an infinite depth", [](TMobiNoua& d) { d.Edit4->setText("1e999"); }},
+        {"W = 1e308: \"Dreapta\" 0 wide as stored", [](TMobiNoua& d) { d.Edit2->setText("1e308"); }},
+        {"W = 1e17: \"Dreapta\" 16 wide as stored", [](TMobiNoua& d) { d.Edit2->setText("1e17"); }},
+        {"88 high: \"Sus\" and \"Jos\" in one place", [](TMobiNoua& d) { d.Edit3->setText("88"); }},
     };
     for (const auto& [what, fill] : cases) {
         SCOPED_TRACE(what);
+        const Unchanged whole(*main);
         mobi->Edit2->setText("800");
+        mobi->Edit3->setText("2000");
         mobi->Edit4->setText("300");
         mobi->Edit5->setText("18");
         mobi->Edit8->setText("70");
@@ -424,6 +430,7 @@ TEST_F(NewFurniture, BadNumbersChangeNothing) {
         EXPECT_EQ(s->Messages(), std::vector<std::string>{kBad}); // not even the save question
         EXPECT_EQ(modal.shown.size(), 3u);                        // no hardware window
         ExpectUnchanged(*main, before);
+        EXPECT_TRUE(whole.Same(*main));
         EXPECT_FALSE(main->Timer2->isActive());
         EXPECT_FALSE(main->Timer3->isActive());
         EXPECT_EQ(main->model.backType, BackType::Incastrat);

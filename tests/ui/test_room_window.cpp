@@ -2,6 +2,7 @@
 #include "platform/Dialogs.h"
 #include "platform/widgets/Modal.h"
 #include "ui/Forms.h"
+#include "ui/TCreareSertar.h"
 #include "ui/TIntrodCamera.h"
 #include "ui/TMain.h"
 
@@ -11,11 +12,14 @@
 #include <QPushButton>
 #include <QTest>
 #include <functional>
+#include <iterator>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include "support/ShownAnswer.h"
 
 #include "support/Program.h"
+#include "support/Unchanged.h"
 
 using namespace zv;
 
@@ -136,22 +140,76 @@ TEST(RoomWindow, WallsAsThinAsABoardAreNoPartOfTheMaterialList) {
     EXPECT_NE(script->Messages()[0].find("Pal/pfl:\r  - nimic"), std::string::npos) << script->Messages()[0];
 }
 
-TEST(RoomWindow, BadSizesAreRefused) {
+// A wrong field keeps the dialog open with everything typed, names the field
+// and takes the focus; abandoned, the furniture and its undo level are as before.
+TEST(RoomWindow, BadFieldsKeepTheRoomAndDrawerDialogsOpen) {
     Program p;
     ScopedDialogScript script;
-    p.WhenShown([&] {
-        p.room->Edit4->setText("x");
-        QTest::mouseClick(p.room->OkButton, Qt::LeftButton);
-    });
-    p.main->Amenajarecamera1Click();
-    EXPECT_EQ(script->Messages(), std::vector<std::string>{"Valoare invalida pentru dimensiunile camerei."});
-    EXPECT_EQ(p.main->model.scene.pieceCount, 1);
+    TIntrodCamera* room = p.room;
+    TCreareSertar* drawer = Forms().CreareSertar;
+    const std::vector<QLineEdit*> roomFields = {room->Edit1, room->Edit2, room->Edit3, room->Edit4,
+                                                room->Edit5, room->Edit6, room->Edit7};
+    const std::vector<QLineEdit*> drawerFields = {drawer->Edit1, drawer->Edit10, drawer->Edit2, drawer->Edit3,
+                                                  drawer->Edit4, drawer->Edit5,  drawer->Edit6, drawer->Edit7};
+    const char* drawerValues[] = {"450", "8", "4", "16", "20", "20", "30", "20"};
+    const struct {
+        bool inRoom;
+        int field;
+        const char* text;
+        std::string message;
+    } cases[] = {
+        {true, 0, "1e300",
+         "Valoare invalida in campul \"Latime:\": trebuie sa fie mai mare decat 0 si cel mult 1000000 mm."},
+        {true, 3, "x", "Valoare invalida in campul \"Gros pereti:\": nu este un numar."},
+        {true, 6, "-1e300", "Valoare invalida in campul \"Spate:\": trebuie sa fie intre -1000000 si 1000000 mm."},
+        {true, 0, "100", "Valoare invalida in campul \"Latime:\": camera trebuie sa fie mai lata decat doi pereti."},
+        {false, 0, "1e300",
+         "Valoare invalida in campul \"Adancime sertar (fara fata):\": trebuie sa fie mai mare decat 0 si cel mult "
+         "1000000 mm."},
+        {false, 1, "abc", "Valoare invalida in campul \"Carton peste laterale (mm):\": nu este un numar."},
+        {false, 1, "17",
+         "Valoare invalida in campul \"Carton peste laterale (mm):\": cartonul nu poate iesi in afara "
+         "lateralelor."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        script->records.clear();
+        const Unchanged before(*p.main);
+        QDialog* d = c.inRoom ? static_cast<QDialog*>(room) : drawer;
+        const std::vector<QLineEdit*>& fields = c.inRoom ? roomFields : drawerFields;
+        QLineEdit* bad = fields[static_cast<std::size_t>(c.field)];
+        const QString original = bad->text();
+        bool stayedOpen = false;
+        p.WhenShown([&] {
+            if (!c.inRoom)
+                for (std::size_t i = 0; i < fields.size(); ++i) fields[i]->setText(drawerValues[i]);
+            bad->selectAll();
+            QTest::keyClicks(bad, c.text);
+            std::vector<QString> typed;
+            for (QLineEdit* e : fields) typed.push_back(e->text());
+            QTest::mouseClick(c.inRoom ? room->OkButton : drawer->OkButton, Qt::LeftButton);
+            stayedOpen = d->isVisible();
+            EXPECT_EQ(d->focusWidget(), bad);
+            for (std::size_t i = 0; i < fields.size(); ++i) EXPECT_EQ(fields[i]->text(), typed[i]) << i;
+        });
+        if (c.inRoom)
+            p.main->Introduceremobilaincamera1Click();
+        else
+            p.main->Creareinteriorsertar1Click();
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_EQ(script->Messages(), std::vector<std::string>{c.message});
+        EXPECT_TRUE(before.Same(*p.main));
+        bad->setText(original);
+    }
+    EXPECT_EQ(p.modal.shown.size(), std::size(cases));
 
+    // Corrected, the drawer is made behind the current piece.
+    script->records.clear();
     p.WhenShown([&] {
-        p.room->Edit4->setText("55");
-        QTest::mouseClick(p.room->CancelButton, Qt::LeftButton);
+        for (std::size_t i = 0; i < drawerFields.size(); ++i) drawerFields[i]->setText(drawerValues[i]);
+        QTest::mouseClick(drawer->OkButton, Qt::LeftButton);
     });
-    p.main->Amenajarecamera1Click();
-    EXPECT_EQ(p.main->model.scene.pieceCount, 1);
-    EXPECT_EQ(p.modal.shown, (std::vector<std::string>{"IntrodCamera", "IntrodCamera"}));
+    p.main->Creareinteriorsertar1Click();
+    EXPECT_TRUE(script->Messages().empty());
+    EXPECT_EQ(p.main->model.scene.pieceCount, 5);
 }

@@ -26,6 +26,9 @@
 #include "support/BoardChoice.h"
 #include "support/Program.h"
 #include "support/ShownAnswer.h"
+#include "support/Unchanged.h"
+
+#include <functional>
 
 using namespace zv;
 
@@ -139,6 +142,36 @@ TEST(WholeCommands, ResizeRefusesBeforeTheSnapshot) {
     // Cancel: nothing either.
     p.main->Redimensionaremobila1->trigger();
     EXPECT_FALSE(p.UndoReady());
+}
+
+// Tried on a scratch copy before the snapshot: the furniture compared whole,
+// no undo level, the message once.
+TEST(WholeCommands, CommandsThatWouldBreakTheLimitChangeNothing) {
+    const struct {
+        const char* what;
+        double x, z, sx, sz; // a board 18 high added first, when sx > 0
+        std::function<void(Program&)> run;
+        const char* message;
+    } cases[] = {
+        {"resize 2000000 wide", 0, 0, 0, 0, [](Program& p) { p.Resize("2000000", "", ""); }, kResizeBadInput},
+        {"resize 1e300 deep", 0, 0, 0, 0, [](Program& p) { p.Resize("", "", "1e300"); }, kResizeBadInput},
+        {"turn a board ending past the limit in depth", 0, 999000, 18, 1500,
+         [](Program& p) { p.main->Rotatiemobila1->trigger(); }, kWholeEditOutOfLimits},
+        {"mirror a board ending past the limit in width", 999000, 0, 1500, 18,
+         [](Program& p) { p.main->Simetriemobila1->trigger(); }, kWholeEditOutOfLimits},
+        {"round a board 0.2 thick", 10.2, 0, 0.2, 18,
+         [](Program& p) { p.main->Rotunjiredimensiunisipozitii1->trigger(); }, kWholeEditOutOfLimits},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Program p;
+        if (c.sx > 0) p.Add("Departe", c.x, 0, c.z, c.sx, 18, c.sz, "PAL18");
+        const Unchanged before(*p.main);
+        c.run(p);
+        EXPECT_EQ(p.dialogs->Messages(), std::vector<std::string>{c.message});
+        EXPECT_TRUE(before.Same(*p.main));
+        EXPECT_FALSE(p.UndoReady());
+    }
 }
 
 TEST(WholeCommands, ResizeAfterDeletingTheBackAndHalfAMillimetre) {
