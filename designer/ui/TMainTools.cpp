@@ -199,11 +199,13 @@ void TMain::Adaugaremobiladintrunfisier1Click() {
         ShowError(why);
         return;
     }
+    const std::string note = SharedTextureNote(staged, model);
     ApplyEdit([&] {
         const EditResult r = AddFurniture(model, staged, *offsets);
         BuildTextureAtlas();
         return r;
     });
+    if (!note.empty()) ShowInfo(note);
 }
 
 // The bottom, sides and back of a drawer behind the current piece, its front.
