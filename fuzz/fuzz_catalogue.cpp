@@ -2,6 +2,7 @@
 // gives a status and no more entries than the grid holds; what was read whole
 // is written and read back the same.
 #include "catalog/Catalogue.h"
+#include "platform/Text.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,7 +14,7 @@ template <class Cat> void Check(const Cat& c) {
     if (c.items.size() > static_cast<std::size_t>(zv::kMaxCatalogueEntries)) __builtin_trap();
     if (c.status == zv::CatalogueStatus::NotFound && !c.items.empty()) __builtin_trap();
     for (const auto& it : c.items)
-        if (it.code.size() > 10) __builtin_trap();
+        if (zv::TextLength(it.code) > zv::kMaxCode) __builtin_trap();
 }
 
 template <class Cat, class Parse> void RoundTrip(const Cat& c, Parse parse) {

@@ -1,3 +1,10 @@
+// The catalogue files are text in lines ended by CR LF; the first line holds
+// the thumbnail width, height and entry count, then every entry is a fixed
+// number of lines (7 for a board, 4 for hardware). A text field is a whole
+// line of code page 1250 bytes, which the reader turns into the model's UTF-8
+// and the writer back (platform/Text.h): one byte per character, so a line
+// read and written again keeps its bytes and a code's limit of 10 counts
+// characters. Numbers use "." whatever the locale.
 #include "Catalogue.h"
 
 #include "platform/IoError.h"
@@ -118,12 +125,12 @@ Color ColorFromInteger(long long v) { return static_cast<Color>(static_cast<unsi
 
 // Reads one entry; false on a numeric fault. Both kinds start with the same four lines.
 template <class Item> bool ReadCommonLines(LineReader& r, Item& it) {
-    it.code = CutCode(r.TextLine());
-    it.description = r.TextLine();
+    it.code = CutCode(FromFileText(r.TextLine()));
+    it.description = FromFileText(r.TextLine());
     auto price = r.Real();
     if (!price) return false;
     it.price = *price;
-    it.picture = r.TextLine();
+    it.picture = FromFileText(r.TextLine());
     return true;
 }
 
@@ -193,7 +200,7 @@ void PutHeader(std::string& s, const CatalogueHeader& h, std::size_t count) {
 }
 
 void PutLine(std::string& s, const std::string& line) {
-    s += OneLine(line);
+    s += ToFileText(OneLine(line));
     s += "\r\n";
 }
 

@@ -76,9 +76,25 @@ std::string CheckAddFurniture(const MobilaFile& f, const Furniture& current) {
     if (pieces > kMaxPieces) return TooMany(pieces, kMaxPieces, "piese");
     const long points = std::max(s.pointCount, 0) + static_cast<long>(f.points.size());
     if (points > Scene3D::kMaxPoints) return TooMany(points, Scene3D::kMaxPoints, "puncte");
-    const long textures = std::max(current.textures.count, 0) + static_cast<long>(f.textures.size());
+    // Only the texture entries the added pieces use, and only those of files
+    // the open furniture does not use already, take a slot.
+    const long textures = std::max(current.textures.count, 0) +
+                          static_cast<long>(MergeTextures(f, current).newEntries.size());
     if (textures > kMaxTextureSlots) return TooMany(textures, kMaxTextureSlots, "texturi");
     return {};
+}
+
+std::string SharedTextureNote(const MobilaFile& f, const Furniture& current) {
+    const std::vector<SharedTexture> shared = MergeTextures(f, current).shared;
+    if (shared.empty()) return {};
+    std::string note = "Mobila adaugata foloseste texturi ale mobilei curente la alta marime. Piesele ei le primesc "
+                       "la marimea din mobila curenta:";
+    const auto size = [](const MobilaTexture& t) {
+        return std::to_string(t.requestedWidth) + " x " + std::to_string(t.requestedHeight);
+    };
+    for (const SharedTexture& t : shared)
+        note += "\n" + t.file + ": " + size(t.kept) + " (in fisierul adaugat " + size(t.dropped) + ")";
+    return note;
 }
 
 EditResult AddFurniture(Furniture& model, const MobilaFile& staged, const AddOffsets& off) {

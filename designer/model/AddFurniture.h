@@ -41,8 +41,13 @@ StagedFurniture StageFurniture(const MobilaFile& f, int quarterTurns, AddPositio
 AddOffsets AddOffsetsFor(const Furniture& current, const Scene3D& staged, AddPosition pos);
 
 // Why the file cannot be added to `current`: no points, or together more than
-// 200 pieces, 4800 points or 200 texture slots. Empty when it can.
+// 200 pieces, 4800 points or 200 texture slots (the open furniture's and one
+// for each texture file of the added pieces that it does not use). Empty when it can.
 std::string CheckAddFurniture(const MobilaFile& f, const Furniture& current);
+
+// A texture file both furnitures use keeps the open furniture's slot size;
+// where the added one asked for another size, this says so (empty otherwise).
+std::string SharedTextureNote(const MobilaFile& f, const Furniture& current);
 
 // Appends the staged furniture moved by the offsets and raises the counts;
 // the added pieces' centres and the model centre are recomputed, the back type

@@ -1,3 +1,10 @@
+// The furniture file, byte by byte: integers are 32-bit and reals 64-bit
+// IEEE, both little-endian, without padding. A text ("str") is a 32-bit length
+// and that many bytes; a code ("s10") is a length byte 0..10 and ten bytes,
+// zeros past the length. Text bytes are code page 1250: the reader turns them
+// into the model's UTF-8 and the writer back (platform/Text.h), one byte per
+// character, so a file read and written again keeps every text byte for byte
+// and the name's limit of 50 and the file names' of 255 count characters.
 #include "MobilaFile.h"
 
 #include "platform/IoError.h"
@@ -12,6 +19,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 namespace zv {
@@ -70,7 +78,7 @@ public:
     std::string Str(std::size_t keep = std::string::npos) {
         const std::int32_t n = Int();
         if (n < 0 || static_cast<std::size_t>(n) > Left()) throw InvalidMobilaFile();
-        std::string s(b_.substr(pos_, std::min(static_cast<std::size_t>(n), keep)));
+        std::string s = FromFileText(b_.substr(pos_, std::min(static_cast<std::size_t>(n), keep)));
         pos_ += static_cast<std::size_t>(n);
         return s;
     }
@@ -79,7 +87,7 @@ public:
         Need(kS10Size);
         const auto n = static_cast<unsigned char>(b_[pos_]);
         if (n > kMaxCode) throw InvalidMobilaFile();
-        std::string s(b_.substr(pos_ + 1, n));
+        std::string s = FromFileText(b_.substr(pos_ + 1, n));
         pos_ += kS10Size;
         return s;
     }
@@ -112,12 +120,14 @@ public:
         std::memcpy(&u, &d, sizeof u);
         for (int i = 0; i < 8; ++i) out_.push_back(static_cast<char>((u >> (8 * i)) & 0xFF));
     }
-    void Str(const std::string& s) {
+    void Str(const std::string& text) {
+        const std::string s = ToFileText(text);
         Int(static_cast<std::int32_t>(s.size()));
         out_ += s;
     }
     // Bytes past the length are written as zeros.
-    void S10(const std::string& s) {
+    void S10(const std::string& text) {
+        const std::string s = ToFileText(text);
         const std::size_t n = std::min(s.size(), kMaxCode);
         Byte(static_cast<std::uint8_t>(n));
         out_.append(s, 0, n);
@@ -193,17 +203,17 @@ void PutPieces(const MobilaFile& f, Furniture& model, int m0, int n0) {
     }
 }
 
-void PutTextures(const MobilaFile& f, Furniture& model, int t0) {
+void PutTextures(const std::vector<MobilaTexture>& entries, Furniture& model, int t0) {
     TextureTable& t = model.textures;
-    for (std::size_t i = 0; i < f.textures.size(); ++i) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
         const auto k = static_cast<std::size_t>(t0) + i;
-        t.repeatScale[k] = f.textures[i].repeatScale;
-        t.requestedWidth[k] = f.textures[i].requestedWidth;
-        t.requestedHeight[k] = f.textures[i].requestedHeight;
-        t.width[k] = f.textures[i].width;
-        t.height[k] = f.textures[i].height;
+        t.repeatScale[k] = entries[i].repeatScale;
+        t.requestedWidth[k] = entries[i].requestedWidth;
+        t.requestedHeight[k] = entries[i].requestedHeight;
+        t.width[k] = entries[i].width;
+        t.height[k] = entries[i].height;
     }
-    t.count = static_cast<std::int32_t>(t0 + static_cast<int>(f.textures.size()));
+    t.count = static_cast<std::int32_t>(t0 + static_cast<int>(entries.size()));
 }
 
 } // namespace
@@ -495,8 +505,74 @@ void ReplaceWithMobilaFile(const MobilaFile& f, Furniture& model) {
     s.modelCz = f.modelCz;
     model.projParams = f.projParams;
     PutPieces(f, model, 0, 0);
-    PutTextures(f, model, 0);
+    PutTextures(f.textures, model, 0);
     if (!f.oldLayout) model.backType = f.backType;
+}
+
+bool TextureFileExists(const std::string& name) {
+    if (name.empty()) return false;
+    std::error_code ec;
+    return std::filesystem::is_regular_file(name, ec);
+}
+
+int TextureSlotsOf(const std::vector<std::string>& files, std::vector<int>& slots) {
+    slots.assign(files.size(), -1);
+    std::vector<std::size_t> firstOfSlot; // index in files of each distinct file
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (!TextureFileExists(files[i])) continue;
+        std::size_t k = 0;
+        while (k < firstOfSlot.size() && files[firstOfSlot[k]] != files[i]) ++k;
+        if (k == firstOfSlot.size()) firstOfSlot.push_back(i);
+        if (k < static_cast<std::size_t>(kMaxTextureSlots)) slots[i] = static_cast<int>(k);
+    }
+    return static_cast<int>(firstOfSlot.size());
+}
+
+TextureMerge MergeTextures(const MobilaFile& f, const Furniture& model) {
+    const int n0 = std::clamp(model.scene.pieceCount, 0, kMaxPieces);
+    std::vector<std::string> own(model.attrs.textureFile.begin(), model.attrs.textureFile.begin() + n0);
+    std::vector<std::string> added;
+    for (const MobilaPiece& p : f.pieces) added.push_back(p.textureFile);
+    std::vector<int> ownSlots, localSlots;
+    TextureSlotsOf(own, ownSlots);
+    const int local = TextureSlotsOf(added, localSlots);
+
+    const TextureTable& t = model.textures;
+    const std::int32_t t0 = std::max(t.count, 0);
+    const auto entryOf = [&](int k) {
+        const auto i = static_cast<std::size_t>(k);
+        return MobilaTexture{t.repeatScale[i], t.requestedWidth[i], t.requestedHeight[i], t.width[i], t.height[i]};
+    };
+    TextureMerge m;
+    // Index each of the file's slots gets: a slot the model's pieces already
+    // have for the same file, or a new entry behind the model's.
+    std::vector<std::int32_t> indexOfLocal(static_cast<std::size_t>(std::min(local, kMaxTextureSlots)), -1);
+    for (std::size_t j = 0; j < added.size(); ++j) {
+        const int l = localSlots[j];
+        if (l < 0 || indexOfLocal[static_cast<std::size_t>(l)] != -1) continue;
+        // What the file asks for this slot; a table too short gives the start-up size.
+        const MobilaTexture wanted = static_cast<std::size_t>(l) < f.textures.size()
+                                         ? f.textures[static_cast<std::size_t>(l)]
+                                         : MobilaTexture{200, 500, 500, 0, 0};
+        std::int32_t index = -1;
+        for (int i = 0; i < n0 && index == -1; ++i) {
+            const auto ii = static_cast<std::size_t>(i);
+            if (ownSlots[ii] < 0 || own[ii] != added[j]) continue;
+            const std::int32_t k = model.attrs.textureIndex[ii];
+            index = k >= 0 && k < t0 ? k : ownSlots[ii];
+            const MobilaTexture kept = entryOf(index);
+            if (kept.requestedWidth != wanted.requestedWidth || kept.requestedHeight != wanted.requestedHeight)
+                m.shared.push_back({added[j], kept, wanted});
+        }
+        if (index == -1) {
+            index = t0 + static_cast<std::int32_t>(m.newEntries.size());
+            m.newEntries.push_back(wanted);
+        }
+        indexOfLocal[static_cast<std::size_t>(l)] = index;
+    }
+    for (std::size_t j = 0; j < added.size(); ++j)
+        m.pieceIndex.push_back(localSlots[j] < 0 ? -1 : indexOfLocal[static_cast<std::size_t>(localSlots[j])]);
+    return m;
 }
 
 bool FitsBehind(const MobilaFile& f, const Furniture& model) {
@@ -504,11 +580,12 @@ bool FitsBehind(const MobilaFile& f, const Furniture& model) {
     return s.pointCount >= 0 && s.pieceCount >= 0 && model.textures.count >= 0 &&
            s.pointCount + static_cast<long>(f.points.size()) <= kFileMaxPoints &&
            s.pieceCount + static_cast<long>(f.pieces.size()) <= kMaxPieces &&
-           model.textures.count + static_cast<long>(f.textures.size()) <= kMaxTextureSlots;
+           model.textures.count + static_cast<long>(MergeTextures(f, model).newEntries.size()) <= kMaxTextureSlots;
 }
 
 std::optional<AppendedRange> AppendMobilaFile(const MobilaFile& f, Furniture& model, bool raiseCounts) {
     if (!FitsBehind(f, model)) return std::nullopt;
+    const TextureMerge textures = MergeTextures(f, model);
     Scene3D& s = model.scene;
     AppendedRange r;
     r.firstPoint = s.pointCount;
@@ -516,9 +593,13 @@ std::optional<AppendedRange> AppendMobilaFile(const MobilaFile& f, Furniture& mo
     r.firstPiece = s.pieceCount;
     r.pieceCount = static_cast<int>(f.pieces.size());
     r.firstTexture = model.textures.count;
-    r.textureCount = static_cast<int>(f.textures.size());
+    r.textureCount = static_cast<int>(textures.newEntries.size());
     PutPieces(f, model, r.firstPoint, r.firstPiece);
-    PutTextures(f, model, r.firstTexture);
+    PutTextures(textures.newEntries, model, r.firstTexture);
+    // Each added piece keeps the entry of its own texture through the rebuild.
+    for (int j = 0; j < r.pieceCount; ++j)
+        model.attrs.textureIndex[static_cast<std::size_t>(r.firstPiece + j)] =
+            textures.pieceIndex[static_cast<std::size_t>(j)];
     // The back type stays the open furniture's: it describes its own carcass.
     if (raiseCounts) {
         s.pointCount += r.pointCount;

@@ -110,13 +110,43 @@ void ReplaceWithMobilaFile(const MobilaFile& f, Furniture& model);
 struct AppendedRange {
     int firstPoint = 0, pointCount = 0;
     int firstPiece = 0, pieceCount = 0;
-    int firstTexture = 0, textureCount = 0;
+    int firstTexture = 0, textureCount = 0; // the new texture entries
 };
-// Whether the file's points, pieces and textures fit behind the model's.
+
+// A texture file that the atlas can take: a regular file of that name.
+bool TextureFileExists(const std::string& name);
+// The atlas's slots for a list of texture files: one per distinct file that
+// exists (names compared byte for byte), in the order of first use, at most
+// kMaxTextureSlots. slots[i] is the slot of files[i], -1 for a missing file
+// or one past the last slot. Returns how many distinct existing files there
+// are, those past the last slot included.
+int TextureSlotsOf(const std::vector<std::string>& files, std::vector<int>& slots);
+
+// A texture file the added furniture shares with the open one, where the two
+// ask for different slot sizes: the open furniture's entry is the one kept.
+struct SharedTexture {
+    std::string file;
+    MobilaTexture kept, dropped;
+};
+
+// How the file's texture entries go behind the model's: only those its
+// pieces use, one per texture file the model's pieces do not use already.
+// newEntries[k] is the entry that gets slot model.textures.count + k;
+// pieceIndex[j] is the texture index of the file's piece j until the atlas is
+// rebuilt (the slot it shares, its new entry, or -1).
+struct TextureMerge {
+    std::vector<MobilaTexture> newEntries;
+    std::vector<std::int32_t> pieceIndex;
+    std::vector<SharedTexture> shared;
+};
+TextureMerge MergeTextures(const MobilaFile& f, const Furniture& model);
+
+// Whether the file's points, pieces and the texture entries its pieces use
+// fit behind the model's.
 bool FitsBehind(const MobilaFile& f, const Furniture& model);
 // Puts the file's points and pieces behind the model's (face first points
-// shifted by the model's point count) and appends its names and texture
-// entries; the model keeps its own back type. With raiseCounts the scene's counts grow
+// shifted by the model's point count) and appends its names and the texture
+// entries of MergeTextures; the model keeps its own back type. With raiseCounts the scene's counts grow
 // to take them in and the model centre is recomputed; without, they are only
 // staged past the counts. Nothing is changed (nullopt) when they do not fit.
 std::optional<AppendedRange> AppendMobilaFile(const MobilaFile& f, Furniture& model, bool raiseCounts);

@@ -43,7 +43,7 @@ bool TooManyPixels(std::uint64_t w, std::uint64_t h) {
            w * h > static_cast<std::uint64_t>(kMaxPicturePixels);
 }
 
-constexpr const char* kNoMemory = "Not enough memory for the picture";
+constexpr const char* kNoMemory = "Memorie insuficienta pentru poza.";
 
 bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& bytes) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
@@ -67,18 +67,18 @@ bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& bytes) {
 PictureResult WriteWholeFile(const std::string& path, const unsigned char* data, std::size_t size) {
     const std::string tmp = path + ".part";
     std::FILE* f = std::fopen(tmp.c_str(), "wb");
-    if (!f) return Fail("Error creating \"" + path + "\"");
+    if (!f) return Fail("Fisierul \"" + path + "\" nu poate fi creat.");
     const bool wrote = std::fwrite(data, 1, size, f) == size;
     const bool closed = std::fclose(f) == 0;
     if (!wrote || !closed) {
         std::remove(tmp.c_str());
-        return Fail("Error writing \"" + path + "\"");
+        return Fail("Eroare la scrierea fisierului \"" + path + "\".");
     }
     std::error_code ec;
     std::filesystem::rename(tmp, path, ec);
     if (ec) {
         std::remove(tmp.c_str());
-        return Fail("Error writing \"" + path + "\"");
+        return Fail("Eroare la scrierea fisierului \"" + path + "\".");
     }
     return Ok();
 }
@@ -242,7 +242,7 @@ bool EncodeJpegInto(const QImage& src, std::vector<unsigned char>& bytes, std::s
     InitJpegError(err, JpegEncodeWarning);
     cinfo.err = &err.mgr;
     if (setjmp(err.jump)) {
-        error = std::string("Error writing JPEG: ") + err.message;
+        error = std::string("Poza nu poate fi scrisa ca JPEG: ") + err.message;
         jpeg_destroy_compress(&cinfo);
         std::free(err.buffer);
         return false;
@@ -464,11 +464,11 @@ std::vector<unsigned char> EncodeBmp(const QImage& source) {
 }
 
 PictureResult SaveBmp(const std::string& path, const QImage& img) {
-    if (img.isNull() || img.width() <= 0 || img.height() <= 0) return Fail("Empty picture: nothing to save");
+    if (img.isNull() || img.width() <= 0 || img.height() <= 0) return Fail("Nu exista imagine de salvat.");
     // The size fields are 32-bit.
     const std::uint64_t rowBytes = (static_cast<std::uint64_t>(img.width()) * 3 + 3) / 4 * 4;
     if (rowBytes * static_cast<std::uint64_t>(img.height()) + 54 > 0xFFFFFFFFu)
-        return Fail("Picture too large for a BMP file");
+        return Fail("Poza este prea mare pentru un fisier BMP.");
     try {
         const QImage rgb = AsRgb32(img);
         if (rgb.isNull()) return Fail(kNoMemory);
@@ -497,9 +497,9 @@ PictureResult LoadJpeg(const std::string& path, QImage& out) {
 }
 
 PictureResult EncodeJpeg(const QImage& source, std::vector<unsigned char>& bytes) {
-    if (source.isNull() || source.width() <= 0 || source.height() <= 0) return Fail("Empty picture: nothing to save");
+    if (source.isNull() || source.width() <= 0 || source.height() <= 0) return Fail("Nu exista imagine de salvat.");
     if (source.width() > kMaxJpegSide || source.height() > kMaxJpegSide)
-        return Fail("Picture too large for a JPEG file (at most 65500 pixels a side)");
+        return Fail("Poza este prea mare pentru un fisier JPEG (cel mult 65500 pixeli pe latura).");
     const QImage rgb = AsRgb32(source);
     if (rgb.isNull()) return Fail(kNoMemory);
     std::string error;

@@ -1,7 +1,15 @@
 #pragma once
 // The bounded texts of the model: every place that stores one cuts it here.
+//
+// Texts in the model and in the windows are UTF-8 (what Qt hands over). The
+// furniture file and the catalogues hold 8-bit text in code page 1250, the
+// Central European code page of Romanian Windows (ă â î ş ţ are e3 e2 ee ba
+// fe). Their readers turn the bytes into UTF-8 with FromFileText and their
+// writers turn UTF-8 back with ToFileText, so one character of the model is
+// one byte of the file and the limits count characters.
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace zv {
 
@@ -9,25 +17,25 @@ inline constexpr std::size_t kMaxFurnitureName = 50;
 inline constexpr std::size_t kMaxFileName = 255;
 inline constexpr std::size_t kMaxCode = 10;
 
-// Limits count bytes, as the files store them, and a cut never leaves part of
-// a UTF-8 character behind: a character that does not fit goes whole. A text
-// that already ends in a broken character (cut elsewhere) loses that too.
-inline std::string CutText(const std::string& s, std::size_t n) {
-    std::size_t end = s.size() < n ? s.size() : n;
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-    // Back to the start of the last character that begins before `end`.
-    std::size_t lead = end;
-    while (lead > 0 && end - lead < 4 && (byte(lead - 1) & 0xC0) == 0x80) --lead;
-    if (lead > 0 && byte(lead - 1) >= 0xC0) {
-        const unsigned char b = byte(lead - 1);
-        const std::size_t want = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
-        if (end - (lead - 1) < want) end = lead - 1;
-    }
-    return s.substr(0, end);
-}
+// Characters of a UTF-8 text. A byte that does not belong to a whole UTF-8
+// character counts as one character of its own.
+std::size_t TextLength(std::string_view s);
+
+// The first n characters; the text itself when it has no more. A cut falls
+// only between characters, so cutting again changes nothing.
+std::string CutText(const std::string& s, std::size_t n);
 inline std::string CutFurnitureName(const std::string& s) { return CutText(s, kMaxFurnitureName); }
 inline std::string CutFileName(const std::string& s) { return CutText(s, kMaxFileName); }
 inline std::string CutCode(const std::string& s) { return CutText(s, kMaxCode); }
+
+// Code page 1250 bytes as UTF-8. Every byte has its character (the five bytes
+// the code page leaves free stand for the control characters of the same
+// number), so ToFileText gives the same bytes back.
+std::string FromFileText(std::string_view bytes);
+// UTF-8 as code page 1250 bytes, one per character. The comma-below ș ț Ș Ț
+// become the cedilla letters the code page has; any other character it lacks,
+// and a byte that is no whole character, becomes "?".
+std::string ToFileText(std::string_view text);
 
 // Codes are sorted and searched upper-cased, letters a to z only, byte by byte.
 inline std::string UpperAscii(std::string s) {

@@ -1,6 +1,7 @@
 #include "TextureAtlas.h"
 
 #include "GLRender.h"
+#include "model/MobilaFile.h"
 #include "platform/Dialogs.h"
 
 #include <GL/gl.h>
@@ -19,12 +20,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 double MsSince(Clock::time_point t0) { return std::chrono::duration<double, std::milli>(Clock::now() - t0).count(); }
-
-bool FileExists(const std::string& name) {
-    if (name.empty()) return false;
-    std::error_code ec;
-    return std::filesystem::is_regular_file(name, ec);
-}
 
 int ClampSide(std::int32_t v) { return std::clamp<std::int32_t>(v, 1, kMaxSlotSide); }
 
@@ -109,12 +104,47 @@ void DropSlot(Furniture& f, int slot) {
             f.attrs.textureIndex[static_cast<std::size_t>(i)] = -1;
 }
 
+// The entry each piece's texture has before the slots are numbered again:
+// its texture index while that is one of the table's entries, else -1.
+std::vector<std::int32_t> EntriesInUse(const Furniture& f) {
+    const int n = std::clamp(f.scene.pieceCount, 0, kMaxPieces);
+    std::vector<std::int32_t> entry(static_cast<std::size_t>(n), -1);
+    for (std::size_t i = 0; i < entry.size(); ++i) {
+        const std::int32_t k = f.attrs.textureIndex[i];
+        if (k >= 0 && k < f.textures.count) entry[i] = k;
+    }
+    return entry;
+}
+
+// Slots are numbered by file in piece order, so a slot may move (pieces
+// added, deleted, or given another file): it takes the requested size of the
+// entry its first piece had. A slot none of whose pieces had one keeps the
+// entry at its own number, as when a file is opened.
+void CarryEntries(Furniture& f, const TextureTable& before, const std::vector<std::int32_t>& entryOfPiece) {
+    TextureTable& t = f.textures;
+    for (int k = 0; k < t.count; ++k) {
+        const auto kk = static_cast<std::size_t>(k);
+        for (std::size_t i = 0; i < entryOfPiece.size(); ++i) {
+            if (f.attrs.textureIndex[i] != k || entryOfPiece[i] < 0) continue;
+            const auto from = static_cast<std::size_t>(entryOfPiece[i]);
+            t.requestedWidth[kk] = before.requestedWidth[from];
+            t.requestedHeight[kk] = before.requestedHeight[from];
+            t.width[kk] = before.width[from];
+            t.height[kk] = before.height[from];
+            break;
+        }
+    }
+}
+
 void Build(Furniture& f, AtlasPixels& pixels, const AtlasOptions& opt, AtlasBuildResult& r) {
     TextureTable& t = f.textures;
     pixels.Clear();
+    const TextureTable before = t;
+    const std::vector<std::int32_t> entryOfPiece = EntriesInUse(f);
     t.count = 0;
     t.repeatScale.fill(200);
     const std::vector<std::string> files = AssignTextureSlots(f);
+    CarryEntries(f, before, entryOfPiece);
     if (files.empty()) return;
     const int slotCount = static_cast<int>(files.size());
 
@@ -304,24 +334,14 @@ PictureResult LoadBitmapFile(const std::string& name, AtlasPixels& out) {
 }
 
 std::vector<std::string> AssignTextureSlots(Furniture& f) {
-    std::vector<std::string> slotFiles;
     const int n = std::clamp(f.scene.pieceCount, 0, kMaxPieces);
-    auto& index = f.attrs.textureIndex;
-    for (int i = 0; i < n; ++i) {
-        const auto ii = static_cast<std::size_t>(i);
-        const std::string& file = f.attrs.textureFile[ii];
-        index[ii] = -1;
-        if (!FileExists(file)) continue;
-        for (int j = 0; j < i; ++j) {
-            const auto jj = static_cast<std::size_t>(j);
-            if (index[jj] >= 0 && f.attrs.textureFile[jj] == file) {
-                index[ii] = index[jj];
-                break;
-            }
-        }
-        if (index[ii] >= 0 || static_cast<int>(slotFiles.size()) >= kMaxTextureSlots) continue;
-        index[ii] = static_cast<std::int32_t>(slotFiles.size());
-        slotFiles.push_back(file);
+    const std::vector<std::string> files(f.attrs.textureFile.begin(), f.attrs.textureFile.begin() + n);
+    std::vector<int> slots;
+    const int distinct = TextureSlotsOf(files, slots);
+    std::vector<std::string> slotFiles(static_cast<std::size_t>(std::min(distinct, kMaxTextureSlots)));
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        f.attrs.textureIndex[i] = slots[i];
+        if (slots[i] >= 0) slotFiles[static_cast<std::size_t>(slots[i])] = files[i];
     }
     f.textures.count = static_cast<std::int32_t>(slotFiles.size());
     return slotFiles;
@@ -344,7 +364,7 @@ bool UpdatePieceTexture(Furniture& f, int piece) {
     if (piece < 0 || piece >= std::min(f.scene.pieceCount, kMaxPieces)) return false;
     const auto p = static_cast<std::size_t>(piece);
     const std::string& file = f.attrs.textureFile[p];
-    if (!FileExists(file)) return false;
+    if (!TextureFileExists(file)) return false;
     const int n = std::min(f.scene.pieceCount, kMaxPieces);
     for (int j = 0; j < n; ++j) {
         const auto jj = static_cast<std::size_t>(j);

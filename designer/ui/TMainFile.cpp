@@ -7,6 +7,7 @@
 #include "TCarPies.h"
 #include "TPiesaNoua.h"
 #include "catalog/Catalogue.h"
+#include "export/ExportName.h"
 #include "export/Deviz.h"
 #include "export/PieceList.h"
 #include "model/MobilaFile.h"
@@ -244,7 +245,7 @@ void TMain::ExportapieseinExcel1Click() {
     r.title = "Export in format Excel";
     r.filter = "Fisiere Excel (*.xls)|*.xls|Toate fisierele (*.*)|*.*";
     r.defaultExt = "xls";
-    r.fileName = model.name + " - Excel";
+    r.fileName = ExportFileName(model.name, " - Excel");
     const auto answer = Dialogs().SaveFile(r);
     if (!answer) return;
     const std::string& file = answer->fileName;

@@ -13,6 +13,7 @@
 #include "TSalvImag.h"
 #include "TSchimbCulo.h"
 #include "TSchimbareCodPalPfl.h"
+#include "export/ExportName.h"
 #include "export/Vrml.h"
 #include "model/AddFurniture.h"
 #include "model/Drawer.h"
@@ -137,7 +138,7 @@ void TMain::SalvareimagineinformatBMPsauJPG1Click() {
     const int view = std::max(0, d->RadioGroup2->ItemIndex());
     const bool capture = !SoftRenderChosen() && view == 0;
     const auto answer = Dialogs().SaveFile(
-        PictureDialog(asBitmap, model.name + (capture ? (asBitmap ? ".bmp" : ".jpg") : "")));
+        PictureDialog(asBitmap, ExportFileName(model.name, capture ? (asBitmap ? ".bmp" : ".jpg") : "")));
     if (!answer) return;
     const std::string& file = answer->fileName;
     if (QFileInfo::exists(QString::fromStdString(file)) &&
@@ -203,11 +204,13 @@ void TMain::Adaugaremobiladintrunfisier1Click() {
         ShowError(why);
         return;
     }
+    const std::string note = SharedTextureNote(staged, model);
     ApplyEdit([&] {
         const EditResult r = AddFurniture(model, staged, *offsets);
         BuildTextureAtlas();
         return r;
     });
+    if (!note.empty()) ShowInfo(note);
 }
 
 // The bottom, sides and back of a drawer behind the current piece, its front.

@@ -214,6 +214,80 @@ TEST(CatalogueWrite, ReadsBackTheSame) {
     EXPECT_NE(WriteFeronerieCatalogue("/nonexistent/folder/feron.dat", {32, 32, 0}, {}), "");
 }
 
+// 8-bit letters (code page 1250) first, in the middle, last and at exactly the
+// code's limit, in every text field of both catalogues: read, written and read
+// again, the bytes and the texts stay.
+TEST(CatalogueWrite, EightBitLettersComeBackInEveryTextField) {
+    const struct {
+        std::string file, text; // the field's bytes and the text the windows show
+    } texts[] = {
+        {"\xCEnalt", "\xC3\x8Enalt"},                                         // Î first
+        {"M\xE2ner", "M\xC3\xA2ner"},                                         // â in the middle
+        {"Comod\xE3", "Comod\xC4\x83"},                                       // ă last
+        {"P18ALB\xE3\xBA\xFE\xEE", "P18ALB\xC4\x83\xC5\x9F\xC5\xA3\xC3\xAE"}, // ten, the limit of a code
+    };
+    for (const auto& t : texts) {
+        SCOPED_TRACE(t.text);
+        for (int field = 0; field < 3; ++field) { // code, description, picture
+            SCOPED_TRACE(field);
+            const std::string code = field == 0 ? t.file : "PAL18";
+            const std::string description = field == 1 ? t.file : "Pal";
+            const std::string picture = field == 2 ? t.file : "p.jpg";
+            const std::string common = code + "\r\n" + description + "\r\n9.5\r\n" + picture + "\r\n";
+            const std::string boards = "64 64 1\r\n" + common + "1\r\n18\r\n1\r\n";
+            const std::string hardware = "32 32 1\r\n" + common;
+
+            const PalPflCatalogue b = ParsePalPflCatalogue(boards);
+            ASSERT_TRUE(b.ok());
+            ASSERT_EQ(b.items.size(), 1u);
+            const std::string& shown = field == 0   ? b.items[0].code
+                                       : field == 1 ? b.items[0].description
+                                                    : b.items[0].picture;
+            EXPECT_EQ(shown, t.text);
+            EXPECT_EQ(FormatCatalogue(b.header, b.items), boards);
+            EXPECT_EQ(ParsePalPflCatalogue(FormatCatalogue(b.header, b.items)).items, b.items);
+
+            const FeronerieCatalogue h = ParseFeronerieCatalogue(hardware);
+            ASSERT_EQ(h.items.size(), 1u);
+            EXPECT_EQ(FormatCatalogue(h.header, h.items), hardware);
+            EXPECT_EQ(ParseFeronerieCatalogue(FormatCatalogue(h.header, h.items)).items, h.items);
+        }
+    }
+    // Eleven characters: the code keeps ten, cut between two letters.
+    const PalPflCatalogue over = ParsePalPflCatalogue("64 64 1\r\n" + Board("P18ALB\xE3\xBA\xFE\xEE\xE3"));
+    ASSERT_EQ(over.items.size(), 1u);
+    EXPECT_EQ(over.items[0].code, "P18ALB\xC4\x83\xC5\x9F\xC5\xA3\xC3\xAE");
+}
+
+// Inputs on which the catalogue fuzz target once stopped: a code ending in an
+// 8-bit letter lost that letter when it was written back.
+TEST(CatalogueWrite, FuzzFindingsReadBackTheSame) {
+    std::string ten; // "PA" and eight Ë, cb in the file
+    ten = "PA";
+    for (int k = 0; k < 8; ++k) ten += "\xC3\x8B";
+    const struct {
+        std::string bytes, code;
+    } cases[] = {
+        // 40 bytes: a one-entry board catalogue whose code ends in e3.
+        {"64 64 1\r\nP18ALB\xe3\r\nAlb\r\n9.5\r\n\r\n1\r\n18\r\n1\r\n", "P18ALB\xC4\x83"},
+        // A code line of 74 bytes, most of them cb, cut to its first ten.
+        {"64 64 14\r\nPA" + std::string(67, '\xcb') + "4L188", ten},
+    };
+    EXPECT_EQ(cases[0].bytes.size(), 40u);
+    for (const auto& c : cases) {
+        const PalPflCatalogue boards = ParsePalPflCatalogue(c.bytes);
+        ASSERT_TRUE(boards.ok());
+        ASSERT_EQ(boards.items.size(), 1u);
+        EXPECT_EQ(boards.items[0].code, c.code);
+        EXPECT_EQ(ParsePalPflCatalogue(FormatCatalogue(boards.header, boards.items)).items, boards.items);
+        const FeronerieCatalogue hardware = ParseFeronerieCatalogue(c.bytes);
+        EXPECT_EQ(ParseFeronerieCatalogue(FormatCatalogue(hardware.header, hardware.items)).items, hardware.items);
+    }
+    // Nothing was lost in the first: it is written back byte for byte.
+    const PalPflCatalogue first = ParsePalPflCatalogue(cases[0].bytes);
+    EXPECT_EQ(FormatCatalogue(first.header, first.items), cases[0].bytes);
+}
+
 TEST(CatalogueCells, FormatsAndFallbacks) {
     EXPECT_EQ(CellReal(18.5, 2, 7), "  18.50");
     EXPECT_EQ(CellInt(3, 4), "   3");

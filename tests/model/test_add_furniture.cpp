@@ -4,8 +4,10 @@
 #include "support/ModelValues.h"
 #include "model/MobilaFile.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -112,16 +114,28 @@ TEST(AddFurniture, NoPointsOnTheOpenSideGiveZeroOffsets) {
 }
 
 TEST(AddFurniture, CapacityIsCheckedWithTheOpenFurniture) {
+    // Texture files that exist: only those take a slot of the atlas.
+    QTemporaryDir dir;
+    const auto file = [&](int k) {
+        const std::string path = dir.filePath(QString("t%1.jpg").arg(k)).toStdString();
+        std::ofstream(path) << "x";
+        return path;
+    };
     struct Case {
         const char* what;
-        int openPieces, addedPieces; // boxes of 24 points
-        int openTextures, addedTextures;
-        const char* mentions; // "" when it fits
+        int openPieces, addedPieces;  // boxes of 24 points
+        int openTextures, addedTable; // table entries
+        int addedNew, addedShared;    // added pieces with a file of their own / one the open furniture uses
+        const char* mentions;         // "" when it fits
     };
     const Case cases[] = {
-        {"fits", 150, 50, 195, 5, ""},
-        {"pieces 190 + 20", 190, 20, 0, 0, "210 piese, peste limita de 200"},
-        {"textures 195 + 10", 10, 10, 195, 10, "205 texturi, peste limita de 200"},
+        {"fits", 150, 50, 195, 5, 5, 0, ""},
+        {"pieces 190 + 20", 190, 20, 0, 0, 0, 0, "210 piese, peste limita de 200"},
+        {"a table of 197 entries that no piece uses", 10, 10, 4, 197, 0, 0, ""},
+        {"199 + 1 used", 10, 10, 199, 2, 1, 0, ""},
+        {"199 + 2 used", 10, 10, 199, 2, 2, 0, "201 texturi, peste limita de 200"},
+        {"199 + 1 used + 1 the open furniture has", 10, 10, 199, 2, 1, 1, ""},
+        {"195 + 10 used", 10, 10, 195, 10, 10, 0, "205 texturi, peste limita de 200"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -129,11 +143,17 @@ TEST(AddFurniture, CapacityIsCheckedWithTheOpenFurniture) {
         std::vector<BoxSpec> add(static_cast<std::size_t>(c.addedPieces), BoxSpec{0, 0, 0, 18, 700, 500});
         auto current = Make("A", open);
         current->textures.count = c.openTextures;
+        current->attrs.textureFile[0] = file(100);
         MobilaFile f = CaptureMobilaFile(*Make("B", add), 0);
-        f.textures.assign(static_cast<std::size_t>(c.addedTextures), MobilaTexture{200, 500, 500, 100, 100});
+        f.textures.assign(static_cast<std::size_t>(c.addedTable), MobilaTexture{200, 500, 500, 100, 100});
+        for (int k = 0; k < c.addedNew; ++k) f.pieces[static_cast<std::size_t>(k)].textureFile = file(k);
+        for (int k = 0; k < c.addedShared; ++k)
+            f.pieces[static_cast<std::size_t>(c.addedNew + k)].textureFile = file(100);
         const std::string why = CheckAddFurniture(f, *current);
         if (*c.mentions == '\0') {
             EXPECT_EQ(why, "");
+            EXPECT_EQ(AddFurniture(*current, f, {}).newPieces, c.addedPieces);
+            EXPECT_EQ(current->textures.count, c.openTextures + c.addedNew);
         } else {
             EXPECT_NE(why.find(c.mentions), std::string::npos) << why;
             const auto before = std::make_unique<Furniture>(*current);
@@ -159,7 +179,8 @@ TEST(AddFurniture, AppendsMovedCopyAndKeepsTheOwnBackType) {
     MobilaFile added = Added(BackType::Incastrat);
     added.pieces[1].hardware.Add("MANER", 1);
     added.pieces[1].materialCode = "PAL18ALB";
-    added.pieces[2].textureFile = "texturi/alb.bmp";
+    const std::string alb = std::string(ZV_DATA_DIR) + "/texturi/pal18_alb.bmp";
+    added.pieces[2].textureFile = alb;
     added.textures = {MobilaTexture{200, 500, 500, 64, 64}};
     const StagedFurniture s = StageFurniture(added, 0, AddPosition::Dreapta, *current);
 
@@ -179,7 +200,9 @@ TEST(AddFurniture, AppendsMovedCopyAndKeepsTheOwnBackType) {
     EXPECT_EQ(current->attrs.hardware[4].Count(), 1);
     EXPECT_EQ(current->attrs.hardware[4].At(0).code, "MANER");
     EXPECT_EQ(current->attrs.materialCode[4], "PAL18ALB");
-    EXPECT_EQ(current->attrs.textureFile[5], "texturi/alb.bmp");
+    EXPECT_EQ(current->attrs.textureFile[5], alb);
+    EXPECT_EQ(current->attrs.textureIndex[5], 1); // its own entry, until the atlas is rebuilt
+    EXPECT_EQ(current->attrs.textureIndex[4], -1);
     // Moved to the right: the left side of the added one starts at 800.
     const Scene3D::Box b = sc.PieceBox(3);
     EXPECT_EQ(b.x0, 800);

@@ -27,11 +27,13 @@ std::unique_ptr<Furniture> Boxes(int pieces, double x, const std::string& name) 
 
 TEST(Limits, AMergeFillsTheTablesToExactly4800PointsAnd200Pieces) {
     // 198 pieces (4752 points) and 199 textures open; the file adds 2 pieces
-    // (48 points) and 1 texture: every table ends exactly full.
+    // (48 points) and 1 texture that one of them uses: every table ends exactly full.
     auto model = Boxes(198, 0, "Piesa");
     model->textures.count = kMaxTextureSlots - 1;
     auto added = Boxes(2, 10000, "Adaugat");
     MobilaFile file = CaptureMobilaFile(*added, 0);
+    // Its first piece uses the one texture of its table.
+    file.pieces[0].textureFile = std::string(ZV_DATA_DIR) + "/texturi/pal18_fag.bmp";
     file.textures = {MobilaTexture{200, 300, 400, 30, 40}};
     ASSERT_EQ(file.points.size(), 48u);
 
@@ -66,9 +68,11 @@ TEST(Limits, AMergeFillsTheTablesToExactly4800PointsAnd200Pieces) {
     auto one = Boxes(1, 0, "X");
     MobilaFile more = CaptureMobilaFile(*one, 0);
     EXPECT_FALSE(AppendMobilaFile(more, *model, true).has_value());
+    // A table entry that no added piece uses takes no slot.
     MobilaFile texture;
     texture.textures = {MobilaTexture{}};
-    EXPECT_FALSE(AppendMobilaFile(texture, *model, true).has_value());
+    EXPECT_TRUE(AppendMobilaFile(texture, *model, true).has_value());
+    EXPECT_EQ(model->textures.count, kMaxTextureSlots);
 }
 
 TEST(Limits, ABoxKeepsPositionsAndSizesWithinAMillionMillimetres) {
@@ -79,18 +83,19 @@ TEST(Limits, ABoxKeepsPositionsAndSizesWithinAMillionMillimetres) {
     const double inf = std::numeric_limits<double>::infinity();
     const Row rows[] = {
         {{0, 0, 0, 18, 700, 500}, true},
-        {{-1000000, 0, 0, 0, 1, 1}, true},              // the position at the limit, a size of a million
+        {{-1000000, 0, 0, 0, 1, 1}, true}, // the position at the limit, a size of a million
         {{1000000, 0, 0, 2000000, 1, 1}, true},
-        {{18, 0, 0, 0, 700, 500}, true},                // corners in either order
-        {{1000000.5, 0, 0, 1000001, 1, 1}, false},      // the position past the limit
-        {{0, 0, 0, 1000000.5, 1, 1}, false},            // the size past the limit
-        {{0, 0, 0, 18, 0, 500}, false},                 // a size of 0
-        {{1e308, 0, 0, 1e308 + 764, 1, 1}, false},      // a sum that lost the typed size
+        {{18, 0, 0, 0, 700, 500}, true},           // corners in either order
+        {{1000000.5, 0, 0, 1000001, 1, 1}, false}, // the position past the limit
+        {{0, 0, 0, 1000000.5, 1, 1}, false},       // the size past the limit
+        {{0, 0, 0, 18, 0, 500}, false},            // a size of 0
+        {{1e308, 0, 0, 1e308 + 764, 1, 1}, false}, // a sum that lost the typed size
         {{0, 0, 0, inf, 1, 1}, false},
         {{0, 0, std::nan(""), 1, 1, 1}, false},
     };
     for (const Row& r : rows) {
-        EXPECT_EQ(BoxWithinLimits(r.box), r.within) << r.box.x0 << " " << r.box.x1 << " " << r.box.y1 << " " << r.box.z0;
+        EXPECT_EQ(BoxWithinLimits(r.box), r.within)
+            << r.box.x0 << " " << r.box.x1 << " " << r.box.y1 << " " << r.box.z0;
     }
 }
 

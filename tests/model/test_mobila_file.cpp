@@ -25,6 +25,7 @@
 #include <functional>
 #include <limits>
 #include <map>
+#include <memory>
 #include <sstream>
 
 using namespace zv;
@@ -83,29 +84,35 @@ private:
 const std::string kLongName = "Dulap de proba cu un nume mai lung decat cincizeci de caractere";       // 63
 const std::string kLongPieceName = "Polita reglabila cu un nume care trece de cincizeci de caractere"; // 64
 
+// The text fields of the golden file, as bytes of the file.
+struct GoldenTexts {
+    std::string name = kLongName, pieceName = "Lateral stanga", modelFile = "Cerc.bmp", textureFile = "stejar.jpg",
+                hardwareCode = "BALAMA", materialCode = "PAL18";
+};
+
 // Two pieces over 8 points, one texture; mo4 adds the back type, hardware and codes.
-Bytes GoldenFile(bool mo4, char pad = '#') {
+Bytes GoldenFile(bool mo4, char pad = '#', const GoldenTexts& t = {}) {
     Bytes b;
     b.pad = pad;
-    b.Raw(mo4 ? "mo4" : "mo2").I32(200).Str(kLongName, "nameLen");
+    b.Raw(mo4 ? "mo4" : "mo2").I32(200).Str(t.name, "nameLen");
     b.F64(600, "W").F64(700).F64(400).F64(18).F64(4).F64(10);
     b.I32(2, "n").I32(8, "m").I32(1, "display");
     b.F64(0.1).F64(0.2).F64(0.3).F64(1).F64(2).F64(3);
     b.F64(11).F64(12).F64(21).F64(22).F64(31).F64(32);
     b.I32(1, "current").F64(5).F64(6).F64(7);
     for (int i = 0; i < 8; ++i) b.F64(i, i == 0 ? "x0" : "").F64(2 * i).F64(3 * i);
-    b.I32(3, "edge0").I32(0x123456).I32(2, "f0").F64(1).F64(2).F64(3).Str("Lateral stanga", "pieceName0");
+    b.I32(3, "edge0").I32(0x123456).I32(2, "f0").F64(1).F64(2).F64(3).Str(t.pieceName, "pieceName0");
     b.I32(0, "first0").I32(4, "count0").I32(4).I32(2);
     b.I32(8).I32(0x00FF00).I32(1).F64(4).F64(5).F64(6).Str(kLongPieceName).I32(6).I32(2);
-    b.Str("Cerc.bmp", "modelFile0").U8(2, "modelFace0").U8(3, "modelRot0").U8(1, "mirror0");
-    b.Str("stejar.jpg", "textureFile0").I32(1).I32(0);
+    b.Str(t.modelFile, "modelFile0").U8(2, "modelFace0").U8(3, "modelRot0").U8(1, "mirror0");
+    b.Str(t.textureFile, "textureFile0").I32(1).I32(0);
     b.Str("").U8(0).U8(0).U8(0).Str("").I32(0).I32(1);
     b.I32(1, "t").I32(3).I32(500).I32(400).I32(256).I32(128);
     if (mo4) {
         b.I32(1, "back");
-        b.I32(2, "h0").I32(4).S10("BALAMA", "hwCode0").I32(1).S10("MANER");
+        b.I32(2, "h0").I32(4).S10(t.hardwareCode, "hwCode0").I32(1).S10("MANER");
         b.I32(0);
-        b.S10("PAL18", "material0").S10("");
+        b.S10(t.materialCode, "material0").S10("");
     }
     return b;
 }
@@ -252,6 +259,96 @@ TEST(MobilaFileRoundTrip, UnreadableModelValuesAreWrittenReadable) {
     EXPECT_EQ(back.points[3].x, 0.0);
     EXPECT_EQ(back.rotY, 0.0);
     EXPECT_EQ(back.pieces[0].materialCode, "COD_PREA_L");
+}
+
+TEST(MobilaFileRoundTrip, EightBitLettersComeBackInEveryTextField) {
+    // Code page 1250 bytes in the file and the UTF-8 the model holds: an 8-bit
+    // letter first, in the middle, last, and texts exactly at their limit.
+    const std::string a49(49, 'a'), f254(254, 'f');
+    const struct {
+        const char* field;
+        std::string file, text;
+    } cases[] = {
+        {"name", "\xCEnalt", "\xC3\x8Enalt"},
+        {"name", "Comod\xE3 mic\xE3", "Comod\xC4\x83 mic\xC4\x83"},
+        {"name", a49 + "\xFE", a49 + "\xC5\xA3"}, // 50 characters
+        {"piece", "Lateral st\xE2ng\xE3", "Lateral st\xC3\xA2ng\xC4\x83"},
+        {"piece",
+         "\xAA"
+         "ervant",
+         "\xC5\x9E"
+         "ervant"},
+        {"model", "modele/u\xBA\xE3.bmp", "modele/u\xC5\x9F\xC4\x83.bmp"},
+        {"texture", "texturi/stejar \xEEnchis.jpg", "texturi/stejar \xC3\xAEnchis.jpg"},
+        {"texture", f254 + "\xE3", f254 + "\xC4\x83"}, // 255 characters
+        {"hardware", "M\xC2NER", "M\xC3\x82NER"},
+        {"hardware", "\xCEMBIN\xC3RE\xBA\xFE", "\xC3\x8EMBIN\xC4\x82RE\xC5\x9F\xC5\xA3"}, // 10 characters
+        {"material", "P18ALB\xE3", "P18ALB\xC4\x83"},
+        {"material", "P18ALB\xE3\xE3\xE3\xE3", "P18ALB\xC4\x83\xC4\x83\xC4\x83\xC4\x83"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " " + c.text);
+        const std::string field = c.field;
+        GoldenTexts t;
+        t.name = field == "name" ? c.file : "Dulap"; // within the limit, so every byte is kept
+        if (field == "piece") t.pieceName = c.file;
+        if (field == "model") t.modelFile = c.file;
+        if (field == "texture") t.textureFile = c.file;
+        if (field == "hardware") t.hardwareCode = c.file;
+        if (field == "material") t.materialCode = c.file;
+        const std::string bytes = GoldenFile(true, '\0', t).str();
+
+        const MobilaFile f = DecodeMobilaFile(bytes);
+        const MobilaPiece& p = f.pieces[0];
+        const std::string read = field == "name"       ? f.name
+                                 : field == "piece"    ? p.name
+                                 : field == "model"    ? p.modelFile
+                                 : field == "texture"  ? p.textureFile
+                                 : field == "hardware" ? p.hardware.At(0).code
+                                                       : p.materialCode;
+        EXPECT_EQ(read, c.text);
+        EXPECT_TRUE(SameBytes(EncodeMobilaFile(f), bytes));
+
+        // Through the model, as opening and saving go.
+        auto model = std::make_unique<Furniture>();
+        model->scene.Init();
+        model->SetSlotDefaults();
+        ReplaceWithMobilaFile(f, *model);
+        const std::string saved = EncodeMobilaFile(CaptureMobilaFile(*model, f.displayMode));
+        EXPECT_TRUE(SameBytes(saved, bytes));
+        EXPECT_TRUE(DecodeMobilaFile(saved) == f);
+    }
+    // Past the limit the reader keeps the first 50 characters, whole.
+    GoldenTexts t;
+    t.name = a49 + "\xE3\xE3";
+    EXPECT_EQ(DecodeMobilaFile(GoldenFile(true, '\0', t).str()).name, a49 + "\xC4\x83");
+}
+
+// The smallest files on which the furniture-file fuzz target stopped: a text
+// ending in a byte of c0 or more lost it on the way through the model.
+TEST(MobilaFileRoundTrip, FuzzFindingsComeBackByteForByte) {
+    const auto emptyFile = [](const std::string& name) {
+        Bytes b;
+        b.Raw("mo4").I32(200).Str(name);
+        for (int i = 0; i < 6; ++i) b.F64(0);
+        b.I32(0).I32(0).I32(0); // no pieces, no points, display mode 0
+        for (int i = 0; i < 12; ++i) b.F64(0);
+        b.I32(0);
+        for (int i = 0; i < 3; ++i) b.F64(0);
+        b.I32(0).I32(0); // no textures, back type 0
+        return b.str();
+    };
+    for (const std::string& name : {std::string("\xE3"), std::string("a\xC4"), std::string("\xC0"),
+                                    std::string("\xFF\xFE"), std::string(49, 'x') + "\xF0"}) {
+        SCOPED_TRACE(name);
+        const std::string bytes = emptyFile(name);
+        const MobilaFile f = DecodeMobilaFile(bytes);
+        auto model = std::make_unique<Furniture>();
+        model->scene.Init();
+        ReplaceWithMobilaFile(f, *model);
+        EXPECT_TRUE(SameBytes(EncodeMobilaFile(CaptureMobilaFile(*model, f.displayMode)), bytes));
+        EXPECT_TRUE(DecodeMobilaFile(EncodeMobilaFile(f)) == f);
+    }
 }
 
 // ---- a file built here, byte by byte ----
@@ -528,7 +625,8 @@ TEST(MobilaFileAppend, PutsTheFileBehindTheModel) {
     Furniture m = MakeBiblioteca();
     const int m0 = m.scene.pointCount, n0 = m.scene.pieceCount;
     m.textures.count = 1;
-    const MobilaFile add = DecodeMobilaFile(GoldenFile(true).str());
+    MobilaFile add = DecodeMobilaFile(GoldenFile(true).str());
+    add.pieces[0].textureFile = std::string(ZV_DATA_DIR) + "/texturi/pal18_stejar.jpg";
 
     Furniture staged = m;
     const auto r = AppendMobilaFile(add, staged, false);
@@ -545,6 +643,8 @@ TEST(MobilaFileAppend, PutsTheFileBehindTheModel) {
     EXPECT_EQ(staged.attrs.hardware[static_cast<std::size_t>(n0)].Count(), 2);
     EXPECT_EQ(staged.textures.count, 2);
     EXPECT_EQ(staged.textures.width[1], 256);
+    EXPECT_EQ(staged.attrs.textureIndex[static_cast<std::size_t>(n0)], 1);
+    EXPECT_EQ(staged.attrs.textureIndex[static_cast<std::size_t>(n0 + 1)], -1); // no texture
     EXPECT_EQ(staged.backType, m.backType); // the added file's back type is not taken
 
     // Staging again from the same model replaces the staged names.
@@ -559,7 +659,8 @@ TEST(MobilaFileAppend, PutsTheFileBehindTheModel) {
 
 TEST(MobilaFileAppend, WhatDoesNotFitChangesNothing) {
     Furniture m = MakeBiblioteca();
-    const MobilaFile add = DecodeMobilaFile(GoldenFile(false).str());
+    MobilaFile add = DecodeMobilaFile(GoldenFile(false).str());
+    add.pieces[0].textureFile = std::string(ZV_DATA_DIR) + "/texturi/pal18_stejar.jpg";
     struct Case {
         const char* what;
         std::function<void(Furniture&)> fill;

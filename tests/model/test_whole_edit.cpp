@@ -319,25 +319,27 @@ TEST(WholeRound, HalvesToEvenInDoubles) {
     EXPECT_EQ(f->dim.D, 6);
 }
 
-TEST(WholeRename, NamesCutToFiftyWithoutSplittingACharacter) {
+TEST(WholeRename, NamesCutToFiftyCharactersWithoutSplittingOne) {
     auto f = EmptyFurniture();
     const std::string letters49(49, 'a');
     const struct {
         std::string in, out;
     } cases[] = {
         {std::string(51, 'b'), std::string(50, 'b')},
-        {letters49 + "\xC4\x83", letters49}, // "a" x 49 + "ă": the ă does not fit
-        {std::string(48, 'a') + "\xC4\x83", std::string(48, 'a') + "\xC4\x83"},
-        {letters49 + "\xE2\x82\xAC", letters49}, // a 3-byte character across the limit
+        {letters49 + "\xC4\x83", letters49 + "\xC4\x83"}, // "a" x 49 + "ă": 50 characters fit
+        {letters49 + "\xC4\x83\xC4\x83", letters49 + "\xC4\x83"},
+        {letters49 + "\xE2\x82\xAC", letters49 + "\xE2\x82\xAC"}, // a 3-byte character is one too
+        {std::string(50, 'a') + "\xE2\x82\xAC", std::string(50, 'a')},
         {"", ""},
     };
     for (const auto& c : cases) {
         RenameFurniture(*f, c.in);
         EXPECT_EQ(f->name, c.out) << c.in;
     }
-    // A text already cut in the middle of a character loses the broken end.
-    EXPECT_EQ(CutFurnitureName("ab\xC4"), "ab");
-    EXPECT_EQ(CutCode("PAL18\xC8\x98\xC8\x98\xC8\x98"), "PAL18\xC8\x98\xC8\x98");
+    // A byte that is no whole character counts as one and is kept.
+    EXPECT_EQ(CutFurnitureName("ab\xC4"), "ab\xC4");
+    EXPECT_EQ(CutCode("PAL18\xC8\x98\xC8\x98\xC8\x98\xC8\x98\xC8\x98\xC8\x98"),
+              "PAL18\xC8\x98\xC8\x98\xC8\x98\xC8\x98\xC8\x98");
 }
 
 TEST(WholeColour, ReplacesOnlyTheExactColour) {

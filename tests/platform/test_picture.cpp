@@ -301,11 +301,23 @@ TEST_F(PictureFiles, SavePictureChoosesByExtension) {
     EXPECT_EQ(Read(Path("a.bmp"))[0], 'B');
 }
 
-TEST_F(PictureFiles, WriteFailuresAreReported) {
+TEST_F(PictureFiles, WriteFailuresAreReportedInRomanian) {
     const std::string missingDir = Path("no/such/dir/x.bmp");
-    EXPECT_FALSE(SaveBmp(missingDir, Pattern(4, 4)).ok);
-    EXPECT_FALSE(SaveJpeg(Path("no/such/dir/x.jpg"), Pattern(4, 4)).ok);
-    EXPECT_FALSE(SaveBmp(Path("empty.bmp"), QImage()).ok);
+    const struct {
+        PictureResult r;
+        std::string error;
+    } cases[] = {
+        {SaveBmp(missingDir, Pattern(4, 4)), "Fisierul \"" + missingDir + "\" nu poate fi creat."},
+        {SaveJpeg(Path("no/such/dir/x.jpg"), Pattern(4, 4)),
+         "Fisierul \"" + Path("no/such/dir/x.jpg") + "\" nu poate fi creat."},
+        {SaveBmp(Path("empty.bmp"), QImage()), "Nu exista imagine de salvat."},
+        {SaveJpeg(Path("wide.jpg"), QImage(65501, 1, QImage::Format_RGB32)),
+         "Poza este prea mare pentru un fisier JPEG (cel mult 65500 pixeli pe latura)."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_FALSE(c.r.ok);
+        EXPECT_EQ(c.r.error, c.error);
+    }
     EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("empty.bmp"))));
     QImage missing;
     const PictureResult r = LoadBmp(Path("absent.bmp"), missing);

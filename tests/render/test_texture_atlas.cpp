@@ -3,6 +3,10 @@
 // picture is broken or the atlas would be too large.
 #include "render/TextureAtlas.h"
 
+#include "model/AddFurniture.h"
+#include "model/MobilaFile.h"
+#include "model/SampleFurniture.h"
+
 #include "platform/Dialogs.h"
 
 #include <QDir>
@@ -407,6 +411,81 @@ TEST_F(Atlas, UpdatePieceTextureReusesASlotOrAsksForARebuild) {
     f->attrs.textureFile[2] = Jpeg("c.jpg", Solid(8, 8, qRgb(9, 9, 9)));
     EXPECT_TRUE(UpdatePieceTexture(*f, 2));
     EXPECT_FALSE(UpdatePieceTexture(*f, 7)) << "no such piece";
+}
+
+TEST_F(Atlas, AnAddedFurnitureKeepsItsTextureEntriesAndTheSharedFileKeepsTheOpenOnes) {
+    const std::string stejar = Jpeg("stejar.jpg", Solid(64, 64, qRgb(150, 100, 50)));
+    const std::string nuc = Jpeg("nuc.jpg", Solid(64, 64, qRgb(90, 60, 30)));
+    const std::string wenge = Jpeg("wenge.jpg", Solid(64, 64, qRgb(40, 30, 20)));
+    const std::string alb = Jpeg("alb.jpg", Solid(64, 64, qRgb(250, 250, 250)));
+    struct Size {
+        int w, h;
+        bool operator==(const Size&) const = default;
+    };
+    // The open furniture: the carcass in stejar at 400 x 300, the doors in nuc at 500 x 500.
+    *f = samples::MakeDulap();
+    for (int i : {0, 1, 2, 3, 4}) f->attrs.textureFile[static_cast<std::size_t>(i)] = stejar;
+    for (int i : {8, 9}) f->attrs.textureFile[static_cast<std::size_t>(i)] = nuc;
+    f->textures.requestedWidth[0] = 400;
+    f->textures.requestedHeight[0] = 300;
+    Rebuild();
+    ASSERT_EQ(f->textures.count, 2);
+    // The added one: its sides in stejar too but at 256 x 256, the top in
+    // wenge at 200 x 100, the drawer fronts in alb at 256 x 128.
+    Furniture comoda = samples::MakeComoda();
+    for (int i : {0, 1}) comoda.attrs.textureFile[static_cast<std::size_t>(i)] = stejar;
+    comoda.attrs.textureFile[2] = wenge;
+    for (int i : {6, 7, 8}) comoda.attrs.textureFile[static_cast<std::size_t>(i)] = alb;
+    const Size own[] = {{256, 256}, {200, 100}, {256, 128}}; // its slots: stejar, wenge, alb
+    comoda.textures.count = 3;
+    for (std::size_t k = 0; k < 3; ++k) {
+        comoda.textures.requestedWidth[k] = own[k].w;
+        comoda.textures.requestedHeight[k] = own[k].h;
+    }
+    const StagedFurniture staged = StageFurniture(CaptureMobilaFile(comoda, 0), 0, AddPosition::Dreapta, *f);
+    const int n0 = f->scene.pieceCount;
+
+    EXPECT_EQ(SharedTextureNote(staged.file, *f),
+              "Mobila adaugata foloseste texturi ale mobilei curente la alta marime. Piesele ei le primesc la "
+              "marimea din mobila curenta:\n" +
+                  stejar + ": 400 x 300 (in fisierul adaugat 256 x 256)");
+    ASSERT_EQ(AddFurniture(*f, staged.file, staged.offsets).newPieces, 9);
+    const auto expected = [&](const std::string& file) {
+        if (file == stejar) return Size{400, 300};
+        if (file == nuc) return Size{500, 500};
+        if (file == wenge) return Size{200, 100};
+        return Size{256, 128};
+    };
+    const auto check = [&](const char* when) {
+        SCOPED_TRACE(when);
+        EXPECT_EQ(f->textures.count, 4);
+        for (int i = 0; i < f->scene.pieceCount; ++i) {
+            const auto ii = static_cast<std::size_t>(i);
+            const std::string& file = f->attrs.textureFile[ii];
+            if (file != stejar && file != nuc && file != wenge && file != alb) {
+                EXPECT_EQ(Index(i), -1) << i << " " << file; // none, or the sample's missing picture
+                continue;
+            }
+            ASSERT_GE(Index(i), 0) << i;
+            const auto k = static_cast<std::size_t>(Index(i));
+            EXPECT_EQ((Size{f->textures.requestedWidth[k], f->textures.requestedHeight[k]}), expected(file))
+                << "piece " << i << " " << f->pieceNames[ii];
+        }
+        EXPECT_EQ(pixels.width, 400 + 500 + 200 + 256);
+    };
+    Rebuild();
+    EXPECT_EQ(Index(n0 + 2), 2); // wenge, the first new file
+    EXPECT_EQ(Index(n0 + 6), 3);
+    check("after the add");
+
+    // Saved and opened again, each piece finds the same entry.
+    const MobilaFile saved = DecodeMobilaFile(EncodeMobilaFile(CaptureMobilaFile(*f, 0)));
+    *f = Furniture{};
+    f->scene.Init();
+    f->SetSlotDefaults();
+    ReplaceWithMobilaFile(saved, *f);
+    Rebuild();
+    check("saved and opened");
 }
 
 TEST_F(Atlas, LoadBitmapFileChecksTheHeader) {

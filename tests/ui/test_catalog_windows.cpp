@@ -148,18 +148,18 @@ TEST(PalPflWindow, SortsNumbersAndChooses) {
     EXPECT_EQ(thick, -1);
 }
 
-TEST(PalPflWindow, CodesKeepTheirBytes) {
+TEST(PalPflWindow, CodesOfTheEightBitFileAreShownAsTheirLetters) {
     Program p;
-    // A catalogue written in an 8-bit code page: the code is not UTF-8.
-    p.Boards("64 64 1\r\n" + Board("ST\xC9JAR", "19"));
+    // The catalogue is 8-bit text: e3 is "ă", written back as the same byte.
+    p.Boards("64 64 1\r\n" + Board("P18ALB\xE3", "19"));
     std::string code, picture;
     Color color = 0;
     double thick = 0;
     p.WhenShown([&] { Click(p.palPfl->BitBtn2); });
     ASSERT_TRUE(p.main->PickPalPfl(code, picture, color, thick));
-    EXPECT_EQ(code, "ST\xC9JAR");
+    EXPECT_EQ(code, "P18ALB\xC4\x83");
     thick = 0;
-    EXPECT_TRUE(p.main->FindPalPflCode("ST\xC9JAR", picture, color, thick));
+    EXPECT_TRUE(p.main->FindPalPflCode("P18ALB\xC4\x83", picture, color, thick));
     EXPECT_EQ(thick, 19);
 }
 

@@ -98,6 +98,64 @@ TEST(ExportsWindow, PieceListIsWrittenAndOpenedWithTheFileAsOneArgument) {
     EXPECT_EQ(stub.Wait(), (QStringList{QDir::currentPath(), "1", file}));
 }
 
+TEST(ExportsWindow, DefaultNamesHoldNoCharacterAFileNameCannotHold) {
+    QTemporaryDir dir;
+    RecordingStub stub(dir.path() + "/foaie");
+    ScopedEnv env("ZARVELO_SPREADSHEET", stub.path);
+    Program p;
+    p.main->RadioGroup2->SetItemIndex(0); // "Rend soft": the picture is the projection's
+    PictureBox* front = p.main->Image1;
+    front->canvas().SetSize(20, 10);
+    front->canvas().Image().fill(QColor(0, 0, 255));
+    TSalvImag* d = Forms().SalvImag;
+    const auto chooseBmp = [&](QDialog&) {
+        d->RadioGroup1->SetItemIndex(1);
+        d->RadioGroup2->SetItemIndex(1);
+        return int(QDialog::Accepted);
+    };
+    const struct {
+        std::string name, offered;
+    } cases[] = {
+        {"Dulap 60/40", "Dulap 60_40"},
+        {"Corp \"A\\B\": 1*2?<3>|", "Corp _A_B__ 1_2__3__"},
+        {"Comod\xC4\x83 mic\xC4\x83", "Comod\xC4\x83 mic\xC4\x83"}, // letters stay
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        p.main->model.name = c.name;
+        {
+            ScopedDialogScript script;
+            const std::string file = dir.filePath(QString::fromStdString(c.offered + " - Excel.xls")).toStdString();
+            script->fileAnswers.push_back(FileDialogAnswer{file, 1});
+            p.main->ExportapieseinExcel1Click();
+            ASSERT_EQ(script->records.size(), 1u);
+            EXPECT_EQ(script->records[0].file.fileName, c.offered + " - Excel");
+            EXPECT_EQ(ReadAll(QString::fromStdString(file)), FormatPieceList(p.main->model));
+        }
+        {
+            ScopedDialogScript script;
+            ScopedModalScript modal;
+            modal.answers.push_back(chooseBmp);
+            const std::string file = dir.filePath(QString::fromStdString(c.offered + ".bmp")).toStdString();
+            script->fileAnswers.push_back(FileDialogAnswer{file, 1});
+            p.main->SalvareimagineinformatBMPsauJPG1Click();
+            ASSERT_EQ(script->records.size(), 1u);
+            EXPECT_EQ(script->records[0].file.fileName, c.offered);
+            EXPECT_EQ(ReadAll(QString::fromStdString(file)).rfind("BM", 0), 0u);
+        }
+    }
+    // The name the furniture would have given: its "/" is a folder that is not
+    // there, and the failed save says so in Romanian.
+    ScopedDialogScript script;
+    ScopedModalScript modal;
+    modal.answers.push_back(chooseBmp);
+    const std::string file = dir.filePath("Dulap 60/40.bmp").toStdString();
+    script->fileAnswers.push_back(FileDialogAnswer{file, 1});
+    p.main->SalvareimagineinformatBMPsauJPG1Click();
+    EXPECT_EQ(script->Messages(), std::vector<std::string>{"Fisierul \"" + file + "\" nu poate fi creat."});
+    QTest::qWait(50);
+}
+
 TEST(ExportsWindow, PieceListRefusalsKeepTheOldFileAndStartNothing) {
     QTemporaryDir dir;
     // The longest name a folder allows: nothing can be written beside it.

@@ -343,12 +343,13 @@ TEST(WholeCommands, RenameCutsAndSetsTheCaption) {
     EXPECT_EQ(p.main->windowTitle().toStdString(), "Proiectare mobila - " + std::string(50, 'x'));
     EXPECT_TRUE(p.main->model.modified);
 
-    p.dialogs->inputAnswers.push_back(std::string(49, 'y') + "\xC4\x83");
+    // The limit counts characters: "ă" is the fiftieth, the next one is cut.
+    p.dialogs->inputAnswers.push_back(std::string(49, 'y') + "\xC4\x83\xC4\x83");
     p.main->Redenumiremobila1->trigger();
-    EXPECT_EQ(p.main->model.name, std::string(49, 'y'));
+    EXPECT_EQ(p.main->model.name, std::string(49, 'y') + "\xC4\x83");
     EXPECT_TRUE(p.main->windowTitle().isValidUtf16());
 
     p.dialogs->inputAnswers.push_back(std::nullopt); // Cancel
     p.main->Redenumiremobila1->trigger();
-    EXPECT_EQ(p.main->model.name, std::string(49, 'y'));
+    EXPECT_EQ(p.main->model.name, std::string(49, 'y') + "\xC4\x83");
 }
