@@ -293,12 +293,15 @@ TEST(DrawerCommand, RefusesBeforeTheUndoCopy) {
         const char* text;
         const char* message;
     } cases[] = {
-        {"Edit1", "abc", "Valoare invalida pentru dimensiunile sertarului."},
-        {"Edit9", "", "Valoare invalida pentru dimensiunile sertarului."},
-        {"Edit3", "0", "Dimensiunile sertarului si grosimile trebuie sa fie mai mari decat zero."},
-        {"Edit8", "-564", "Dimensiunile sertarului si grosimile trebuie sa fie mai mari decat zero."},
-        {"Edit4", "600", "Interiorul sertarului nu incape in fata sertarului."},
-        {"Edit6", "170", "Interiorul sertarului nu incape in fata sertarului."},
+        {"Edit1", "abc", "Valoare invalida in campul \"Adancime sertar (fara fata):\": nu este un numar."},
+        {"Edit9", "", "Valoare invalida in campul \"Inaltime:\": nu este un numar."},
+        {"Edit3", "0",
+         "Valoare invalida in campul \"Grosime laterale:\": trebuie sa fie mai mare decat 0 si cel mult 1000000 mm."},
+        {"Edit8", "-564",
+         "Valoare invalida in campul \"Latime:\": trebuie sa fie mai mare decat 0 si cel mult 1000000 mm."},
+        {"Edit4", "600", "Valoare invalida in campul \"Latime:\": interiorul sertarului nu incape in fata sertarului."},
+        {"Edit6", "170",
+         "Valoare invalida in campul \"Inaltime:\": interiorul sertarului nu incape in fata sertarului."},
     };
     for (const auto& c : cases) {
         p.WhenShown([&] {
