@@ -21,6 +21,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 
 #include "support/Program.h"
@@ -275,6 +276,12 @@ TEST(AddFurnitureWindow, WhatWouldPassTheLimitsIsRefusedWithTheLimitNamed) {
         const UndoCopy undo(p.main->undo);
         MobilaFile f = CaptureMobilaFile(*Boxes("Mare", c.addedPieces, 5000), 0);
         f.textures.assign(static_cast<std::size_t>(c.addedTextures), MobilaTexture{200, 500, 500, 50, 50});
+        // A texture takes a slot only when a piece uses a file that exists: each its own.
+        for (int k = 0; k < c.addedTextures; ++k) {
+            const std::string texture = p.Path(("t" + std::to_string(k) + ".jpg").c_str());
+            std::ofstream(texture) << "x";
+            f.pieces[static_cast<std::size_t>(k)].textureFile = texture;
+        }
         for (int k = 0; k < c.extraPoints; ++k) f.points.push_back({1, 1, 1});
         const std::string path = p.Path("Mare.mo4");
         WriteMobilaFile(path, f);
