@@ -7,7 +7,9 @@ cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 build=${ZV_BUILD_DIR:-build-test}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZV_SANITIZE=ON -DZV_BENCH=ON >/dev/null
+build_start=$SECONDS
 cmake --build "$build" -j"$(nproc)"
+echo "Build: $((SECONDS - build_start)) s"
 cd "$build"
 export ASAN_OPTIONS=detect_leaks=0
 export QT_QPA_PLATFORM=offscreen
@@ -56,9 +58,11 @@ unset XAUTHORITY
 # Every test once under the C locale, and those labelled ro_RO.UTF-8 again
 # under that locale (their names end in ".ro_RO.UTF-8"). In the background, so
 # that a signal to this script stops the run and the server at once.
+tests_start=$SECONDS
 ctest --output-on-failure -j"$(nproc)" --timeout 300 &
 ctest_pid=$!
 status=0
 wait "$ctest_pid" || status=$?
 ctest_pid=""
+echo "Tests: $((SECONDS - tests_start)) s"
 exit "$status"

@@ -103,7 +103,30 @@ std::vector<std::string> ScriptedDialogs::Messages() const {
     return out;
 }
 
-ScopedDialogScript::ScopedDialogScript() : previous_(&Dialogs()) { SetDialogBackend(&script_); }
-ScopedDialogScript::~ScopedDialogScript() { SetDialogBackend(previous_ == &g_fallback ? nullptr : previous_); }
+namespace {
+ScriptReporter g_reporter = nullptr;
+}
+
+void SetScriptReporter(ScriptReporter reporter) { g_reporter = reporter; }
+void ReportScript(const std::source_location& where, const std::string& what) {
+    if (g_reporter) g_reporter(where.file_name(), static_cast<int>(where.line()), what);
+}
+
+ScopedDialogScript::ScopedDialogScript(std::source_location where) : previous_(&Dialogs()), where_(where) {
+    SetDialogBackend(&script_);
+}
+ScopedDialogScript::~ScopedDialogScript() {
+    SetDialogBackend(previous_ == &g_fallback ? nullptr : previous_);
+    const auto& s = script_;
+    const std::size_t left = s.messageAnswers.size() + s.inputAnswers.size() + s.fileAnswers.size() +
+                             s.colorAnswers.size() + s.fontAnswers.size() + s.printAnswers.size();
+    if (left > 0)
+        ReportScript(
+            where_,
+            std::to_string(left) + " scripted dialog answer(s) not used: " + std::to_string(s.messageAnswers.size()) +
+                " message, " + std::to_string(s.inputAnswers.size()) + " input, " +
+                std::to_string(s.fileAnswers.size()) + " file, " + std::to_string(s.colorAnswers.size()) + " colour, " +
+                std::to_string(s.fontAnswers.size()) + " font, " + std::to_string(s.printAnswers.size()) + " print");
+}
 
 } // namespace zv

@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <source_location>
 #include <string>
 #include <vector>
 
@@ -111,10 +112,18 @@ public:
     std::vector<std::string> Messages() const;
 };
 
+// A test script whose answers were not all taken reports it at its end, at the
+// place it was made: the test harness turns that into a failure of the test
+// (a question the test meant to answer was never asked). Nothing is reported
+// while no reporter is set, as in the program.
+using ScriptReporter = void (*)(const char* file, int line, const std::string& what);
+void SetScriptReporter(ScriptReporter reporter);
+void ReportScript(const std::source_location& where, const std::string& what);
+
 // Installs a script for the lifetime of the object and puts the previous backend back.
 class ScopedDialogScript {
 public:
-    ScopedDialogScript();
+    explicit ScopedDialogScript(std::source_location where = std::source_location::current());
     ~ScopedDialogScript();
     ScriptedDialogs* operator->() { return &script_; }
     ScriptedDialogs& get() { return script_; }
@@ -122,6 +131,7 @@ public:
 private:
     ScriptedDialogs script_;
     DialogBackend* previous_;
+    std::source_location where_;
 };
 
 } // namespace zv

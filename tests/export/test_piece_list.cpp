@@ -108,9 +108,11 @@ TEST(PieceList, ExtentsComeFromTheWholeBoxNotTheFirstFace) {
     f->scene.Init();
     f->scene.AddBox(0, 0, 0, 596, 18, 300);
     f->pieceNames = {"Raft"};
+    // A colour read with a high byte set: the list gives the RGB of the low 24 bits.
+    f->scene.color[0] = 0xFF123456u;
     SeparatorGuard g('.');
     const std::string text = FormatPieceList(*f);
-    EXPECT_NE(text.find("\r\nRaft\t596\t300\t18\t0\t0\t0\t0\t"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\nRaft\t596\t300\t18\t0\t0\t0\t0\t1193046\r\n"), std::string::npos) << text;
 }
 
 TEST(PieceList, FullNameKeptAndNoPiecesGivesTheHeaderOnly) {

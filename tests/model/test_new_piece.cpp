@@ -282,6 +282,10 @@ TEST(NewPieceAppend, FullTablesWriteNothing) {
     for (int i = 0; i < 200; ++i) g.scene.AddBox(i, 0, 0, 1, 1, 1);
     EXPECT_NE(NewPieceRefusal(g.scene).find("200"), std::string::npos);
     EXPECT_TRUE(NewPieceRefusal(Carcass()->scene).empty());
+    // 199 pieces: the 200th fits, ending exactly at 4800 points.
+    g.scene.DeleteObject(199);
+    ASSERT_EQ(g.scene.pointCount, 4776);
+    EXPECT_EQ(NewPieceRefusal(g.scene), "");
 }
 
 // The box as the scene stores it: a far corner that swallows the size, a

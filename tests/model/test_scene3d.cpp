@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <memory>
+#include <utility>
 
 using namespace zv;
 
@@ -91,12 +92,15 @@ TEST(Scene3D, AddBoxAtTheLimitsDoesNothing) {
     EXPECT_EQ(s->X, before->X);
     EXPECT_EQ(s->faceFirst, before->faceFirst);
 
-    // A scene whose points were filled by other means refuses a box past 4800 points.
-    auto t = NewScene();
-    t->pointCount = 4790;
-    EXPECT_FALSE(t->AddBox(0, 0, 0, 1, 1, 1));
-    EXPECT_EQ(t->pieceCount, 0);
-    EXPECT_EQ(t->pointCount, 4790);
+    // A scene whose points were filled by other means takes a box that ends
+    // exactly at 4800 points and refuses one past it.
+    for (const auto& [points, fits] : {std::pair{4776, true}, {4777, false}, {4790, false}}) {
+        auto t = NewScene();
+        t->pointCount = points;
+        EXPECT_EQ(t->AddBox(0, 0, 0, 1, 1, 1), fits) << points;
+        EXPECT_EQ(t->pieceCount, fits ? 1 : 0) << points;
+        EXPECT_EQ(t->pointCount, fits ? 4800 : points) << points;
+    }
 }
 
 TEST(Scene3D, EditsOfOnePiece) {

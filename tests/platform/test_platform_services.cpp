@@ -1,6 +1,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
 #include "platform/widgets/FormBase.h"
+#include "platform/widgets/Modal.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include "support/RecordingStub.h"
@@ -56,6 +58,39 @@ public:
     void FormHide() override { ++hides; }
 };
 } // namespace
+
+// With a reporter set, a script must be used up: an answer no question
+// took, or a window that found no answer left, fails the test that made it.
+TEST(Dialogs, ScriptsNotUsedUpFailTheTest) {
+    SetScriptReporter([](const char* file, int line, const std::string& what) { ADD_FAILURE_AT(file, line) << what; });
+    struct Off {
+        ~Off() { SetScriptReporter(nullptr); }
+    } off;
+    const auto windowAnswerLeft = [] {
+        ScopedModalScript modal;
+        modal.answers.push_back([](QDialog&) { return int(QDialog::Accepted); });
+    };
+    const auto windowUnanswered = [] {
+        ScopedModalScript modal;
+        QDialog d;
+        d.setObjectName("Gol");
+        EXPECT_EQ(RunModal(d), QDialog::Rejected);
+    };
+    const auto dialogAnswersLeft = [] {
+        ScopedDialogScript s;
+        s->messageAnswers = {MsgResult::No};
+        s->fileAnswers = {std::nullopt};
+    };
+    EXPECT_NONFATAL_FAILURE(windowAnswerLeft(), "1 scripted window answer(s) not used");
+    EXPECT_NONFATAL_FAILURE(windowUnanswered(), "window \"Gol\" shown with no answer left");
+    EXPECT_NONFATAL_FAILURE(dialogAnswersLeft(), "2 scripted dialog answer(s) not used: 1 message, 0 input, 1 file");
+    // Used up exactly: nothing to report.
+    ScopedModalScript modal;
+    modal.answers.push_back([](QDialog&) { return int(QDialog::Accepted); });
+    QDialog d;
+    EXPECT_EQ(RunModal(d), QDialog::Accepted);
+    EXPECT_TRUE(modal.answers.empty());
+}
 
 TEST(FormBase, ShowAndHideOncePerRealShowing) {
     CountingForm f;

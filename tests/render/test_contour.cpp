@@ -20,6 +20,7 @@
 #include <memory>
 #include <random>
 #include <set>
+#include <utility>
 
 using namespace zv;
 
@@ -446,6 +447,16 @@ TEST(ContourTracer, LongOutlineStopsAtTheLimitWithTheMessage) {
     EXPECT_EQ(msg->kind, MsgKind::Information);
     EXPECT_EQ(msg->text, "Prea multe puncte in conturul din fisierul big.bmp");
     EXPECT_EQ(poly.Count(), 5); // start, three corners and the last point up the left side
+
+    // A closed outline of exactly 2500 pixels is already too long; 2498 is not.
+    for (const auto& [width, pixels] : {std::pair{650, 2500}, {649, 2498}}) {
+        QImage frame = White(700, 700);
+        Frame(frame, 30, 30, 30 + width, 630);
+        ContourTracer u;
+        const auto said = u.Trace(frame, "f.bmp", poly);
+        EXPECT_EQ(u.tracedCount, pixels);
+        EXPECT_EQ(said.has_value(), pixels == 2500) << pixels;
+    }
 }
 
 TEST(ContourTracer, OpenLineIsFollowedOneWay) {

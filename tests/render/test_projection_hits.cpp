@@ -59,10 +59,17 @@ TEST(ProjectionHits, NearestFirstInEachView) {
 TEST(ProjectionHits, EdgesIncludedAndEmptySpaceGivesNone) {
     const Scene3D s = TwoOverlapping();
     const ProjectionPicture p = Layout(s, 1);
-    const ProjectionRect& r = p.rects[0];
-    EXPECT_EQ(PiecesUnderPoint(s, p, 1, r.x1, r.y2), std::vector<int>{0});
-    EXPECT_EQ(PiecesUnderPoint(s, p, 1, r.x1 - 1, r.y2), std::vector<int>{});
-    EXPECT_EQ(PiecesUnderPoint(s, p, 1, r.x1, r.y2 + 1), std::vector<int>{});
+    // The first piece's left and bottom edges, the second's right and top
+    // edges (corners no other piece covers), and one pixel beyond each.
+    const ProjectionRect &a = p.rects[0], &b = p.rects[1];
+    const struct {
+        int x, y;
+        std::vector<int> want;
+    } cases[] = {
+        {a.x1, a.y2, {0}}, {a.x1 - 1, a.y2, {}}, {a.x1, a.y2 + 1, {}},
+        {b.x2, b.y1, {1}}, {b.x2 + 1, b.y1, {}}, {b.x2, b.y1 - 1, {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(PiecesUnderPoint(s, p, 1, c.x, c.y), c.want) << "at " << c.x << ", " << c.y;
     // Nothing drawn, nothing hit.
     Scene3D empty;
     empty.Init();

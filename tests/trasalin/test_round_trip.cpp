@@ -123,6 +123,16 @@ TEST(RoundTrip, ReadingRefusesWhatIsNoPicture) {
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.error.empty());
     EXPECT_EQ(b.Width(), 3); // left as it was
+    // A picture wider than 4000 points is refused; 4000 is read.
+    for (const int width : {4000, 4001}) {
+        const std::string wide = dir.filePath("lat.bmp").toStdString();
+        QImage img(width, 1, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        ASSERT_TRUE(zv::SaveBmp(wide, img).ok);
+        Bitmap w(3, 3);
+        EXPECT_EQ(LoadDrawing(wide, w).ok, width == 4000) << width;
+        EXPECT_EQ(w.Width(), width == 4000 ? 4000 : 3) << width;
+    }
     // Grey and coloured pixels are split at middle grey.
     QImage img(3, 1, QImage::Format_RGB32);
     img.setPixel(0, 0, qRgb(127, 127, 127));

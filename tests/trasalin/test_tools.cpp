@@ -179,6 +179,7 @@ TEST(Tools, UndoHistoryRules) {
     // cannot come back by undoing.
     d.Apply({{5, 5}}, true);
     EXPECT_FALSE(d.CanRedo());
+    EXPECT_TRUE(d.Modified()); // as many steps as at the save, but another drawing
     d.Undo();
     EXPECT_TRUE(d.Modified());
     EXPECT_EQ(d.bitmap().InkCount(), 0u);
@@ -288,7 +289,9 @@ TEST(Sizes, ParseAndFit) {
     EXPECT_EQ(ParseDrawingSize("400 x 300"), (std::pair{400, 300}));
     EXPECT_EQ(ParseDrawingSize(" 25X4000 "), (std::pair{25, 4000}));
     EXPECT_EQ(ParseDrawingSize("25*40"), (std::pair{25, 40}));
-    for (const char* bad : {"", "400", "0 x 10", "10 x 4001", "a x 3", "4 x 3 x 2", "-5 x 5", "99999999999 x 1"})
+    EXPECT_EQ(ParseDrawingSize("4000 x 25"), (std::pair{4000, 25}));
+    for (const char* bad :
+         {"", "400", "0 x 10", "10 x 4001", "4001 x 10", "a x 3", "4 x 3 x 2", "-5 x 5", "99999999999 x 1"})
         EXPECT_FALSE(ParseDrawingSize(bad)) << bad;
     EXPECT_EQ(FittingZoom(251, 251, 900, 600), 2);
     EXPECT_EQ(FittingZoom(40, 30, 900, 600), 16);

@@ -84,6 +84,21 @@ TEST_F(Window, AFileThatIsNoPictureIsNeverSavedOver) {
     ASSERT_EQ(script->Messages().size(), 1u);
     EXPECT_EQ(w.fileName(), ""); // Save asks for a name
     EXPECT_EQ(script.get().records[0].kind, zv::MsgKind::Error);
+
+    // Drawn and saved: the save dialog offers no name, the drawing goes where
+    // the answer says, and the file that is no picture keeps its bytes.
+    w.SetTool(Tool::Ellipse);
+    Drag({10, 10}, {50, 40});
+    const std::string elsewhere = File("Alt.bmp");
+    script->fileAnswers = {zv::FileDialogAnswer{elsewhere, 1}};
+    EXPECT_TRUE(w.Salveaza1Click());
+    EXPECT_EQ(script.get().records.back().what, "save");
+    EXPECT_EQ(script.get().records.back().file.fileName, "");
+    EXPECT_EQ(script->Messages().size(), 1u);
+    EXPECT_EQ(w.fileName(), elsewhere);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(elsewhere)));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("nu este o poza"));
 }
 
 TEST_F(Window, MouseDrawsAndShowsWhereItIs) {

@@ -206,6 +206,15 @@ TEST_F(NewFurniture, TheWholeCommandSavedAndReadBackEqual) {
     WriteOldFurniture(Path("Comoda.mo4"));
     OpenFile(Path("Comoda.mo4"));
     main->model.attrs.hardware[1].Add("VECHI", 3);
+    // An edit since, saved (so no question), and the piece window closed: the
+    // command itself must take the undo level away and show the window.
+    main->ApplyEdit([this] {
+        main->model.scene.MoveObject(0, 5, 0, 0);
+        return EditResult{};
+    });
+    main->SetModified(false);
+    Forms().CarPies->hide();
+    ASSERT_TRUE(main->BitBtn13->isEnabled());
 
     ScopedModalScript modal;
     modal.answers.push_back(Choose("PFL4ALB"));

@@ -83,10 +83,25 @@ TEST_F(ProjectionWindow, ControlsDefaultsAndHints) {
     EXPECT_EQ(w.Button4->toolTip(), "Salvarea desen in fisier Bitmap");
     EXPECT_EQ(w.Image1->toolTip(), "Deplasare piese cu buton stanga, selectare cu dublu click");
     EXPECT_EQ(w.font.pixelHeight, 11);
-    // Wireframe enables the level field.
+    // Wireframe enables the level field, and filled disables it again.
     QTest::mouseClick(w.CheckBox3, Qt::LeftButton);
     EXPECT_TRUE(w.SpinEdit4->isEnabled());
     EXPECT_TRUE(w.Label2->isEnabled());
+    QTest::mouseClick(w.CheckBox3, Qt::LeftButton);
+    EXPECT_FALSE(w.SpinEdit4->isEnabled());
+    EXPECT_FALSE(w.Label2->isEnabled());
+
+    // Every showing starts on level 1, whatever was left in the field.
+    LoadDulap();
+    ScopedModalScript modal;
+    std::vector<int> levels;
+    Seen seen;
+    for (int i = 0; i < 2; ++i) {
+        w.SpinEdit4->setValue(4 + i);
+        modal.answers.push_back(Look(seen, [&] { levels.push_back(w.SpinEdit4->value()); }));
+        main->Afisareproiectiecucote1->trigger();
+    }
+    EXPECT_EQ(levels, (std::vector<int>{1, 1}));
 }
 
 TEST_F(ProjectionWindow, OpenersChooseTheViewAndPauseTheTimers) {

@@ -1,10 +1,14 @@
 #pragma once
 // Every modal window of the program runs through RunModal: the window's own
 // event loop in the program, the next scripted answer in a test. A scripted
-// answer may fill the dialog's fields before it returns its result.
+// answer may fill the dialog's fields before it returns its result. A script
+// reports at its end (see ReportScript) the answers no window took and the
+// windows that found no answer left, so a test scripts exactly the windows
+// it opens.
 #include <QDialog>
 #include <deque>
 #include <functional>
+#include <source_location>
 #include <string>
 #include <vector>
 
@@ -14,12 +18,13 @@ int RunModal(QDialog& d);
 
 class ScopedModalScript {
 public:
-    ScopedModalScript();
+    explicit ScopedModalScript(std::source_location where = std::source_location::current());
     ~ScopedModalScript();
     ScopedModalScript(const ScopedModalScript&) = delete;
     ScopedModalScript& operator=(const ScopedModalScript&) = delete;
 
-    // Taken in order; with none left a window is cancelled (QDialog::Rejected).
+    // Taken in order; with none left a window is cancelled (QDialog::Rejected)
+    // and reported at the end of the script.
     std::deque<std::function<int(QDialog&)>> answers;
     // The object names of the windows run so far, in order.
     std::vector<std::string> shown;
@@ -28,6 +33,8 @@ public:
 
 private:
     ScopedModalScript* previous_;
+    std::source_location where_;
+    std::vector<std::string> unanswered_; // windows run with no answer left
 };
 
 } // namespace zv
