@@ -7,6 +7,8 @@
 // then take the undo snapshot and change the furniture.
 #include "Scene3D.h"
 
+#include <memory>
+
 namespace zv {
 
 inline constexpr double kMaxFieldMillimetres = 1000000.0;
@@ -24,5 +26,14 @@ bool PieceWithinLimits(const Scene3D& s, int piece);
 bool PiecesWithinLimits(const Scene3D& s, int first, int count);
 // Every piece of the scene keeps it.
 bool SceneWithinLimits(const Scene3D& s);
+
+// The box `piece` would have once `edit` (a callable taking a Scene3D&) has
+// changed the scene: the edit runs on a scratch copy, the scene is left alone.
+// `piece` must be one of the scene's pieces.
+template <class Edit> Scene3D::Box PieceBoxAfter(const Scene3D& s, int piece, Edit&& edit) {
+    const auto scratch = std::make_unique<Scene3D>(s);
+    edit(*scratch);
+    return scratch->PieceBox(piece);
+}
 
 } // namespace zv
