@@ -7,6 +7,7 @@
 // then take the undo snapshot and change the furniture.
 #include "Scene3D.h"
 
+#include <memory>
 #include <string>
 
 namespace zv {
@@ -44,5 +45,14 @@ bool PiecesWithinLimits(const Scene3D& s, int first, int count);
 int AxisOutOfLimits(const Scene3D& s, int first, int count);
 // Every piece of the scene keeps it.
 bool SceneWithinLimits(const Scene3D& s);
+
+// The box `piece` would have once `edit` (a callable taking a Scene3D&) has
+// changed the scene: the edit runs on a scratch copy, the scene is left alone.
+// `piece` must be one of the scene's pieces.
+template <class Edit> Scene3D::Box PieceBoxAfter(const Scene3D& s, int piece, Edit&& edit) {
+    const auto scratch = std::make_unique<Scene3D>(s);
+    edit(*scratch);
+    return scratch->PieceBox(piece);
+}
 
 } // namespace zv

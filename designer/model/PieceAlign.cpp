@@ -9,44 +9,44 @@ namespace {
 double Lo(const Scene3D::Box& b, Axis a) { return a == Axis::X ? b.x0 : a == Axis::Y ? b.y0 : b.z0; }
 double Hi(const Scene3D::Box& b, Axis a) { return a == Axis::X ? b.x1 : a == Axis::Y ? b.y1 : b.z1; }
 
-// The box's sizes after moving the min and max sides of each axis by the
-// given amounts must all stay above 0.
-struct SideMoves {
-    double lo[3] = {0, 0, 0}, hi[3] = {0, 0, 0};
-};
-bool SizesStayPositive(const Scene3D::Box& b, const SideMoves& m) {
-    for (int k = 0; k < 3; ++k) {
-        const Axis a = static_cast<Axis>(k);
-        const double size = (Hi(b, a) + m.hi[k]) - (Lo(b, a) + m.lo[k]);
-        if (!(size > 0)) return false;
-    }
-    return true;
-}
-
 void Delta(Axis a, double d, double& dx, double& dy, double& dz) {
     dx = a == Axis::X ? d : 0;
     dy = a == Axis::Y ? d : 0;
     dz = a == Axis::Z ? d : 0;
 }
 
-} // namespace
-
-std::string CheckStepPiece(const Furniture& f, const PieceStep& s) {
-    if (!PositionAccepted(s.delta)) return kStepRefused;
-    if (!f.scene.ValidPiece(s.piece) || !s.stretch) return {};
-    SideMoves m;
-    m.hi[static_cast<int>(s.axis)] = s.delta;
-    return SizesStayPositive(f.scene.PieceBox(s.piece), m) ? std::string() : kSizeWouldVanish;
-}
-
-EditResult StepPiece(Furniture& f, const PieceStep& s) {
-    if (!f.scene.ValidPiece(s.piece)) return {};
+void StepScene(Scene3D& sc, const PieceStep& s) {
     double dx, dy, dz;
     Delta(s.axis, s.delta, dx, dy, dz);
     if (s.stretch)
-        f.scene.StretchObject(false, s.piece, dx, dy, dz);
+        sc.StretchObject(false, s.piece, dx, dy, dz);
     else
-        f.scene.MoveObject(s.piece, dx, dy, dz);
+        sc.MoveObject(s.piece, dx, dy, dz);
+}
+
+} // namespace
+
+std::string LimitRefusal(const Scene3D::Box& b) {
+    bool position = true, size = true;
+    for (int k = 0; k < 3; ++k) {
+        const Axis a = static_cast<Axis>(k);
+        const double extent = Hi(b, a) - Lo(b, a);
+        if (!(extent > 0)) return kSizeWouldVanish;
+        position = position && PositionAccepted(Lo(b, a));
+        size = size && extent <= kMaxFieldMillimetres;
+    }
+    if (!position) return kPiecePositionRefused;
+    return size ? std::string() : kPieceSizeRefused;
+}
+
+std::string CheckStepPiece(const Furniture& f, const PieceStep& s) {
+    if (!PositionAccepted(s.delta)) return kStepRefused;
+    if (!f.scene.ValidPiece(s.piece)) return {};
+    return LimitRefusal(PieceBoxAfter(f.scene, s.piece, [&](Scene3D& sc) { StepScene(sc, s); }));
+}
+
+EditResult StepPiece(Furniture& f, const PieceStep& s) {
+    if (f.scene.ValidPiece(s.piece)) StepScene(f.scene, s);
     return {};
 }
 
@@ -73,55 +73,36 @@ double TangentDelta(const Scene3D& s, int current, int other, int relation) {
     return target - from;
 }
 
+namespace {
+void AlignScene(Scene3D& s, const TangentEdit& t) {
+    const TangentRow r = TangentRelation(t.relation);
+    double dx, dy, dz;
+    Delta(r.axis, TangentDelta(s, t.current, t.other, t.relation), dx, dy, dz);
+    if (t.stretch)
+        s.StretchObject(r.currentMin, t.current, dx, dy, dz);
+    else
+        s.MoveObject(t.current, dx, dy, dz);
+}
+} // namespace
+
 std::string CheckTangent(const Furniture& f, const TangentEdit& t) {
     // Another piece outside the furniture is refused like the same piece.
     if (t.other == t.current || !f.scene.ValidPiece(t.other)) return kSamePieceTangent;
-    if (!f.scene.ValidPiece(t.current) || !t.stretch) return {};
-    const TangentRow r = TangentRelation(t.relation);
-    SideMoves m;
-    const double d = TangentDelta(f.scene, t.current, t.other, t.relation);
-    (r.currentMin ? m.lo : m.hi)[static_cast<int>(r.axis)] = d;
-    return SizesStayPositive(f.scene.PieceBox(t.current), m) ? std::string() : kSizeWouldVanish;
+    if (!f.scene.ValidPiece(t.current) || t.relation < 0 || t.relation >= kTangentRelations) return {};
+    return LimitRefusal(PieceBoxAfter(f.scene, t.current, [&](Scene3D& sc) { AlignScene(sc, t); }));
 }
 
 EditResult AlignTangent(Furniture& f, const TangentEdit& t) {
     if (!f.scene.ValidPiece(t.current) || !f.scene.ValidPiece(t.other) || t.relation < 0 ||
         t.relation >= kTangentRelations)
         return {};
-    const TangentRow r = TangentRelation(t.relation);
-    double dx, dy, dz;
-    Delta(r.axis, TangentDelta(f.scene, t.current, t.other, t.relation), dx, dy, dz);
-    if (t.stretch)
-        f.scene.StretchObject(r.currentMin, t.current, dx, dy, dz);
-    else
-        f.scene.MoveObject(t.current, dx, dy, dz);
+    AlignScene(f.scene, t);
     return {};
 }
 
 namespace {
-SideMoves ShrinkMoves(const ShrinkEdit& e) {
-    SideMoves m;
+void ShrinkScene(Scene3D& s, const ShrinkEdit& e) {
     const double v = e.value;
-    if (e.left) m.lo[0] += v;
-    if (e.right) m.hi[0] -= v;
-    if (e.top) m.hi[1] -= v;
-    if (e.bottom) m.lo[1] += v;
-    if (e.front) m.lo[2] += v;
-    if (e.back) m.hi[2] -= v;
-    return m;
-}
-} // namespace
-
-std::string CheckShrink(const Furniture& f, const ShrinkEdit& e) {
-    if (!PositionAccepted(e.value)) return kShrinkInvalid;
-    if (!f.scene.ValidPiece(e.piece)) return {};
-    return SizesStayPositive(f.scene.PieceBox(e.piece), ShrinkMoves(e)) ? std::string() : kSizeWouldVanish;
-}
-
-EditResult ShrinkPiece(Furniture& f, const ShrinkEdit& e) {
-    if (!f.scene.ValidPiece(e.piece)) return {};
-    const double v = e.value;
-    Scene3D& s = f.scene;
     // Sides in the order the dialog lists them.
     if (e.left) s.StretchObject(true, e.piece, v, 0, 0);
     if (e.right) s.StretchObject(false, e.piece, -v, 0, 0);
@@ -129,6 +110,17 @@ EditResult ShrinkPiece(Furniture& f, const ShrinkEdit& e) {
     if (e.bottom) s.StretchObject(true, e.piece, 0, v, 0);
     if (e.front) s.StretchObject(true, e.piece, 0, 0, v);
     if (e.back) s.StretchObject(false, e.piece, 0, 0, -v);
+}
+} // namespace
+
+std::string CheckShrink(const Furniture& f, const ShrinkEdit& e) {
+    if (!PositionAccepted(e.value)) return kShrinkInvalid;
+    if (!f.scene.ValidPiece(e.piece)) return {};
+    return LimitRefusal(PieceBoxAfter(f.scene, e.piece, [&](Scene3D& sc) { ShrinkScene(sc, e); }));
+}
+
+EditResult ShrinkPiece(Furniture& f, const ShrinkEdit& e) {
+    if (f.scene.ValidPiece(e.piece)) ShrinkScene(f.scene, e);
     return {};
 }
 

@@ -2,8 +2,9 @@
 // Moving and stretching the current piece: the arrow steps, the twelve
 // tangential relations between two pieces and the shrink all round. No
 // widgets. Each Check* returns "" when the edit may go ahead, or the message
-// that refuses it (before any undo snapshot); each edit leaves the furniture
-// alone when a piece index is not one of its pieces.
+// that refuses it (before any undo snapshot), the box it would store checked
+// against the limit; each edit leaves the furniture alone when a piece index
+// is not one of its pieces.
 #include "EditResult.h"
 #include "Mobila.h"
 #include "PieceEdit.h"
@@ -11,6 +12,11 @@
 #include <string>
 
 namespace zv {
+
+// Why a piece may not take the box it would get from one of these edits, or
+// "" when the box keeps the limit: a size of 0 or less first, then a position
+// past the limit, then a size past it.
+std::string LimitRefusal(const Scene3D::Box& b);
 
 // One press of an arrow: `delta` mm along the axis; a stretch moves the
 // maximum side, a move the whole piece.

@@ -8,23 +8,39 @@ namespace zv {
 
 namespace {
 std::size_t Slot(int piece) { return static_cast<std::size_t>(piece); }
+
+void SizeOnScene(Scene3D& s, int piece, Axis axis, double size) {
+    s.SetObjectSize(piece, axis == Axis::X ? size : 0, axis == Axis::Y ? size : 0, axis == Axis::Z ? size : 0);
+}
+
+void PositionOnScene(Scene3D& s, int piece, Axis axis, double position) {
+    const Scene3D::Box b = s.PieceBox(piece);
+    switch (axis) {
+    case Axis::X: s.MoveObject(piece, position - b.x0, 0, 0); break;
+    case Axis::Y: s.MoveObject(piece, 0, position - b.y0, 0); break;
+    case Axis::Z: s.MoveObject(piece, 0, 0, position - b.z0); break;
+    }
+}
 } // namespace
 
 EditResult SetPieceSize(Furniture& f, int piece, Axis axis, double size) {
-    if (!f.scene.ValidPiece(piece)) return {};
-    f.scene.SetObjectSize(piece, axis == Axis::X ? size : 0, axis == Axis::Y ? size : 0, axis == Axis::Z ? size : 0);
+    if (f.scene.ValidPiece(piece)) SizeOnScene(f.scene, piece, axis, size);
     return {};
 }
 
 EditResult SetPiecePosition(Furniture& f, int piece, Axis axis, double position) {
-    if (!f.scene.ValidPiece(piece)) return {};
-    const Scene3D::Box b = f.scene.PieceBox(piece);
-    switch (axis) {
-    case Axis::X: f.scene.MoveObject(piece, position - b.x0, 0, 0); break;
-    case Axis::Y: f.scene.MoveObject(piece, 0, position - b.y0, 0); break;
-    case Axis::Z: f.scene.MoveObject(piece, 0, 0, position - b.z0); break;
-    }
+    if (f.scene.ValidPiece(piece)) PositionOnScene(f.scene, piece, axis, position);
     return {};
+}
+
+bool PieceFieldAccepted(const Scene3D& s, int piece, Axis axis, bool position, double value) {
+    if (!s.ValidPiece(piece) || !(position ? PositionAccepted(value) : SizeAccepted(value))) return false;
+    return BoxWithinLimits(PieceBoxAfter(s, piece, [&](Scene3D& scratch) {
+        if (position)
+            PositionOnScene(scratch, piece, axis, value);
+        else
+            SizeOnScene(scratch, piece, axis, value);
+    }));
 }
 
 EditResult RenamePiece(Furniture& f, int piece, const std::string& name) {

@@ -18,6 +18,15 @@ enum class Axis { X = 0, Y = 1, Z = 2 };
 EditResult SetPieceSize(Furniture& f, int piece, Axis axis, double size);
 // The minimum corner along the axis lands on `position`.
 EditResult SetPiecePosition(Furniture& f, int piece, Axis axis, double position);
+
+// Whether the size field of the axis (the position field with `position`)
+// takes `value` for the piece: the value within the field's bounds, and the
+// box as the scene would store it within the limit. False for no such piece.
+bool PieceFieldAccepted(const Scene3D& s, int piece, Axis axis, bool position, double value);
+// What the size and position fields say when they refuse a value; the other
+// piece commands say the same of the box they would make.
+inline constexpr const char* kPieceSizeRefused = "Dimensiunea piesei trebuie sa fie intre 0 si 1000000 mm.";
+inline constexpr const char* kPiecePositionRefused = "Pozitia piesei trebuie sa fie intre -1000000 si 1000000 mm.";
 // Names are cut as the undo cuts them.
 EditResult RenamePiece(Furniture& f, int piece, const std::string& name);
 EditResult SetPieceEdgeBand(Furniture& f, int piece, int code);

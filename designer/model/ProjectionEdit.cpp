@@ -68,18 +68,28 @@ bool DragChanges(const Furniture& f, const ProjectionDragEdit& d) {
     return target != 0 && target != PieceExtent(f.scene, d.piece, axis);
 }
 
-EditResult ApplyProjectionDrag(Furniture& f, const ProjectionDragEdit& d) {
-    if (!DragChanges(f, d)) return {};
+namespace {
+void DragScene(Scene3D& s, const ProjectionDragEdit& d) {
     const Axis axis = DragAxis(d.view, d.vertical);
-    const double target = DragTarget(d, f.scene);
+    const double target = DragTarget(d, s);
     double dx, dy, dz;
     if (d.resize) {
         OnAxis(axis, target, dx, dy, dz);
-        f.scene.SetObjectSize(d.piece, dx, dy, dz);
+        s.SetObjectSize(d.piece, dx, dy, dz);
     } else {
-        OnAxis(axis, target - PieceMinimum(f.scene, d.piece, axis), dx, dy, dz);
-        f.scene.MoveObject(d.piece, dx, dy, dz);
+        OnAxis(axis, target - PieceMinimum(s, d.piece, axis), dx, dy, dz);
+        s.MoveObject(d.piece, dx, dy, dz);
     }
+}
+} // namespace
+
+std::string CheckProjectionDrag(const Furniture& f, const ProjectionDragEdit& d) {
+    if (!DragChanges(f, d)) return {};
+    return LimitRefusal(PieceBoxAfter(f.scene, d.piece, [&](Scene3D& s) { DragScene(s, d); }));
+}
+
+EditResult ApplyProjectionDrag(Furniture& f, const ProjectionDragEdit& d) {
+    if (DragChanges(f, d)) DragScene(f.scene, d);
     return {};
 }
 

@@ -8,6 +8,7 @@
 #include "PieceEdit.h"
 
 #include <optional>
+#include <string>
 
 namespace zv {
 
@@ -46,6 +47,9 @@ struct ProjectionDragEdit {
 double DragTarget(const ProjectionDragEdit& d, const Scene3D& s);
 // Whether the drag would change the piece at all.
 bool DragChanges(const Furniture& f, const ProjectionDragEdit& d);
+// "" when the drag may go ahead, or why the box it would give the piece is
+// refused (LimitRefusal). A drag that changes nothing is not refused.
+std::string CheckProjectionDrag(const Furniture& f, const ProjectionDragEdit& d);
 EditResult ApplyProjectionDrag(Furniture& f, const ProjectionDragEdit& d);
 
 // The tangential relation (0..11) of an alignment on an axis, from the edges

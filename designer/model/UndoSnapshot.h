@@ -15,6 +15,7 @@ struct UndoSnapshot {
     // Saves counted when the snapshot was taken: a save after it means the
     // restored model differs from the file.
     unsigned saveCount = 0;
+    bool operator==(const UndoSnapshot&) const = default;
 };
 
 void SaveUndo(const Furniture& live, UndoSnapshot& undo);

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,9 +31,6 @@ namespace zv {
 
 namespace {
 constexpr int kClientWidth = 120, kClientHeight = 545;
-
-const char* const kSizeRefused = "Dimensiunea piesei trebuie sa fie intre 0 si 1000000 mm.";
-const char* const kPositionRefused = "Pozitia piesei trebuie sa fie intre -1000000 si 1000000 mm.";
 } // namespace
 
 TCarPies::TCarPies(QWidget* parent) : FormBase<QDialog>(parent) {
@@ -58,6 +56,8 @@ TCarPies::TCarPies(QWidget* parent) : FormBase<QDialog>(parent) {
     connect(modelWatch_, &QFileSystemWatcher::fileChanged, modelSettle_, qOverload<>(&QTimer::start));
     connect(modelWatch_, &QFileSystemWatcher::directoryChanged, modelSettle_, qOverload<>(&QTimer::start));
 }
+
+TCarPies::~TCarPies() = default;
 
 void TCarPies::BuildControls() {
     auto label = [](QWidget* parent, const char* name, const char* text, QRect r) {
@@ -298,17 +298,26 @@ void TCarPies::BitBtn17Click() {
 
 // ---- sizes and position ----
 
-void TCarPies::FieldChange(int k) {
+void TCarPies::FieldChange(int k) { TypeValue(k, fields_[k], true); }
+
+bool TCarPies::TypeValue(int k, QLineEdit* source, bool snapshot) {
+    TMain* m = Main();
     const int c = Piece();
-    if (c < 0) return;
-    QLineEdit* e = fields_[k];
-    const auto v = ParseField(e->text().toStdString());
-    const bool size = k < 3;
-    // Not a number yet, or out of bounds: nothing while typing; leaving the field says so.
-    if (!v || !(size ? SizeAccepted(*v) : PositionAccepted(*v))) return;
+    if (c < 0 || k < 0 || k > 5) return false;
+    const auto v = ParseField(source->text().toStdString());
+    // Not a number yet, or refused: nothing while typing; leaving the field says so.
+    if (!v || !PieceFieldAccepted(m->model.scene, c, static_cast<Axis>(k % 3), k >= 3, *v)) return false;
     // One run of typing in a field is one edit with one snapshot.
-    ApplyField(k, *v, run_ != e);
-    run_ = e;
+    const bool first = run_ != source;
+    if (first) {
+        EndTypingRun();
+        runStart_ = m->StartEditRun();
+        runTookSnapshot_ = snapshot;
+    }
+    if (source != fields_[k]) fields_[k]->setText(source->text()); // textEdited does not fire for this
+    ApplyField(k, *v, first && snapshot);
+    run_ = source;
+    return true;
 }
 
 void TCarPies::ApplyField(int k, double v, bool snapshot) {
@@ -326,39 +335,81 @@ void TCarPies::ApplyField(int k, double v, bool snapshot) {
     typing_ = nullptr;
 }
 
-bool TCarPies::ApplySizeWithoutSnapshot(int k, const QString& text) {
-    if (k < 0 || k > 2 || Piece() < 0) return false;
-    const auto v = ParseField(text.toStdString());
-    if (!v || !SizeAccepted(*v)) return false;
-    fields_[k]->setText(text); // textEdited does not fire for this
-    EndTypingRun();
-    ApplyField(k, *v, false);
-    return true;
+void TCarPies::EndTypingRun() {
+    run_ = nullptr;
+    runStart_.reset();
+    runTookSnapshot_ = false;
 }
 
-void TCarPies::FieldExit(int k) {
-    QLineEdit* e = fields_[k];
-    if (run_ == e) EndTypingRun();
-    TMain* m = Main();
-    if (!m || Piece() < 0) return;
-    const auto v = ParseField(e->text().toStdString());
-    if (!v) {
-        e->setText("0");
-        return;
-    }
-    const bool size = k < 3;
-    if (size ? SizeAccepted(*v) : PositionAccepted(*v)) return;
-    ShowError(size ? kSizeRefused : kPositionRefused);
-    m->RefreshPieceWindow(); // the field shows the piece again
+TCarPies::FieldLeft TCarPies::TakeBackRun(QLineEdit* source) {
+    FieldLeft r;
+    r.refused = true;
+    if (run_ != source || !runStart_) return r;
+    const std::unique_ptr<EditRunStart> start = std::move(runStart_);
+    r.snapshotUndone = runTookSnapshot_;
+    EndTypingRun();
+    Main()->TakeBackEditRun(*start);
+    return r;
 }
+
+void TCarPies::ShowPieceValue(int k, QLineEdit* source) {
+    Main()->RefreshPieceWindow();
+    if (source != fields_[k]) source->setText(fields_[k]->text());
+}
+
+TCarPies::FieldLeft TCarPies::LeaveValue(int k, QLineEdit* source) {
+    TMain* m = Main();
+    const int c = Piece();
+    if (c < 0 || k < 0 || k > 5) {
+        EndTypingRun();
+        return {};
+    }
+    const auto v = ParseField(source->text().toStdString());
+    if (!v) {
+        if (run_ == source) EndTypingRun();
+        source->setText("0");
+        return {};
+    }
+    const Scene3D::Box b = m->model.scene.PieceBox(c);
+    const double shown[6] = {b.x1 - b.x0, b.y1 - b.y0, b.z1 - b.z0, b.x0, b.y0, b.z0};
+    // A field left as the piece shows it refuses nothing, whatever the piece holds.
+    const bool untouched = source->text().toStdString() == FormatField(shown[k]);
+    if (untouched || PieceFieldAccepted(m->model.scene, c, static_cast<Axis>(k % 3), k >= 3, *v)) {
+        if (run_ == source) EndTypingRun();
+        return {};
+    }
+    const FieldLeft r = TakeBackRun(source);
+    ShowPieceValue(k, source);
+    ShowError(k < 3 ? kPieceSizeRefused : kPiecePositionRefused);
+    return r;
+}
+
+TCarPies::FieldLeft TCarPies::DropValue(int k, QLineEdit* source) {
+    if (Piece() < 0 || k < 0 || k > 5) return {};
+    const FieldLeft r = TakeBackRun(source);
+    ShowPieceValue(k, source);
+    return r;
+}
+
+void TCarPies::FieldExit(int k) { LeaveValue(k, fields_[k]); }
 
 bool TCarPies::eventFilter(QObject* watched, QEvent* e) {
+    const auto field = [&] {
+        for (int k = 0; k < 6; ++k)
+            if (watched == fields_[k]) return k;
+        return -1;
+    };
     if (e->type() == QEvent::FocusOut) {
         const Qt::FocusReason why = static_cast<QFocusEvent*>(e)->reason();
         // Another window or a context menu taking the focus does not leave the field.
         if (why != Qt::ActiveWindowFocusReason && why != Qt::PopupFocusReason) {
-            for (int k = 0; k < 6; ++k)
-                if (watched == fields_[k]) FieldExit(k);
+            if (const int k = field(); k >= 0) FieldExit(k);
+        }
+    } else if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+        // Escape drops what was typed in the field; the window stays open.
+        if (const int k = field(); k >= 0) {
+            DropValue(k, fields_[k]);
+            return true;
         }
     }
     return FormBase<QDialog>::eventFilter(watched, e);

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <memory>
 #include <string>
 
 class QCheckBox;
@@ -23,11 +24,13 @@ class QPushButton;
 namespace zv {
 
 class TMain;
+struct EditRunStart;
 
 class TCarPies : public FormBase<QDialog> {
     Q_OBJECT
 public:
     explicit TCarPies(QWidget* parent = nullptr);
+    ~TCarPies() override;
 
     QLabel* Label11;       // the red "*" shown while the furniture is modified
     QFrame* Panel1;        // the upper part
@@ -95,10 +98,23 @@ public:
     void Button6Click();
     void Image1MouseDown(const PictureBox::MouseArgs& a);
 
-    // A size typed elsewhere (the piece-sizes dialog) applied to the current
-    // piece as size field k (0..2) applies it, without an undo snapshot: the
-    // caller has taken it. False when the text is no size to apply.
-    bool ApplySizeWithoutSnapshot(int k, const QString& text);
+    // The size and position rule, shared with the piece-sizes dialog, whose
+    // fields stand for size fields 0..2 here. `source` is the field typed in.
+    // Typing: a text that gives a box within the limit is applied at once
+    // (this window's field k shows it); the first change of a run of typing
+    // in `source` takes the undo snapshot when `snapshot` is set, the later
+    // ones continue that edit. True when the text was applied.
+    bool TypeValue(int k, QLineEdit* source, bool snapshot);
+    struct FieldLeft {
+        bool refused = false;        // the text was refused and the run taken back
+        bool snapshotUndone = false; // the run taken back had taken the snapshot
+    };
+    // Leaving `source`: a text that is not a number shows "0"; one that is
+    // refused takes the run back (the piece and the undo level as they were
+    // before it), says why once, and `source` shows the piece's value again.
+    FieldLeft LeaveValue(int k, QLineEdit* source);
+    // Escape in `source`: what was typed there dropped, the run taken back.
+    FieldLeft DropValue(int k, QLineEdit* source);
 
     // ---- for the refresh ----
     // The field whose typing is being applied: the refresh leaves its text as typed.
@@ -124,14 +140,21 @@ private:
     // Field k's value applied through the one edit path; with `snapshot` false
     // the change continues an edit whose snapshot is already taken.
     void ApplyField(int k, double v, bool snapshot);
-    void EndTypingRun() { run_ = nullptr; }
+    // The run of typing closes: its changes stay.
+    void EndTypingRun();
+    // The run in `source`, if open, taken back; what the run had taken with it.
+    FieldLeft TakeBackRun(QLineEdit* source);
+    // Field k (or `source` standing for it) shows the piece's value again.
+    void ShowPieceValue(int k, QLineEdit* source);
     void BuildControls();
     // Refreshes the window when the current piece's model file differs from the one the preview shows.
     void CheckPreviewFile();
 
     QLineEdit* fields_[6] = {};
-    QLineEdit* typing_ = nullptr; // the field whose keystroke is being applied
-    QLineEdit* run_ = nullptr;    // the field of the open run of typing
+    QLineEdit* typing_ = nullptr;            // the field whose keystroke is being applied
+    QLineEdit* run_ = nullptr;               // the field of the open run of typing
+    std::unique_ptr<EditRunStart> runStart_; // where the open run started
+    bool runTookSnapshot_ = false;
     int ShowCount = 0;
 
     struct CachedPicture {

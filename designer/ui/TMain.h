@@ -13,6 +13,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +32,12 @@ class QImage;
 namespace zv {
 
 class OpenGLView;
+
+// Where a run of typing started: the furniture and the undo level before its first change.
+struct EditRunStart {
+    UndoSnapshot model, undo;
+    bool undoPossible = false;
+};
 
 class TMain : public FormBase<QMainWindow> {
     Q_OBJECT
@@ -279,6 +286,10 @@ public:
     // The keystrokes after the first of one run of typing in a field: the
     // change shown and marked, without a new snapshot, so the run is one edit.
     void ContinueEdit(const std::function<EditResult()>& change);
+    // A run of typing about to make its first change; a text refused at its
+    // end takes it back whole, the undo level the user had included.
+    std::unique_ptr<EditRunStart> StartEditRun() const;
+    void TakeBackEditRun(const EditRunStart& start);
     // A board chosen from the catalogue given to pieces, inside an edit (the
     // caller takes the snapshot): the current colour, each piece's code and
     // colour, and the board's picture as their texture when it can be read; a

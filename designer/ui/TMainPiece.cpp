@@ -239,6 +239,23 @@ void TMain::ContinueEdit(const std::function<EditResult()>& change) {
     SetModified(true);
 }
 
+std::unique_ptr<EditRunStart> TMain::StartEditRun() const {
+    auto start = std::make_unique<EditRunStart>();
+    zv::SaveUndo(model, start->model);
+    start->undo = undo;
+    start->undoPossible = UndoPossible();
+    return start;
+}
+
+void TMain::TakeBackEditRun(const EditRunStart& start) {
+    // Marked as before the run, unless a save since then wrote the run's changes.
+    SetModified(ModifiedAfterUndo(start.model, model));
+    zv::RestoreUndo(start.model, model);
+    undo = start.undo;
+    SetUndoPossible(start.undoPossible);
+    ShowModelChange({});
+}
+
 EditResult TMain::ApplyPieceMaterial(const std::vector<int>& pieces, const std::string& code,
                                      const std::string& picture, Color color) {
     SetCurrentColor(color);

@@ -353,11 +353,18 @@ void TProiect::Image1MouseMove(const PictureBox::MouseArgs& a) {
     d.vStart = drag.vStart;
     d.widthAtPress = drag.widthAtPress;
     d.heightAtPress = drag.heightAtPress;
-    const double step = DragStep(ParseRealSystem(Edit3->text().trimmed().toStdString()));
+    const double step = DragStep(ParseField(Edit3->text().toStdString()));
     d.dh = WholeSteps(a.x - drag.mouseX, drag.scale, step);
     d.dv = WholeSteps(a.y - drag.mouseY, drag.scale, step);
     // A shaking click changes nothing and keeps the one undo level.
-    if (!DragChanges(m.model, d)) return;
+    if (drag.stopped || !DragChanges(m.model, d)) return;
+    // A box past the limit: the piece stays where the drag last put it, and
+    // the rest of this press changes nothing, so the user is told once.
+    if (const std::string why = CheckProjectionDrag(m.model, d); !why.empty()) {
+        drag.stopped = true;
+        ShowWarning(why);
+        return;
+    }
     const auto change = [&] { return ApplyProjectionDrag(m.model, d); };
     if (drag.undoTaken) {
         m.ContinueEdit(change);
@@ -381,6 +388,7 @@ void TProiect::WarnUnlessDoubleClick(const std::string& text) {
 
 void TProiect::EndPress() {
     drag.undoTaken = false;
+    drag.stopped = false;
     lastClickedPiece = pressedPiece;
     pressedPiece = -1;
 }
@@ -473,6 +481,7 @@ void TProiect::FormHide() {
     // A press whose release never came ends with the window, and its warning too.
     pressWarning_->stop();
     drag.undoTaken = false;
+    drag.stopped = false;
     pressedPiece = -1;
     TMain* m = Forms().Main;
     if (!m) return;

@@ -51,6 +51,7 @@ public:
     int firstEdge = 0, secondEdge = 0;
     struct Drag {
         bool undoTaken = false; // the press has taken the undo snapshot
+        bool stopped = false;   // the press met the box limit: its further moves change nothing
         int mode = 0;           // 1: Shift held at the press (the alignment stretches)
         double widthAtPress = 0, heightAtPress = 0;
         double scale = 1;

@@ -8,6 +8,7 @@
 #include "platform/Numbers.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -51,6 +52,7 @@ TRedimensionarePiesa::TRedimensionarePiesa(QWidget* parent) : FormBase<QDialog>(
         e->setGeometry(100, 10 + 30 * k, 128, 22);
         // What the user types, not what the showing writes.
         connect(e, &QLineEdit::textEdited, this, [this, h = changes[k]] { (this->*h)(); });
+        e->installEventFilter(this);
         *labels[k] = l;
         *edits[k] = e;
         fields_[k] = e;
@@ -102,18 +104,47 @@ void TRedimensionarePiesa::SizeTyped(int k) {
     TMain* m = Forms().Main;
     TCarPies* w = Forms().CarPies;
     if (!m || !w) return;
-    const QString text = fields_[k]->text();
-    const auto v = ParseField(text.toStdString());
+    const auto v = ParseField(fields_[k]->text().toStdString());
     // Only a size that changes the piece is an edit; the rest changes nothing.
-    if (!v || !SizeChangesPiece(m->model, m->model.scene.current, static_cast<Axis>(k), *v)) return;
+    if (v && !SizeChangesPiece(m->model, m->model.scene.current, static_cast<Axis>(k), *v)) return;
     TProiect* p = Forms().Proiect;
-    if (!snapshotTaken_) {
-        m->SaveUndo();
+    const bool first = !snapshotTaken_;
+    if (first) undoButtonBefore_ = p && p->Button6->isEnabled();
+    if (!w->TypeValue(k, fields_[k], first)) return;
+    if (first) {
         snapshotTaken_ = true;
         if (p) p->SnapshotTaken();
     }
-    w->ApplySizeWithoutSnapshot(k, text);
     if (p) p->Reproject();
+}
+
+void TRedimensionarePiesa::SizeLeft(int k) {
+    TCarPies* w = Forms().CarPies;
+    if (!w) return;
+    const TCarPies::FieldLeft r = w->LeaveValue(k, fields_[k]);
+    if (!r.refused) return;
+    TProiect* p = Forms().Proiect;
+    if (r.snapshotUndone) {
+        snapshotTaken_ = false;
+        if (p) p->Button6->setEnabled(undoButtonBefore_);
+    }
+    if (p) p->Reproject();
+}
+
+void TRedimensionarePiesa::FormHide() {
+    // Closing leaves the field being typed in.
+    for (int k = 0; k < 3; ++k) SizeLeft(k);
+}
+
+bool TRedimensionarePiesa::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::FocusOut) {
+        const Qt::FocusReason why = static_cast<QFocusEvent*>(e)->reason();
+        if (why != Qt::ActiveWindowFocusReason && why != Qt::PopupFocusReason) {
+            for (int k = 0; k < 3; ++k)
+                if (watched == fields_[k]) SizeLeft(k);
+        }
+    }
+    return FormBase<QDialog>::eventFilter(watched, e);
 }
 
 } // namespace zv

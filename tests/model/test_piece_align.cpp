@@ -60,6 +60,15 @@ TEST(PieceAlign, StepRefusals) {
     EXPECT_EQ(CheckStepPiece(*f, {0, Axis::X, -700, false}), ""); // a move never inverts
     EXPECT_EQ(CheckStepPiece(*f, {0, Axis::X, 1000001, false}), kStepRefused);
     EXPECT_EQ(CheckStepPiece(*f, {0, Axis::X, -1000001, true}), kStepRefused);
+    // The box the step would store: its corner and sizes within the limit.
+    EXPECT_EQ(CheckStepPiece(*f, {0, Axis::X, 999900, false}), "");
+    EXPECT_EQ(CheckStepPiece(*f, {0, Axis::X, 999901, false}), kPiecePositionRefused);
+    EXPECT_EQ(CheckStepPiece(*f, {0, Axis::Y, -1000000, false}), "");
+    EXPECT_EQ(CheckStepPiece(*f, {0, Axis::Y, 999400, true}), "");
+    EXPECT_EQ(CheckStepPiece(*f, {0, Axis::Y, 999601, true}), kPieceSizeRefused);
+    const auto before = std::make_unique<Furniture>(*f);
+    EXPECT_EQ(CheckStepPiece(*f, {0, Axis::Z, 1000000, true}), kPieceSizeRefused);
+    EXPECT_TRUE(*f == *before); // checked on a copy
     // No such piece: nothing happens.
     StepPiece(*f, {5, Axis::X, 100, false});
     StepPiece(*f, {-1, Axis::X, 100, false});
@@ -110,6 +119,12 @@ TEST(PieceAlign, RelationsTheOtherWayRoundAndRefusals) {
     EXPECT_EQ(CheckTangent(*f, {0, 0, 0, false}), kSamePieceTangent);
     EXPECT_EQ(CheckTangent(*f, {0, 2, 0, false}), kSamePieceTangent);
     EXPECT_EQ(CheckTangent(*f, {0, -1, 0, false}), kSamePieceTangent);
+    // A face far out: the box the move or the stretch would give is checked.
+    auto far = ShelfAndBox();
+    far->scene.MoveObject(1, 999500, 0, 0);                                 // the box from 999500 to 1000500
+    EXPECT_EQ(CheckTangent(*far, {0, 1, 0, false}), "");                    // stanga-stanga: x 999500
+    EXPECT_EQ(CheckTangent(*far, {0, 1, 2, false}), kPiecePositionRefused); // stanga-dreapta: x 1000500
+    EXPECT_EQ(CheckTangent(*far, {0, 1, 1, true}), kPieceSizeRefused);      // dreapta-dreapta: 1000400 wide
     // A relation that is already met leaves the piece as it was.
     auto g = ShelfAndBox();
     AlignTangent(*g, {0, 1, 0, false});
@@ -133,6 +148,10 @@ TEST(PieceAlign, ShrinkAllRound) {
         {{0, true, true, true, true, false, false, 300}, kSizeWouldVanish, {}},
         {{0, false, false, false, false, true, false, 18}, kSizeWouldVanish, {}},
         {{0, true, false, false, false, false, false, 2000000}, kShrinkInvalid, {}},
+        // Outwards to the limit, 600 + 2 x 499700 wide, and past it.
+        {{0, true, true, false, false, false, false, -499700}, "", {-499600, 200, 50, 500400, 600, 68}},
+        {{0, true, true, false, false, false, false, -499800}, kPieceSizeRefused, {}},
+        {{0, false, false, false, true, false, false, -1000000}, kPieceSizeRefused, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.e.value);

@@ -57,6 +57,30 @@ TEST(PieceEdit, FieldBounds) {
     }
 }
 
+TEST(PieceEdit, FieldsCheckTheBoxAsStored) {
+    auto f = TwoPieces();
+    const struct {
+        int piece;
+        Axis axis;
+        bool position;
+        double value;
+        bool accepted;
+    } cases[] = {
+        {0, Axis::Y, false, 1e308, false},  {0, Axis::Y, false, 99999999, false},
+        {0, Axis::Y, false, 1000000, true}, {0, Axis::Y, false, 0, true},
+        {0, Axis::X, true, 1e308, false},   {0, Axis::X, true, -99999999, false},
+        {0, Axis::X, true, -1000000, true}, {1, Axis::Z, true, 1000000, true},
+        {1, Axis::X, false, 1e-14, false}, // 700 + 1e-14 is stored as 700: a size of 0
+        {0, Axis::X, false, 1e-14, true},  // from 0 the size survives
+        {2, Axis::X, false, 600, false},   // no such piece
+    };
+    const auto before = std::make_unique<Furniture>(*f);
+    for (const auto& c : cases)
+        EXPECT_EQ(PieceFieldAccepted(f->scene, c.piece, c.axis, c.position, c.value), c.accepted)
+            << c.piece << " " << int(c.axis) << " " << c.position << " " << c.value;
+    EXPECT_TRUE(*f == *before); // checked on a copy
+}
+
 TEST(PieceEdit, NameEdgeBandMaterialAndFlags) {
     auto f = TwoPieces();
     RenamePiece(*f, 0, std::string(60, 'n'));

@@ -122,6 +122,29 @@ TEST(ProjectionEdit, ResizeKeepsTheMinimumAndGivesThePositiveSize) {
     ExpectBox(g->scene.PieceBox(1), {118, 300, 0, 618, 318, 400});
 }
 
+TEST(ProjectionEdit, DragsKeepTheBoxWithinTheLimit) {
+    auto f = SideAndShelf();
+    f->scene.MoveObject(0, 0, 999000, 0); // the side from y 999000 up to 999700
+    const struct {
+        bool vertical, resize;
+        double dh, dv;
+        const char* refusal;
+    } cases[] = {
+        {true, false, 0, -1000, ""},                    // up to y 1000000
+        {true, false, 0, -1001, kPiecePositionRefused}, // past it
+        {true, true, 0, -999300, ""},                   // 1000000 tall
+        {true, true, 0, -999301, kPieceSizeRefused},
+        {false, false, -1000100, 0, ""}, // x from 100 to -1000000
+        {false, false, -1000101, 0, kPiecePositionRefused},
+        {true, false, 0, 0, ""}, // no travel: nothing to refuse
+    };
+    const auto before = std::make_unique<Furniture>(*f);
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckProjectionDrag(*f, Drag(*f, 0, 1, c.vertical, c.resize, c.dh, c.dv)), c.refusal)
+            << c.vertical << " " << c.resize << " " << c.dh << " " << c.dv;
+    EXPECT_TRUE(*f == *before);
+}
+
 TEST(ProjectionEdit, NoTravelChangesNothing) {
     auto f = SideAndShelf();
     const Furniture before = *f;

@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include "support/BoxCheck.h"
+#include "support/EditState.h"
 
 #include "support/Program.h"
 
@@ -125,26 +126,28 @@ TEST(PieceEditing, StepsThatAreRefused) {
         EXPECT_FALSE(m->model.modified);
     }
     EXPECT_TRUE(dialogs->records.empty());
-    // Beyond a million millimetres, and a stretch that would leave no width: a warning.
+    // Beyond a million millimetres, a stretch that would leave no width, and
+    // a box the step would take past the limit: a warning.
     struct Refusal {
         const char* step;
         int mode;
         QPushButton* button;
         const char* message;
-    } refused[] = {{"1000001", 0, m->BitBtn7, kStepRefused},
-                   {"-2000000", 1, m->BitBtn8, kStepRefused},
-                   {"600", 1, m->BitBtn6, kSizeWouldVanish},
-                   {"18", 1, m->BitBtn11, kSizeWouldVanish}};
+    } refused[] = {{"1000001", 0, m->BitBtn7, kStepRefused},         {"-2000000", 1, m->BitBtn8, kStepRefused},
+                   {"600", 1, m->BitBtn6, kSizeWouldVanish},         {"18", 1, m->BitBtn11, kSizeWouldVanish},
+                   {"999901", 0, m->BitBtn7, kPiecePositionRefused}, {"999951", 0, m->BitBtn9, kPiecePositionRefused},
+                   {"999601", 1, m->BitBtn8, kPieceSizeRefused}};
     for (const Refusal& r : refused) {
         SCOPED_TRACE(r.step);
         p.Reset();
         p.Mode(r.mode);
         dialogs->records.clear();
         m->Edit7->setText(r.step);
+        const test::EditState before(*m);
         QTest::mouseClick(r.button, Qt::LeftButton);
         ASSERT_EQ(dialogs->Messages(), std::vector<std::string>{r.message});
         EXPECT_EQ(dialogs->records[0].kind, MsgKind::Warning);
-        ExpectBox(p.Piece(0), {100, 200, 50, 700, 600, 68});
+        before.ExpectSame(*m);
         EXPECT_FALSE(p.SnapshotTaken());
         EXPECT_EQ(m->Edit7->text(), r.step);
     }
@@ -154,6 +157,29 @@ TEST(PieceEditing, StepsThatAreRefused) {
     m->Edit7->setText(" 0.5 ");
     QTest::mouseClick(m->BitBtn7, Qt::LeftButton);
     EXPECT_DOUBLE_EQ(p.Piece(0).x0, 100.5);
+}
+
+TEST(PieceEditing, ArrowsStopAtTheLimit) {
+    Program p;
+    TMain* m = p.main;
+    ScopedDialogScript dialogs;
+    m->model.scene.MoveObject(0, -100, 0, 0); // the shelf from x 0
+    m->Edit7->setText("1000000");
+    QTest::mouseClick(m->BitBtn7, Qt::LeftButton);
+    ExpectBox(p.Piece(0), {1000000, 200, 50, 1000600, 600, 68});
+    EXPECT_TRUE(dialogs->records.empty());
+    // Past the limit: refused at each press, the first press still the one to undo.
+    const test::EditState atTheLimit(*m);
+    QTest::mouseClick(m->BitBtn7, Qt::LeftButton);
+    QTest::mouseClick(m->BitBtn7, Qt::LeftButton);
+    EXPECT_EQ(dialogs->Messages(), (std::vector<std::string>{kPiecePositionRefused, kPiecePositionRefused}));
+    atTheLimit.ExpectSame(*m);
+    ExpectBox(m->undo.scene.PieceBox(0), {0, 200, 50, 600, 600, 68});
+    // The position field shows the limit and leaving it says nothing.
+    TCarPies* w = Forms().CarPies;
+    EXPECT_EQ(w->Edit4->text(), "1000000");
+    w->Edit4Exit();
+    EXPECT_EQ(dialogs->Messages().size(), 2u);
 }
 
 TEST(PieceEditing, NothingWithoutFurnitureOrPiece) {
@@ -278,6 +304,28 @@ TEST(PieceEditing, TangentialRefusalsAndTheKeptChoice) {
     });
     QTest::mouseClick(m->BitBtn12, Qt::LeftButton);
     ExpectBox(p.Piece(0), {100, 400, 50, 700, 800, 68}); // sus-sus
+
+    // The box far out, 999500 to 1000500 along X: the shelf would go past the limit.
+    m->model.scene.MoveObject(1, 999500, 0, 0);
+    const struct {
+        int mode, relation;
+        const char* message;
+    } pastTheLimit[] = {{0, 2, kPiecePositionRefused}, {1, 1, kPieceSizeRefused}};
+    for (const auto& r : pastTheLimit) {
+        SCOPED_TRACE(kTangentRelationNames[r.relation]);
+        p.Mode(r.mode);
+        dialogs->records.clear();
+        const test::EditState before(*m);
+        modal.answers.push_back([&](QDialog&) {
+            d->ComboBox1->setCurrentIndex(1);
+            d->ComboBox2->setCurrentIndex(r.relation);
+            return int(QDialog::Accepted);
+        });
+        QTest::mouseClick(m->BitBtn12, Qt::LeftButton);
+        EXPECT_EQ(dialogs->Messages(), std::vector<std::string>{r.message});
+        before.ExpectSame(*m);
+    }
+    p.Mode(0);
     // Filling the list from code leaves the kept choice, even past the end.
     d->OtherPiece = 1;
     d->ShowPieces({"A"}, 1);
@@ -321,15 +369,23 @@ TEST(PieceEditing, ShrinkDialog) {
     EXPECT_FALSE(p.SnapshotTaken());
     EXPECT_FALSE(m->model.modified);
 
-    // 300 all round on a 600 x 400 piece: refused before the snapshot.
-    dialogs->records.clear();
+    // 300 all round on a 600 x 400 piece, or outwards past the limit: refused before the snapshot.
     for (QCheckBox* c : {d->CheckBox1, d->CheckBox2, d->CheckBox3, d->CheckBox4}) c->setChecked(true);
     d->CheckBox6->setChecked(false);
-    d->Edit1->setText("300");
-    QTest::mouseClick(d->Button1, Qt::LeftButton);
-    EXPECT_EQ(dialogs->Messages(), std::vector<std::string>{kSizeWouldVanish});
-    ExpectBox(p.Piece(0), {100, 200, 50, 700, 600, 68});
-    EXPECT_FALSE(p.SnapshotTaken());
+    const struct {
+        const char* value;
+        const char* message;
+    } shrinks[] = {{"300", kSizeWouldVanish}, {"-499800", kPieceSizeRefused}};
+    for (const auto& r : shrinks) {
+        SCOPED_TRACE(r.value);
+        dialogs->records.clear();
+        d->Edit1->setText(r.value);
+        const test::EditState before(*m);
+        QTest::mouseClick(d->Button1, Qt::LeftButton);
+        EXPECT_EQ(dialogs->Messages(), std::vector<std::string>{r.message});
+        before.ExpectSame(*m);
+        EXPECT_FALSE(p.SnapshotTaken());
+    }
 
     // Choosing a piece in the list makes it current without marking the file.
     d->ComboBox1->setCurrentIndex(1);

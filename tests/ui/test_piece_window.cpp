@@ -23,6 +23,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "support/EditState.h"
 #include "support/Program.h"
 #include "support/RecordingStub.h"
 #include "render/Projection.h"
@@ -334,6 +335,81 @@ TEST(PieceWindow, RefusedAndUnreadableTexts) {
     TypeOver(p.w->Edit4, "0");
     EXPECT_EQ(p.Box().x0, 0);
     EXPECT_EQ(dialogs->Messages().size(), 5u);
+}
+
+TEST(PieceWindow, ARefusedTextTypedKeyByKeyTakesItsRunBack) {
+    Program p;
+    p.Front();
+    ASSERT_TRUE(p.Open());
+    ScopedDialogScript dialogs;
+    const struct {
+        int field;
+        const char* text;
+        double passing; // what the run had applied when the text went past the limit
+        const char* message;
+    } rows[] = {
+        {1, "1e308", 1000, kPieceSizeRefused}, // "1e3" on the way
+        {1, "99999999", 999999, kPieceSizeRefused},
+        {3, "1e308", 1000, kPiecePositionRefused},
+        {3, "-99999999", -999999, kPiecePositionRefused},
+    };
+    // From the saved furniture with no undo level, then with an edit's undo level to keep.
+    for (bool edited : {false, true}) {
+        if (edited) {
+            ASSERT_TRUE(p.Activate());
+            TypeOver(p.w->Edit3, "20");
+            MoveFocusTo(p.w->BitBtn17);
+        }
+        for (const auto& r : rows) {
+            SCOPED_TRACE(std::string(r.text) + (edited ? " after an edit" : ""));
+            ASSERT_TRUE(p.Activate()); // the focus moves only in the active window
+            dialogs->records.clear();
+            const test::EditState before(*p.main);
+            const std::vector<std::string> texts = FieldTexts(p.w);
+            QLineEdit* e = p.w->Field(r.field);
+            TypeOver(e, r.text);
+            const Scene3D::Box b = p.Box();
+            EXPECT_EQ(r.field == 1 ? b.y1 - b.y0 : b.x0, r.passing);
+            EXPECT_EQ(e->text(), r.text);
+            EXPECT_TRUE(dialogs->records.empty()); // nothing said while typing
+            MoveFocusTo(p.w->BitBtn17);
+            EXPECT_EQ(dialogs->Messages(), std::vector<std::string>{r.message});
+            before.ExpectSame(*p.main);
+            EXPECT_EQ(FieldTexts(p.w), texts);
+            EXPECT_EQ(p.Star(), edited);
+        }
+    }
+    // The undo level is still the edit before the refused runs.
+    p.Undo();
+    EXPECT_EQ(p.Box().z1, 18);
+}
+
+TEST(PieceWindow, EscapeDropsWhatWasTypedInTheField) {
+    Program p;
+    p.Front();
+    ASSERT_TRUE(p.Open());
+    ScopedDialogScript dialogs;
+    const test::EditState before(*p.main);
+    TypeOver(p.w->Edit1, "750");
+    ASSERT_EQ(p.Box().x1, 750);
+    QTest::keyClick(p.w->Edit1, Qt::Key_Escape);
+    before.ExpectSame(*p.main);
+    EXPECT_EQ(p.w->Edit1->text(), "600");
+    EXPECT_TRUE(p.w->isVisible());
+    EXPECT_TRUE(p.w->Edit1->hasFocus());
+    EXPECT_FALSE(p.Star());
+    // A refused text: dropped, and leaving the field afterwards says nothing.
+    TypeOver(p.w->Edit4, "1e308");
+    QTest::keyClick(p.w->Edit4, Qt::Key_Escape);
+    before.ExpectSame(*p.main);
+    EXPECT_EQ(p.w->Edit4->text(), "0");
+    MoveFocusTo(p.w->BitBtn17);
+    EXPECT_TRUE(dialogs->records.empty());
+    // The next typing is an edit of its own.
+    TypeOver(p.w->Edit1, "650");
+    EXPECT_EQ(p.Box().x1, 650);
+    p.Undo();
+    EXPECT_EQ(p.Box().x1, 600);
 }
 
 TEST(PieceWindow, ChoosingAndRenamingPieces) {

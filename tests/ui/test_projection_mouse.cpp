@@ -29,6 +29,7 @@
 #include <gtest/gtest.h>
 
 #include "support/BoxCheck.h"
+#include "support/EditState.h"
 
 #include <cstdlib>
 #include <memory>
@@ -75,7 +76,7 @@ protected:
         f.scene.current = 0;
         RecomputeFurnitureSize(f.scene, f.dim);
         main->EnableDesignControls();
-        main->RefreshPieceWindow();
+        main->ShowModelChange({}); // drawn as the program shows it: the mini views keep their draw order
         main->SetModified(false);
         w.ProjectionView = view;
         w.show();
@@ -268,16 +269,59 @@ TEST_F(ProjectionDrag, ShiftResizesFromTheFixedMinimum) {
     ExpectBox(BoxOf(0), {0, 0, 0, 300.0 + RoundEven(40 / scale), 100, 18});
 }
 
-TEST_F(ProjectionDrag, StepsBelowOneHundredthCountAsOneMillimetre) {
-    for (const char* text : {"0", "-5", "0.001", "abc"}) {
-        w.Edit3->setText(text);
+TEST_F(ProjectionDrag, StepTextsAndStepsBelowOneHundredth) {
+    // Below 0.01 mm, or not a number: 1 mm. A point reads as the decimal
+    // separator under either locale, as in every other field.
+    const struct {
+        const char* text;
+        int up;
+        double mm;
+    } rows[] = {{"0", 3, 3}, {"-5", 3, 3}, {"0.001", 3, 3}, {"abc", 3, 3}, {"2.5", 6, 5}, {" 2.5 ", 9, 10}};
+    for (const auto& r : rows) {
+        w.Edit3->setText(r.text);
         const double y0 = BoxOf(0).y0;
         const QPoint p = At(0, 0.5, 0.5);
         Press(p);
-        Move(p - QPoint(0, 3));
+        Move(p - QPoint(0, r.up));
         Release(p);
-        EXPECT_DOUBLE_EQ(BoxOf(0).y0, y0 + 3) << text;
+        EXPECT_DOUBLE_EQ(BoxOf(0).y0, y0 + r.mm) << r.text;
     }
+}
+
+TEST_F(ProjectionDrag, APressStopsAtTheLimit) {
+    // Moved up past a million, and made taller than a million: the first move
+    // past the limit is refused, and so is the rest of that press.
+    const struct {
+        bool resize;
+        double y0, height;
+        const char* message;
+    } rows[] = {{false, 999900, H, kPiecePositionRefused}, {true, 0, 999900, kPieceSizeRefused}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.message);
+        SetPiecePosition(main->model, 0, Axis::Y, r.y0);
+        SetPieceSize(main->model, 0, Axis::Y, r.height);
+        main->SetModified(false);
+        w.RedrawProjection();
+        dialogs->records.clear();
+        const test::EditState before(*main);
+        const Qt::KeyboardModifiers mods = r.resize ? Qt::ShiftModifier : Qt::NoModifier;
+        const QPoint p = At(0, 0.5, 0.5);
+        Press(p, mods);
+        for (int up : {200, 250, 300, 50}) Move(p - QPoint(0, up), mods);
+        Release(p);
+        EXPECT_EQ(dialogs->Messages(), std::vector<std::string>{r.message});
+        EXPECT_EQ(dialogs->records[0].kind, MsgKind::Warning);
+        before.ExpectSame(*main);
+        EXPECT_FALSE(w.Button6->isEnabled());
+        EXPECT_FALSE(Star());
+    }
+    // The next press drags again.
+    const QPoint p = At(0, 0.5, 0.5);
+    Press(p);
+    Move(p - QPoint(0, 1));
+    Release(p);
+    EXPECT_TRUE(main->model.modified);
+    EXPECT_EQ(dialogs->Messages().size(), 1u);
 }
 
 TEST_F(ProjectionDrag, ClicksThatChangeNothingKeepTheUndoLevel) {
@@ -515,4 +559,58 @@ TEST_F(ProjectionMouse, SizesDialogListsEachPieceOnceAndSnapshotsAtTheFirstSize)
     QTest::mouseClick(w.Button6, Qt::LeftButton);
     EXPECT_TRUE(main->model.scene.PieceBox(1).y1 == 200);
     for (int i = 0; i < 3; ++i) ExpectBox(BoxOf(i), modelScene->PieceBox(i));
+}
+
+TEST_F(ProjectionMouse, SizesDialogRefusesAsThePieceWindowDoes) {
+    Open(kAlign);
+    TRedimensionarePiesa& d = *Forms().RedimensionarePiesa;
+    QLineEdit* fields[3] = {d.Edit1, d.Edit2, d.Edit3};
+    // Typed key by key, then the dialog closed: the piece as before the typing.
+    const struct {
+        int field;
+        const char* text;
+        const char* shown;
+    } rows[] = {{2, "2000000", "18"}, {2, "-5", "18"}, {1, "1e308", "500"}, {0, "99999999", "300"}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.text);
+        dialogs->records.clear();
+        const test::EditState before(*main);
+        modal.answers.push_back([&](QDialog& dlg) {
+            dlg.show();
+            QLineEdit* e = fields[r.field];
+            e->selectAll();
+            QTest::keyClicks(e, r.text);
+            EXPECT_TRUE(dialogs->records.empty()); // nothing said while typing
+            dlg.hide();
+            EXPECT_EQ(e->text(), r.shown);
+            return int(QDialog::Rejected);
+        });
+        QTest::mouseClick(w.Button7, Qt::LeftButton);
+        EXPECT_EQ(dialogs->Messages(), std::vector<std::string>{kPieceSizeRefused});
+        before.ExpectSame(*main);
+        EXPECT_FALSE(w.Button6->isEnabled());
+        EXPECT_FALSE(Star());
+    }
+    // Refused on leaving the field, then a good size: that one takes the snapshot.
+    modal.answers.push_back([&](QDialog& dlg) {
+        dlg.show();
+        d.Edit3->selectAll();
+        QTest::keyClicks(d.Edit3, "2000000");
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(d.Edit3, &out);
+        EXPECT_EQ(d.Edit3->text(), "18");
+        EXPECT_FALSE(d.SnapshotTaken());
+        EXPECT_FALSE(w.Button6->isEnabled());
+        d.Edit2->selectAll();
+        QTest::keyClicks(d.Edit2, "450");
+        EXPECT_TRUE(d.SnapshotTaken());
+        dlg.hide();
+        return int(QDialog::Rejected);
+    });
+    QTest::mouseClick(w.Button7, Qt::LeftButton);
+    ExpectBox(BoxOf(0), {0, 0, 0, 300, 450, 18});
+    EXPECT_EQ(dialogs->Messages().size(), 2u);
+    ASSERT_TRUE(w.Button6->isEnabled());
+    QTest::mouseClick(w.Button6, Qt::LeftButton);
+    EXPECT_TRUE(SameGeometry(main->model.scene, *modelScene));
 }
