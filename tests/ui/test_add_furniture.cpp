@@ -21,6 +21,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <memory>
 
 #include "support/Program.h"
@@ -274,6 +276,12 @@ TEST(AddFurnitureWindow, WhatWouldPassTheLimitsIsRefusedWithTheLimitNamed) {
         const UndoCopy undo(p.main->undo);
         MobilaFile f = CaptureMobilaFile(*Boxes("Mare", c.addedPieces, 5000), 0);
         f.textures.assign(static_cast<std::size_t>(c.addedTextures), MobilaTexture{200, 500, 500, 50, 50});
+        // Each texture entry is used by a piece with a file of its own: only those count.
+        for (int k = 0; k < c.addedTextures; ++k) {
+            const std::string t = p.Path(("t" + std::to_string(k) + ".jpg").c_str());
+            std::ofstream(t) << "x";
+            f.pieces[static_cast<std::size_t>(k)].textureFile = t;
+        }
         for (int k = 0; k < c.extraPoints; ++k) f.points.push_back({1, 1, 1});
         const std::string path = p.Path("Mare.mo4");
         WriteMobilaFile(path, f);
