@@ -612,7 +612,7 @@ NewContourModelResult NewContourModel(const Furniture& f, const std::string& sta
     SortDimensions(dx, dy, dz);
     const std::string name = NextContourModelName(startupFolder);
     res.fileName = name;
-    if (name.size() > kMaxFileName) {
+    if (TextLength(name) > kMaxFileName) {
         res.error = IoErrorText(3);
         return res;
     }
