@@ -710,7 +710,8 @@ TEST(PieceWindow, MaterialsWithGoodMissingAndBrokenPictures) {
     p.Write("pal-pfl.dat", "64 64 0\r\n");
     ChooseBoard(modal, 1);
     p.w->BitBtn16Click();
-    p.w->BitBtn16Click(); // no answer left: cancelled
+    modal.answers.push_back([](QDialog&) { return int(QDialog::Rejected); }); // cancelled
+    p.w->BitBtn16Click();
     EXPECT_EQ(a.materialCode[1], "B_LIPSA");
     EXPECT_FALSE(p.UndoReady());
 }

@@ -140,6 +140,7 @@ TEST(WholeCommands, ResizeRefusesBeforeTheSnapshot) {
         EXPECT_EQ(p.Box(1).x1, 800);
     }
     // Cancel: nothing either.
+    p.modal.answers.push_back([](QDialog&) { return int(QDialog::Rejected); });
     p.main->Redimensionaremobila1->trigger();
     EXPECT_FALSE(p.UndoReady());
 }
