@@ -103,6 +103,10 @@ protected:
             return result;
         };
     }
+    // A window closed without a choice.
+    static std::function<int(QDialog&)> Cancel() {
+        return [](QDialog&) { return int(QDialog::Rejected); };
+    }
     // One hardware window: records which piece is current and under what caption.
     std::function<int(QDialog&)> HardwareWindow(std::function<void()> act = {}) {
         return [this, act](QDialog& d) {
@@ -131,10 +135,11 @@ protected:
     }
 
     // The whole command with these answers to the questions (a cancelled
-    // save dialog when `cancelSave`); what was asked and shown.
+    // save dialog when `cancelSave`, which stops it before the hardware
+    // windows); what was asked and shown.
     ScriptedDialogs RunNew(std::initializer_list<MsgResult> answers, bool cancelSave = false) {
         ScopedModalScript modal;
-        Script(modal);
+        Script(modal, {}, cancelSave ? 0 : 6);
         ScopedDialogScript s;
         for (MsgResult a : answers) s->messageAnswers.push_back(a);
         if (cancelSave) s->fileAnswers.push_back(std::nullopt);
@@ -369,6 +374,7 @@ TEST_F(NewFurniture, ChoicesTable) {
          },
          five, 300, 0, 1982, 0, BackType::Aplicat},
     };
+    bool furnitureOpen = false;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         // The dialog keeps its values: every case starts from the design values.
@@ -383,8 +389,11 @@ TEST_F(NewFurniture, ChoicesTable) {
         ScopedModalScript modal;
         Script(modal, c.fill, static_cast<int>(c.names.size()));
         ScopedDialogScript s;
-        s->messageAnswers.push_back(MsgResult::No);
+        // The first case starts with no furniture, so nothing to ask; the
+        // others find the previous case's, never saved.
+        if (furnitureOpen) s->messageAnswers.push_back(MsgResult::No);
         main->Nou1Click();
+        furnitureOpen = true;
         const Furniture& f = main->model;
         EXPECT_EQ(f.pieceNames, c.names);
         EXPECT_EQ(hardwareShown, c.names);
@@ -433,7 +442,7 @@ TEST_F(NewFurniture, BadNumbersChangeNothing) {
         mobi->Edit5->setText("18");
         mobi->Edit8->setText("70");
         ScopedModalScript modal;
-        Script(modal, fill, 6);
+        Script(modal, fill, 0); // refused before the hardware windows
         ScopedDialogScript s;
         main->Nou1Click();
         EXPECT_EQ(s->Messages(), std::vector<std::string>{kBad}); // not even the save question
@@ -455,6 +464,7 @@ TEST_F(NewFurniture, CancelsChangeNothing) {
 
     { // The first chooser: no second one, no dialog, no question.
         ScopedModalScript modal;
+        modal.answers.push_back(Cancel());
         ScopedDialogScript s;
         main->Nou1->trigger();
         EXPECT_EQ(modal.shown, std::vector<std::string>{"PalPfl"});
@@ -465,6 +475,7 @@ TEST_F(NewFurniture, CancelsChangeNothing) {
     { // The second chooser: the back board stays chosen in the dialog.
         ScopedModalScript modal;
         modal.answers.push_back(Choose("PFL4ALB"));
+        modal.answers.push_back(Cancel());
         ScopedDialogScript s;
         main->Nou1->trigger();
         EXPECT_EQ(modal.shown, (std::vector<std::string>{"PalPfl", "PalPfl"}));
@@ -501,7 +512,7 @@ TEST_F(NewFurniture, AYesWhoseSaveDidNotHappenKeepsTheFurniture) {
     const Snapshot before(*main);
     { // The save fails: the disk is full.
         ScopedModalScript modal;
-        Script(modal);
+        Script(modal, {}, 0); // the command stops before the hardware windows
         ScopedDialogScript s;
         s->messageAnswers.push_back(MsgResult::Yes);
         {
@@ -598,6 +609,7 @@ TEST_F(NewFurniture, DialogKeepsTheChoicesConsistent) {
     }
     { // Cancelled: nothing of the board changes.
         ScopedModalScript modal;
+        modal.answers.push_back(Cancel());
         QTest::mouseClick(d->BitBtn5, Qt::LeftButton);
         EXPECT_EQ(modal.shown, std::vector<std::string>{"PalPfl"});
         EXPECT_EQ(d->BackCode, "");

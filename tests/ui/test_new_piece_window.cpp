@@ -185,7 +185,8 @@ TEST(NewPieceWindow, FieldsKeptBetweenUsesAndModelChoicesReset) {
                     d.ComboBox4->setCurrentIndex(1);
                     d.CheckBox1->setChecked(true);
                     d.CheckBox2->setChecked(false);
-                })});
+                }),
+                Cancel()});
     const Furniture& f = p.main->model;
     ASSERT_EQ(p.Pieces(), 5);
     EXPECT_EQ(f.attrs.modelFile[4], p.dir.filePath("Cerc.bmp").toStdString());
@@ -206,7 +207,8 @@ TEST(NewPieceWindow, FieldsKeptBetweenUsesAndModelChoicesReset) {
                     EXPECT_EQ(d.ComboBox3->currentIndex(), 0);
                     EXPECT_EQ(d.ComboBox4->currentIndex(), 0);
                     EXPECT_FALSE(d.CheckBox1->isChecked());
-                })});
+                }),
+                Cancel()});
     EXPECT_EQ(p.Pieces(), 6);
     EXPECT_EQ(f.attrs.modelFile[5], "");
 }
@@ -272,7 +274,8 @@ TEST(NewPieceWindow, BoardChoiceInsideTheDialog) {
                     EXPECT_EQ(Text(d.Edit6), "16.00");
                     EXPECT_EQ(Text(d.Edit4), length);
                     EXPECT_FALSE(d.Image1->isVisibleTo(d.Panel1));
-                })});
+                }),
+                Cancel()});
     EXPECT_EQ(caption, "Selectare material piesa noua");
     const Furniture& f = p.main->model;
     ASSERT_EQ(p.Pieces(), 5);
@@ -354,7 +357,8 @@ TEST(NewPieceWindow, CopyOfAPieceThinAlongEachAxis) {
                         d.BitBtn2->click();
                         EXPECT_EQ(d.ComboBox2->currentIndex(), c.kind);
                         EXPECT_EQ(Text(d.Edit7), name);
-                    })});
+                    }),
+                    Cancel()});
         EXPECT_EQ(listed, current); // the chooser opened on the current piece
         ASSERT_EQ(p.Pieces(), added + 1);
         const auto n = static_cast<std::size_t>(added), k = static_cast<std::size_t>(c.piece);
@@ -402,7 +406,7 @@ TEST(NewPieceWindow, NoRoomForPointsGivesAMessage) {
         f.scene.facePoints[3][q] = 428;
     }
     f.scene.pointCount = 72 + 11 * 428;
-    p.AddPiece({Board("PAL18STJ")});
+    p.AddPiece({});
     EXPECT_TRUE(p.modal.shown.empty());
     EXPECT_EQ(p.dialogs->Messages(),
               std::vector<std::string>{"Mobila are prea multe puncte. Nu mai pot adauga alta piesa."});
@@ -417,7 +421,7 @@ TEST(NewPieceWindow, TwoHundredPiecesGiveAMessage) {
         p.main->model.scene.AddBox(0, 0, 0, 1, 1, 1);
         p.main->model.pieceNames.push_back("Mic");
     }
-    p.AddPiece({Board("PAL18STJ")});
+    p.AddPiece({});
     EXPECT_TRUE(p.modal.shown.empty());
     ASSERT_EQ(p.dialogs->records.size(), 1u);
     EXPECT_NE(p.dialogs->records[0].text.find("200"), std::string::npos);
@@ -430,12 +434,13 @@ TEST(NewPieceWindow, FractionalDefaultAcceptedUnderComma) {
         p.AddPiece({Board("PAL16ALB"), Dialog([](TPiesaNoua& d) {
                         PickKind(d, 14); // "Usa incastrata 1/3": Trunc(600 - 32) / 3
                         EXPECT_EQ(Text(d.Edit4), "189,333333333333");
-                    })});
+                    }),
+                    Cancel()});
         ASSERT_EQ(p.Pieces(), 5);
         Scene3D::Box b = p.main->model.scene.PieceBox(4);
         EXPECT_NEAR(b.x1 - b.x0, 568.0 / 3, 1e-9);
         // The board's thickness as the catalogue gives it, "16.00", read back as well.
-        p.AddPiece({Board("PAL16ALB"), Dialog([](TPiesaNoua& d) { EXPECT_EQ(Text(d.Edit6), "16.00"); })});
+        p.AddPiece({Board("PAL16ALB"), Dialog([](TPiesaNoua& d) { EXPECT_EQ(Text(d.Edit6), "16.00"); }), Cancel()});
         ASSERT_EQ(p.Pieces(), 6);
         b = p.main->model.scene.PieceBox(5);
         EXPECT_DOUBLE_EQ(b.z1 - b.z0, 16);
