@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "support/RecordingStub.h"
+#include "support/ScriptReport.h"
 
 #include <cstdlib>
 #include <stdexcept>
@@ -64,7 +65,7 @@ public:
 TEST(Dialogs, ScriptsNotUsedUpFailTheTest) {
     SetScriptReporter([](const char* file, int line, const std::string& what) { ADD_FAILURE_AT(file, line) << what; });
     struct Off {
-        ~Off() { SetScriptReporter(nullptr); }
+        ~Off() { SetScriptReporter(&test::FailUnusedScript); }
     } off;
     const auto windowAnswerLeft = [] {
         ScopedModalScript modal;
